@@ -1,0 +1,232 @@
+#include "ModelOperations.h"
+
+#include "BitFields.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr char kDefaultFavName[] = "MyFav";
+constexpr char kDefaultPin[] = "3917";
+constexpr char kNewMagic[] = "SDX";
+
+void ClearFavGroup(FavGroup& group)
+{
+    std::memset(&group, 0, sizeof group);
+    std::fill(std::begin(group.aulFavKey), std::end(group.aulFavKey), kFreeFavSlot);
+}
+
+bool ValidGroup(int group) { return group >= 0 && group < kMaxFavGroups; }
+
+// Compacts table slots 0..count-1, dropping those for which drop() is true.
+template <typename Drop>
+int CompactChannels(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count, Drop drop)
+{
+    int removed = 0;
+    for (int i = 0; i < count; ++i) {
+        if (drop(table[i]))
+            ++removed;
+        else if (removed > 0)
+            table[i - removed] = table[i];
+    }
+    count = int16_t(count - removed);
+    return removed;
+}
+
+int TpSlotOfChannel(const Database& db, int channel, int tvFlag)
+{
+    const bool radio = (tvFlag & 0xFF) == 0;
+    if (channel < 0 || channel >= kMaxChannels)
+        return -1;
+    const uint16_t tpId = ChannelTable(db, radio)[channel].usTpId;
+    for (int i = 0; i < db.header.sTpNumber; ++i)
+        if (TpId(db.TransponderTable[i]) == tpId)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+void ResetDatabase(Database& db)
+{
+    std::memset(&db.header, 0, sizeof db.header);
+    std::memcpy(db.header.acMagic, kNewMagic, sizeof kNewMagic);
+    db.header.sSatSize = sizeof(SatelliteRecord);
+    db.header.sTpSize = sizeof(TransponderRecord);
+    db.header.sChannelSize = sizeof(ChannelRecord);
+    db.header.sSettingsLen = kSettingsSize;
+    db.header.sReservedLen = kReservedSize;
+    db.header.sFavNumber = kMaxFavGroups;
+    db.header.sFavSize = sizeof(FavGroup);
+
+    db.SettingsBlock.fill(0);
+    std::memcpy(db.SettingsBlock.data() + kFavNamePos, kDefaultFavName, sizeof kDefaultFavName);
+    db.SettingsBlock[4] = 2;
+    db.SettingsBlock[5] = 20;
+    db.SettingsBlock[8] = 38;
+    db.SettingsBlock[9] = 1;
+    std::memcpy(db.SettingsBlock.data() + kPinPos, kDefaultPin, sizeof kDefaultPin);
+
+    std::memset(db.SatelliteTable.data(), 0, sizeof db.SatelliteTable);
+    std::memset(db.TransponderTable.data(), 0, sizeof db.TransponderTable);
+    std::memset(db.TvChannelTable.data(), 0, sizeof db.TvChannelTable);
+    std::memset(db.RadioChannelTable.data(), 0, sizeof db.RadioChannelTable);
+    db.ReservedWord.fill(0);
+    for (FavGroup& group : db.FavGroupTable)
+        ClearFavGroup(group);
+
+    db.bHasTerrestrial = db.bHasCable = db.bHasIsdbt = 0;
+}
+
+void NoteDelivery(Database& db, const ChannelRecord& channel)
+{
+    switch (ChDelivery(channel)) {
+    case kChTerrestrial: db.bHasTerrestrial = 1; break;
+    case kChCable: db.bHasCable = 1; break;
+    case kChIsdbt: db.bHasIsdbt = 1; break;
+    default: break;
+    }
+}
+
+int RemoveChannelsOfTp(Database& db, uint16_t tpId)
+{
+    if (db.header.sTVNumber <= 0 && db.header.sRadioNumber <= 0)
+        return 0;
+    const auto ofTp = [tpId](const ChannelRecord& c) { return c.usTpId == tpId; };
+    const int tv = CompactChannels(db.TvChannelTable, db.header.sTVNumber, ofTp);
+    const int radio = CompactChannels(db.RadioChannelTable, db.header.sRadioNumber, ofTp);
+    return tv + radio;
+}
+
+int RemoveTransponder(Database& db, int index)
+{
+    const int count = db.header.sTpNumber;
+    if (index < 0 || index >= count)
+        return 1;
+    std::copy(db.TransponderTable.begin() + index + 1, db.TransponderTable.begin() + count,
+              db.TransponderTable.begin() + index);
+    db.header.sTpNumber = int16_t(count - 1);
+    return 1;
+}
+
+int FindSatOfChannel(const Database& db, int channel, int tvFlag)
+{
+    const int slot = TpSlotOfChannel(db, channel, tvFlag);
+    return slot < 0 ? -1 : int(TpSatIndex(db.TransponderTable[slot]));
+}
+
+int FindTpOfChannel(const Database& db, int channel, int tvFlag) { return TpSlotOfChannel(db, channel, tvFlag); }
+
+FavCounts ClampedFavCounts(const FavGroup& group)
+{
+    const int tv = std::clamp<int>(group.sTvFavNum, 0, kFavSlots);
+    const int radio = std::clamp<int>(group.sRadioFavNum, 0, kFavSlots - tv);
+    return {tv, radio};
+}
+
+int AddFavEntry(Database& db, int group, uint32_t key, int radio)
+{
+    if (!ValidGroup(group))
+        return kFavBadGroup;
+    FavGroup& g = db.FavGroupTable[group];
+    const FavCounts n = ClampedFavCounts(g);
+    if (n.tv + n.radio >= kFavSlots)
+        return kFavFullOrMissing;
+    if (radio) {
+        g.aulFavKey[kFavSlots - 1 - n.radio] = key;
+        g.sRadioFavNum = int16_t(n.radio + 1);
+    } else {
+        g.aulFavKey[n.tv] = key;
+        g.sTvFavNum = int16_t(n.tv + 1);
+    }
+    g.ucFavChanged = 1;
+    return kFavDone;
+}
+
+int FindFavEntry(const Database& db, int group, uint32_t key, int radio)
+{
+    if (!ValidGroup(group))
+        return kFavBadGroup;
+    const FavGroup& g = db.FavGroupTable[group];
+    const FavCounts n = ClampedFavCounts(g);
+    const int entries = radio ? n.radio : n.tv;
+    for (int p = 0; p < entries; ++p) {
+        const int slot = radio ? kFavSlots - 1 - p : p;
+        if (g.aulFavKey[slot] == key)
+            return p;
+    }
+    return kFavFullOrMissing;
+}
+
+int RemoveFavEntry(Database& db, int group, uint32_t key, int radio)
+{
+    if (!ValidGroup(group))
+        return kFavBadGroup;
+    const int p = FindFavEntry(db, group, key, radio);
+    if (p < 0)
+        return kFavFullOrMissing;
+    FavGroup& g = db.FavGroupTable[group];
+    const FavCounts n = ClampedFavCounts(g);
+    if (radio) {
+        for (int slot = kFavSlots - 2 - p; slot >= kFavSlots - n.radio; --slot)
+            g.aulFavKey[slot + 1] = g.aulFavKey[slot];
+        g.aulFavKey[kFavSlots - n.radio] = kFreeFavSlot;
+        g.sRadioFavNum = int16_t(n.radio - 1);
+    } else {
+        for (int slot = p + 1; slot < n.tv; ++slot)
+            g.aulFavKey[slot - 1] = g.aulFavKey[slot];
+        g.aulFavKey[n.tv - 1] = kFreeFavSlot;
+        g.sTvFavNum = int16_t(n.tv - 1);
+    }
+    g.ucFavChanged = 1;
+    return kFavDone;
+}
+
+int PurgeFavGroup(Database& db, int group, int radio)
+{
+    if (!ValidGroup(group))
+        return kFavBadGroup;
+    FavGroup& g = db.FavGroupTable[group];
+    const FavCounts n = ClampedFavCounts(g);
+    if (n.tv + n.radio >= kFavSlots)
+        return kFavFullOrMissing;
+    const int entries = radio ? n.radio : n.tv;
+    const auto slotOf = [radio](int p) { return radio ? kFavSlots - 1 - p : p; };
+
+    // Sort the group's keys once, then mark those that a member channel
+    // carries in a single pass over the table.
+    std::array<uint32_t, kFavSlots> keys;
+    for (int p = 0; p < entries; ++p)
+        keys[p] = g.aulFavKey[slotOf(p)];
+    std::sort(keys.begin(), keys.begin() + entries);
+    const auto keysEnd = std::unique(keys.begin(), keys.begin() + entries);
+    std::array<bool, kFavSlots> member{};
+    const uint16_t bit = uint16_t(1u << group);
+    const auto& table = ChannelTable(db, radio != 0);
+    for (int i = 0; i < ChannelCount(db, radio != 0); ++i) {
+        if (!(table[i].usFavBits & bit))
+            continue;
+        const auto it = std::lower_bound(keys.begin(), keysEnd, ChannelKey(table[i]));
+        if (it != keysEnd && *it == ChannelKey(table[i]))
+            member[size_t(it - keys.begin())] = true;
+    }
+
+    int removed = 0;
+    for (int p = 0; p < entries; ++p) {
+        const uint32_t key = g.aulFavKey[slotOf(p)];
+        const auto it = std::lower_bound(keys.begin(), keysEnd, key);
+        if (!member[size_t(it - keys.begin())])
+            ++removed;
+        else if (removed > 0)
+            g.aulFavKey[slotOf(p - removed)] = key;
+    }
+    if (removed > 0) {
+        if (radio)
+            g.sRadioFavNum = int16_t(n.radio - removed);
+        else
+            g.sTvFavNum = int16_t(n.tv - removed);
+        g.ucFavChanged = 1;
+    }
+    return removed;
+}

@@ -1,0 +1,46 @@
+// Operations on the database tables. They keep the header counts in step and
+// report by small integer codes; they never show messages.
+#pragma once
+
+#include "Database.h"
+
+#include <cstdint>
+
+// Fav operation codes.
+inline constexpr int kFavDone = 1;
+inline constexpr int kFavBadGroup = -1;
+inline constexpr int kFavFullOrMissing = -2;
+inline constexpr uint32_t kFreeFavSlot = 0xFFFFFFFF;
+
+// Empties every table and gives the header the sizes a readable file needs,
+// with eight empty favourite groups.
+void ResetDatabase(Database& db);
+
+// Sets bHasTerrestrial, bHasCable or bHasIsdbt for the channel's delivery system.
+void NoteDelivery(Database& db, const ChannelRecord& channel);
+
+// Removes the TV and radio channels of transponder tpId, keeping the order of
+// the others; returns how many were removed.
+int RemoveChannelsOfTp(Database& db, uint16_t tpId);
+
+// Removes transponder slot index (channels are not touched). Returns 1.
+int RemoveTransponder(Database& db, int index);
+
+// Satellite slot / transponder slot of a channel's transponder, or -1. The
+// flag is non-zero for the TV table (only its low 8 bits count).
+int FindSatOfChannel(const Database& db, int channel, int tvFlag);
+int FindTpOfChannel(const Database& db, int channel, int tvFlag);
+
+// Favourite group lists; the radio flag is non-zero for radio entries.
+int AddFavEntry(Database& db, int group, uint32_t key, int radio);
+int FindFavEntry(const Database& db, int group, uint32_t key, int radio);
+int RemoveFavEntry(Database& db, int group, uint32_t key, int radio);
+int PurgeFavGroup(Database& db, int group, int radio);
+
+// Entries in use of a group as the operations see them: negative or
+// oversized counts read from a damaged file are clipped to the 200 slots.
+struct FavCounts {
+    int tv;
+    int radio;
+};
+FavCounts ClampedFavCounts(const FavGroup& group);

@@ -1,0 +1,37 @@
+// The .sdx file: a 64-byte header followed by one zlib stream that inflates to
+// the packed image of the tables. The reader checks the whole file before it
+// changes anything; the writer builds the whole file in memory.
+#pragma once
+
+#include "Database.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+enum class LoadResult { Ok, CannotOpen, NotCorrect };
+enum class SaveResult { Ok, TooLarge, CompressFailed };
+
+inline constexpr int kHeaderSize = sizeof(SdxHeader);
+
+// Reads a whole file's bytes into the database. On NotCorrect the header and
+// every table are exactly as they were.
+LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file);
+
+// Builds the whole file (header and compressed image) for the database. On
+// success the header's tag, lengths and check value are updated; on failure
+// the database is untouched and file is empty.
+SaveResult SaveDatabase(Database& db, std::vector<uint8_t>& file);
+
+// Packs the tables into PackedImage; returns the length, or -1 when the
+// counts are out of range or the image would not fit in PackedImage.
+int BuildImage(Database& db);
+
+// Fills the tables from the first length bytes of PackedImage, as the header
+// counts describe them. Returns false, changing nothing, when a count or size
+// is out of range or a section runs past length.
+bool ParseImage(Database& db, std::size_t length);
+
+// The check value stored in the header over the compressed payload.
+uint32_t ComputeCheck(const uint8_t* bytes, std::size_t length);

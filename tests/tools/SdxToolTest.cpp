@@ -1,0 +1,154 @@
+// Runs the built sdxtool as a user would and checks its output and exit codes.
+#include "DatabaseBuilders.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun RunTool(const QStringList& args)
+{
+    QProcess process;
+    process.start(SDXTOOL_PATH, args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+class SdxToolTest : public ::testing::Test {
+protected:
+    QString PathOf(const QString& name) const { return dir.filePath(name); }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(PathOf(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(SdxToolTest, ExitCodesTellSuccessBadInputAndUnopenableFiles)
+{
+    const QString demo = PathOf("demo.sdx");
+    ASSERT_EQ(0, RunTool({"demo", demo}).exitCode);
+    const QString junk = WriteFile("junk.sdx", QByteArray(300, 'j'));
+    const QString missing = PathOf("missing.sdx");
+    const QString unwritable = PathOf("no-folder/out.sdx");
+
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* inOutput; // expected on standard output, or null
+    };
+    const Case cases[] = {
+        {{"check", demo}, 0, "ok\n"},
+        {{"check", junk}, 1, nullptr},
+        {{"check", missing}, 2, nullptr},
+        {{"info", demo}, 0, "TV channels:"},
+        {{"info", junk}, 1, nullptr},
+        {{"dump", missing}, 2, nullptr},
+        {{"resave", demo, unwritable}, 2, nullptr},
+        {{"resave", junk, PathOf("x.sdx")}, 1, nullptr},
+        {{"new", unwritable}, 2, nullptr},
+        {{"demo", PathOf("d.sdx"), "--maxi"}, 1, nullptr},
+        {{"check"}, 1, nullptr},
+        {{"check", demo, demo}, 1, nullptr},
+        {{"frobnicate"}, 1, nullptr},
+        {{}, 1, nullptr},
+        {{"--help"}, 0, "resave IN OUT"},
+        {{"resave", "--help"}, 0, "usage: sdxtool resave IN OUT"},
+        {{"--version"}, 0, "sdxtool "},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTool(c.args);
+        EXPECT_EQ(c.exitCode, run.exitCode) << c.args.join(' ').toStdString();
+        if (c.inOutput) {
+            EXPECT_TRUE(run.out.contains(c.inOutput)) << c.args.join(' ').toStdString() << ": " << run.out.data();
+        }
+        if (c.exitCode != 0) {
+            EXPECT_FALSE(run.err.isEmpty()) << c.args.join(' ').toStdString();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(PathOf("x.sdx")));
+}
+
+TEST_F(SdxToolTest, ResaveKeepsTheInflatedPayload)
+{
+    std::mt19937 rng(7);
+    auto db = MakeRandomDatabase(rng);
+    std::vector<uint8_t> file;
+    ASSERT_EQ(SaveResult::Ok, SaveDatabase(*db, file));
+    const std::vector<uint8_t> image(db->PackedImage.begin(), db->PackedImage.begin() + db->header.iDataLen);
+    const QString in = WriteFile("in.sdx", QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())));
+
+    ASSERT_EQ(0, RunTool({"resave", in, PathOf("out.sdx")}).exitCode);
+    auto reread = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx"), false));
+    ASSERT_GT(BuildImage(*reread), 0);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), reread->PackedImage.begin()));
+}
+
+TEST_F(SdxToolTest, DumpWritesEveryTableAsJsonWithBytesAsCodePoints)
+{
+    auto db = MakeEmptyDatabase();
+    AppendTransponder(*db, MakeSatelliteTp(7, 0, 11778));
+    AppendChannel(*db, false, MakeChannel("Caf\xE9 \"1\"\t", 7, 3));
+    AppendChannel(*db, true, MakeChannel("Radio", 7, 4));
+    db->header.sSatNumber = 1;
+    std::strcpy(db->SatelliteTable[0].acSatName, "Astra");
+    ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, PathOf("small.sdx")));
+
+    const ToolRun run = RunTool({"dump", PathOf("small.sdx")});
+    ASSERT_EQ(0, run.exitCode);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
+    ASSERT_EQ(QJsonParseError::NoError, error.error) << error.errorString().toStdString();
+    EXPECT_EQ(1, json["header"]["tvNumber"].toInt());
+    EXPECT_EQ("Astra", json["satellites"][0]["name"].toString());
+    EXPECT_EQ(11778, json["transponders"][0]["freqMHz"].toInt());
+    EXPECT_EQ(QString::fromLatin1("Caf\xE9 \"1\"\t"), json["tvChannels"][0]["name"].toString());
+    EXPECT_EQ(7, json["radioChannels"][0]["tpId"].toInt());
+    EXPECT_EQ("MyFav", json["settings"]["favNames"][0].toString());
+    EXPECT_EQ(8, json["favGroups"].toArray().size());
+}
+
+TEST_F(SdxToolTest, DemoWritesTheDatabaseTheGeneratorMakes)
+{
+    for (const bool max : {false, true}) {
+        const QString path = PathOf(max ? "max.sdx" : "demo.sdx");
+        ASSERT_EQ(0, RunTool(max ? QStringList{"demo", path, "--max"} : QStringList{"demo", path}).exitCode);
+        auto expected = std::make_unique<Database>();
+        BuildDemoDatabase(*expected, max ? DemoSize::Max : DemoSize::Typical);
+        auto written = std::make_unique<Database>();
+        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*written, path, false));
+        ExpectSameTables(*expected, *written);
+    }
+}
+
+TEST(SampleDatabase, TheCommittedDemoIsWhatTheGeneratorMakes)
+{
+    const QString path = QStringLiteral(EDITZARN_SOURCE_DIR "/samples/demo.sdx");
+    auto expected = std::make_unique<Database>();
+    BuildDemoDatabase(*expected, DemoSize::Typical);
+    auto sample = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*sample, path, false)) << path.toStdString();
+    ExpectSameTables(*expected, *sample);
+}
+
+} // namespace

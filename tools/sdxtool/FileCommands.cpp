@@ -1,0 +1,171 @@
+// The commands that read, check, show and write whole database files.
+#include "ToolCommand.h"
+
+#include "BitFields.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "JsonDump.h"
+#include "ModelOperations.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+QString PathArg(const std::string& arg) { return QString::fromLocal8Bit(arg.c_str()); }
+
+// Loads path into db; on failure prints why and returns the exit code.
+int LoadOrReport(Database& db, const std::string& path)
+{
+    switch (LoadDatabaseFile(db, PathArg(path), false)) {
+    case LoadResult::Ok: return kExitOk;
+    case LoadResult::CannotOpen:
+        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
+        return kExitCannotOpen;
+    case LoadResult::NotCorrect:
+        std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
+        return kExitBadInput;
+    }
+    return kExitBadInput;
+}
+
+int SaveOrReport(Database& db, const std::string& path)
+{
+    switch (SaveDatabaseFile(db, PathArg(path))) {
+    case FileSaveResult::Ok: return kExitOk;
+    case FileSaveResult::CannotWrite:
+        std::fprintf(stderr, "sdxtool: cannot write %s\n", path.c_str());
+        return kExitCannotOpen;
+    case FileSaveResult::TooLarge:
+        std::fprintf(stderr, "sdxtool: the database does not fit in a 1 MiB image; nothing written\n");
+        return kExitBadInput;
+    case FileSaveResult::CompressFailed:
+        std::fprintf(stderr, "sdxtool: the image could not be compressed; nothing written\n");
+        return kExitBadInput;
+    }
+    return kExitBadInput;
+}
+
+std::string DeliverySystems(const Database& db)
+{
+    std::string text = "satellite";
+    if (db.bHasTerrestrial)
+        text += ", terrestrial";
+    if (db.bHasCable)
+        text += ", cable";
+    if (db.bHasIsdbt)
+        text += ", ISDB-T";
+    return text;
+}
+
+int RunInfo(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, args[0]))
+        return rc;
+    const SdxHeader& h = db->header;
+    std::printf("File:              %s\n", args[0].c_str());
+    std::printf("Magic:             %.*s\n", int(FieldText(h.acMagic).size()), h.acMagic);
+    std::printf("Tag:               %.*s\n", int(FieldText(h.acTag).size()), h.acTag);
+    std::printf("Image:             %d bytes, compressed to %u\n", h.iDataLen, h.ulZipLen);
+    std::printf("Satellites:        %d\n", h.sSatNumber);
+    std::printf("Transponders:      %d\n", h.sTpNumber);
+    std::printf("TV channels:       %d\n", h.sTVNumber);
+    std::printf("Radio channels:    %d\n", h.sRadioNumber);
+    std::printf("Delivery systems:  %s\n", DeliverySystems(*db).c_str());
+    std::printf("Record sizes:      satellite %d, transponder %d, channel %d\n", h.sSatSize, h.sTpSize,
+                h.sChannelSize);
+    std::printf("Settings:          %d bytes, reserved %d bytes, channel plan %d\n", h.sSettingsLen, h.sReservedLen,
+                ChanTable(*db));
+    std::printf("Favourite groups:  %d of %d bytes\n", h.sFavNumber, h.sFavSize);
+    for (int g = 0; g < h.sFavNumber; ++g) {
+        const FavCounts n = ClampedFavCounts(db->FavGroupTable[g]);
+        const std::string_view name = FavName(*db, g);
+        std::printf("  %d %-16.*s %3d TV, %3d radio\n", g + 1, int(name.size()), name.data(), n.tv, n.radio);
+    }
+    std::printf("Check value:       0x%08X\n", h.ulCheck);
+    return kExitOk;
+}
+
+int RunCheck(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, args[0]))
+        return rc;
+    std::printf("ok\n");
+    return kExitOk;
+}
+
+int RunDump(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, args[0]))
+        return rc;
+    WriteDatabaseJson(std::cout, *db);
+    return kExitOk;
+}
+
+int RunResave(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, args[0]))
+        return rc;
+    return SaveOrReport(*db, args[1]);
+}
+
+int RunNew(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    ResetDatabase(*db);
+    return SaveOrReport(*db, args[0]);
+}
+
+int RunDemo(const std::vector<std::string>& args)
+{
+    if (args.size() == 2 && args[1] != "--max") {
+        std::fprintf(stderr, "sdxtool demo: unknown option %s\n", args[1].c_str());
+        return kExitBadInput;
+    }
+    auto db = std::make_unique<Database>();
+    BuildDemoDatabase(*db, args.size() == 2 ? DemoSize::Max : DemoSize::Typical);
+    return SaveOrReport(*db, args[0]);
+}
+
+} // namespace
+
+std::vector<ToolCommand> FileToolCommands()
+{
+    return {
+        {"info", "info FILE", "Shows the header fields and the counts of a database file.", RunInfo},
+        {"check", "check FILE",
+         "Prints \"ok\" when FILE loads; otherwise prints the reason and exits with 1 (not a correct file) "
+         "or 2 (cannot open).",
+         RunCheck},
+        {"dump", "dump FILE",
+         "Writes every table of FILE as JSON to standard output. Text bytes are mapped one byte to one code "
+         "point (U+0000 to U+00FF).",
+         RunDump},
+        {"resave", "resave IN OUT", "Loads IN and writes it to OUT exactly as the editor's Save As does.",
+         RunResave},
+        {"new", "new OUT", "Writes the empty database that the editor's New command creates.", RunNew},
+        {"demo", "demo OUT [--max]",
+         "Writes a demo database: several satellites, terrestrial, cable and ISDB-T transponders, a few "
+         "hundred channels with audio tracks and favourites. With --max every table is filled as far as the "
+         "1 MiB image allows.",
+         RunDemo},
+    };
+}
+
+const std::vector<ToolCommand>& ToolCommands()
+{
+    static const std::vector<ToolCommand> commands = [] {
+        std::vector<ToolCommand> all;
+        for (const auto& table : {FileToolCommands()})
+            all.insert(all.end(), table.begin(), table.end());
+        return all;
+    }();
+    return commands;
+}
