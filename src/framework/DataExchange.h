@@ -1,0 +1,40 @@
+// Dialog data exchange: reads typed values back from edit fields. A value
+// that does not convert or lies outside its bounds is reported with the
+// standard field message (application caption, OK, warning icon), the focus
+// goes to the field, and the caller gets no value, so the dialog stays open.
+#pragma once
+
+#include "Prompts.h"
+
+#include <optional>
+#include <string_view>
+
+class QLineEdit;
+
+inline const QString kMsgEnterInteger = QStringLiteral("Please enter an integer.");
+inline const QString kMsgEnterNumber = QStringLiteral("Please enter a number.");
+inline const QString kMsgEnterIntegerBetween = QStringLiteral("Please enter an integer between %1 and %2.");
+inline const QString kMsgEnterNumberBetween = QStringLiteral("Please enter a number between %1 and %2.");
+inline const QString kMsgEnterMaxChars = QStringLiteral("Please enter no more than %1 characters.");
+
+// Text to value, for any input. Blanks (space, tab) may surround the value.
+// Integers: optional sign and decimal digits, within the 32-bit int range.
+// Numbers: optional sign, digits with an optional fraction (or a fraction
+// alone), optional exponent; a value a double cannot hold (too large, or so
+// small that it would round to zero) is refused.
+std::optional<int> ParseInt(std::string_view text);
+std::optional<double> ParseNumber(std::string_view text);
+
+// A number as the fields show it and the range messages quote it: up to 15
+// significant digits, no trailing zeros ("180", "0.5", "1e+20").
+QString FormatNumber(double value);
+
+std::optional<int> ReadInt(IPrompts& prompts, QLineEdit* pEdit);
+std::optional<int> ReadIntInRange(IPrompts& prompts, QLineEdit* pEdit, int min, int max);
+std::optional<double> ReadNumber(IPrompts& prompts, QLineEdit* pEdit);
+std::optional<double> ReadNumberInRange(IPrompts& prompts, QLineEdit* pEdit, double min, double max);
+std::optional<QString> ReadText(IPrompts& prompts, QLineEdit* pEdit, int maxChars);
+
+// Stops typing beyond maxChars without cutting a longer text that is set
+// into the field, so a stored value is shown whole and ReadText reports it.
+void LimitTyping(QLineEdit* pEdit, int maxChars);

@@ -1,0 +1,43 @@
+// The prompts interface on Qt's message box and file dialog.
+#pragma once
+
+#include "Prompts.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class QFileDialog;
+class QMessageBox;
+class QWidget;
+
+// "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||" as Qt name filters, one per
+// name/pattern pair, in order. Each filter keeps its name and takes its
+// patterns from the pattern field (";" separated); "*.*" matches every file,
+// as it does on Windows, so it becomes "*".
+QStringList QtNameFilters(const QString& filter);
+
+// 1-based position of the chosen name filter in the list; 1 when not found.
+int ChosenFilterIndex(const QStringList& nameFilters, const QString& chosen);
+
+// The boxes and dialogs as QtPrompts shows them, configured but not shown.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& text, const QString& caption,
+                                            MsgButtons buttons, MsgIcon icon);
+enum class FileDialogKind { Open, Save };
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* pParent, FileDialogKind kind, const QString& title,
+                                            const QString& filter, bool bAllowNewName);
+
+class QtPrompts : public IPrompts {
+public:
+    explicit QtPrompts(QWidget* pParent = nullptr) : pParent(pParent) {}
+    void SetParent(QWidget* pNewParent) { pParent = pNewParent; }
+
+    MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
+    std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName) override;
+    std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) override;
+
+private:
+    std::optional<FileChoice> RunFileDialog(QFileDialog& dialog);
+
+    QWidget* pParent;
+};
