@@ -1,0 +1,123 @@
+#include "CEditZarnDoc.h"
+
+#include "FileAccess.h"
+#include "ModelOperations.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool EndsInSdx(const QString& path) { return path.endsWith(".sdx") || path.endsWith(".SDX"); }
+
+} // namespace
+
+CEditZarnDoc::CEditZarnDoc(IPrompts& prompts, QObject* parent)
+    : QObject(parent), prompts(prompts), pDatabase(std::make_unique<Database>())
+{
+}
+
+CEditZarnDoc::~CEditZarnDoc() = default;
+
+void CEditZarnDoc::SetModifiedFlag(bool modified)
+{
+    if (bModified == modified)
+        return;
+    bModified = modified;
+    emit ModifiedChanged(modified);
+}
+
+void CEditZarnDoc::SetTitle() { emit TitleChanged(WindowTitle()); }
+
+void CEditZarnDoc::OnFileNew()
+{
+    const auto choice = prompts.OpenFileDialog(kTitleNewFile, kFilterNew, true);
+    if (!choice)
+        return;
+    strFilePath = choice->strPath;
+    if (!EndsInSdx(strFilePath))
+        strFilePath += ".sdx";
+    ResetDatabase(*pDatabase);
+    // The new database is written at once only where no file exists yet, so
+    // that the name is taken; an existing file is replaced only by a save.
+    if (!QFileInfo::exists(strFilePath))
+        SaveDatabaseFile(*pDatabase, strFilePath);
+    bDataLoaded = 1;
+    emit DatabaseOpened();
+    SetTitle();
+}
+
+void CEditZarnDoc::OnFileOpen()
+{
+    if (const auto choice = prompts.OpenFileDialog(kTitleSelectFile, kFilterOpen, false))
+        strFilePath = choice->strPath;
+    OpenDocumentFile(strFilePath);
+}
+
+void CEditZarnDoc::OpenDocumentFile(const QString& path)
+{
+    strFilePath = path;
+    switch (LoadDatabaseFile(*pDatabase, strFilePath, true)) {
+    case LoadResult::CannotOpen:
+        WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
+        return;
+    case LoadResult::NotCorrect:
+        bDataLoaded = 0;
+        WindowMessage(prompts, kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    case LoadResult::Ok:
+        break;
+    }
+    bDataLoaded = 1;
+    emit DatabaseOpened();
+    SetTitle();
+}
+
+bool CEditZarnDoc::SaveToOwnPath()
+{
+    if (SaveDatabaseFile(*pDatabase, strFilePath) == FileSaveResult::Ok)
+        return true;
+    WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop);
+    return false;
+}
+
+void CEditZarnDoc::OnFileSave()
+{
+    if (!bModified)
+        return;
+    if (SaveToOwnPath())
+        SetModifiedFlag(false);
+}
+
+void CEditZarnDoc::OnFileSaveAs()
+{
+    const auto choice = prompts.SaveFileDialog(kTitleSelectFile, kFilterSaveAs);
+    if (!choice)
+        return;
+    if (choice->iFilterIndex == kExcelFilterIndex) {
+        emit SpreadsheetExportRequested(choice->strPath);
+        return;
+    }
+    QString target = choice->strPath;
+    if (!target.contains(".SDX") && !target.contains(".sdx"))
+        target += ".sdx";
+    if (SaveDatabaseFile(*pDatabase, target) != FileSaveResult::Ok) {
+        WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    strFilePath = target;
+    SetTitle();
+    SetModifiedFlag(false);
+}
+
+void CEditZarnDoc::OnFileClose()
+{
+    if (bModified &&
+        WindowMessage(prompts, kMsgSaveChanges, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
+        !SaveToOwnPath())
+        return; // the user asked to keep the changes: stay open and modified
+    SetModifiedFlag(false);
+    bDataLoaded = 0;
+    emit DatabaseClosed();
+    strFilePath.clear();
+    SetTitle();
+}

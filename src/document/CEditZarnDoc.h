@@ -1,0 +1,83 @@
+// The document: owns the one database, its file path, the modified mark and
+// the main window's title, and runs the File commands New, Open, Save,
+// Save As and Close.
+#pragma once
+
+#include "Database.h"
+#include "Prompts.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
+
+inline const QString kMsgCannotOpen = QStringLiteral("Can't not open the file!");
+inline const QString kMsgNotCorrect = QStringLiteral("This file is not a correct file,please select another!");
+inline const QString kMsgCannotSave = QStringLiteral("Can not save file!");
+inline const QString kMsgCannotSaveAs = QStringLiteral("Can't not save the file\n");
+inline const QString kMsgSaveChanges = QStringLiteral("Do you want to save changed data ?");
+
+inline const QString kFilterNew = QStringLiteral("SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
+inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
+inline const QString kFilterSaveAs =
+    QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||");
+inline constexpr int kExcelFilterIndex = 2;
+
+inline const QString kTitleNewFile = QStringLiteral("New File");
+inline const QString kTitleSelectFile = QStringLiteral("Select File");
+
+class CEditZarnDoc : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CEditZarnDoc(IPrompts& prompts, QObject* parent = nullptr);
+    ~CEditZarnDoc() override;
+
+    Database& Data() { return *pDatabase; }
+    const Database& Data() const { return *pDatabase; }
+    IPrompts& Prompts() { return prompts; }
+
+    bool IsModified() const { return bModified; }
+    void SetModifiedFlag(bool modified = true);
+    QString WindowTitle() const { return kTitleText + strFilePath; }
+
+    // File commands.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileClose();
+
+    // Opens path as File Open opens a chosen file, messages included.
+    void OpenDocumentFile(const QString& path);
+
+    // Writes the database to its own path, as Save and the close prompt do;
+    // shows "Can not save file!" and returns false when that fails.
+    bool SaveToOwnPath();
+
+    int bDataLoaded = 0;
+    QString strFilePath;
+    // Tree selection shared by the views; -1 for none.
+    int SelectedSatellite = -1;
+    int SelectedTpId = -1;
+    int SelectedFavGroup = -1;
+
+signals:
+    // A database was opened or made: the tree rebuilds its branches.
+    void DatabaseOpened();
+    // The database was closed: the tree goes back to its top-level categories.
+    void DatabaseClosed();
+    void TitleChanged(const QString& title);
+    void ModifiedChanged(bool modified);
+    // Save As with the spreadsheet filter: the channel lists go to path.
+    void SpreadsheetExportRequested(const QString& path);
+
+private:
+    void SetTitle();
+
+    IPrompts& prompts;
+    std::unique_ptr<Database> pDatabase;
+    bool bModified = false;
+};

@@ -1,0 +1,367 @@
+#include "CEditZarnDoc.h"
+
+#include "DatabaseBuilders.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const ShownMessage kCannotOpen{"Can't not open the file!", "EditZarn", MsgButtons::Ok, MsgIcon::None};
+const ShownMessage kNotCorrect{"This file is not a correct file,please select another!", "EditZarn", MsgButtons::Ok,
+                               MsgIcon::Stop};
+const ShownMessage kCannotSave{"Can not save file!", "EditZarn", MsgButtons::Ok, MsgIcon::Stop};
+const ShownMessage kCannotSaveAs{"Can't not save the file\n", "EditZarn", MsgButtons::Ok, MsgIcon::None};
+const ShownMessage kSaveChanges{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNo,
+                                MsgIcon::Question};
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    QString PathOf(const QString& name) const { return dir.filePath(name); }
+
+    // Writes the demo database to name and returns its path.
+    QString WriteDemo(const QString& name)
+    {
+        auto db = std::make_unique<Database>();
+        BuildDemoDatabase(*db, DemoSize::Typical);
+        const QString path = PathOf(name);
+        EXPECT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, path));
+        return path;
+    }
+
+    void OpenDemo()
+    {
+        prompts.QueueFile(WriteDemo("demo.sdx"));
+        doc.OnFileOpen();
+        ASSERT_EQ(1, doc.bDataLoaded);
+    }
+
+    // Makes a change the way an editing command does.
+    void Edit()
+    {
+        doc.Data().TvChannelTable[0].sVideoPid = 4321;
+        doc.SetModifiedFlag();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    CEditZarnDoc doc{prompts};
+};
+
+TEST_F(DocumentTest, NewNamesTheFileAndWritesAnEmptyDatabaseWhereNoneExists)
+{
+    struct Case {
+        QString chosen;
+        QString created;
+    };
+    const Case cases[] = {
+        {"list", "list.sdx"},           {"list.Sdx", "list.Sdx.sdx"}, {"dump.bin", "dump.bin.sdx"},
+        {"upper.SDX", "upper.SDX"},     {"plain.sdx", "plain.sdx"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts ask;
+        CEditZarnDoc fresh(ask);
+        QSignalSpy opened(&fresh, &CEditZarnDoc::DatabaseOpened);
+        ask.QueueFile(PathOf(c.chosen), 2);
+        fresh.OnFileNew();
+        const QString expected = PathOf(c.created);
+        EXPECT_EQ(expected, fresh.strFilePath) << c.chosen.toStdString();
+        EXPECT_EQ(kTitleText + expected, fresh.WindowTitle());
+        EXPECT_EQ(1, fresh.bDataLoaded);
+        EXPECT_FALSE(fresh.IsModified());
+        EXPECT_EQ(1, opened.count());
+        EXPECT_EQ((std::vector<AskedFileDialog>{{AskedDialog::OpenOrNew, "New File", kFilterNew}}), ask.FileDialogs());
+
+        auto reread = std::make_unique<Database>();
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected, false)) << c.created.toStdString();
+        EXPECT_EQ(0, reread->header.sTVNumber);
+    }
+}
+
+TEST_F(DocumentTest, NewLeavesAnExistingFileAsItIsUntilSaved)
+{
+    const QString path = WriteDemo("keep.sdx");
+    const QByteArray before = ReadBytes(path);
+    prompts.QueueFile(path);
+    doc.OnFileNew();
+    EXPECT_EQ(before, ReadBytes(path));
+    EXPECT_EQ(0, doc.Data().header.sTVNumber);
+
+    Edit();
+    doc.OnFileSave();
+    auto reread = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+    EXPECT_EQ(0, reread->header.sSatNumber);
+}
+
+TEST_F(DocumentTest, CancelledNewTouchesNothing)
+{
+    prompts.QueueFile(PathOf("rejected.sdx"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    QFile(PathOf("rejected.sdx")).open(QIODevice::WriteOnly); // an empty, incorrect file
+    doc.OnFileOpen();
+    ASSERT_EQ(1, int(prompts.Messages().size()));
+
+    QSignalSpy opened(&doc, &CEditZarnDoc::DatabaseOpened);
+    prompts.QueueCancel();
+    doc.OnFileNew();
+    EXPECT_EQ(0, doc.bDataLoaded);
+    EXPECT_EQ(0, opened.count());
+    EXPECT_EQ(PathOf("rejected.sdx"), doc.strFilePath);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files) == QStringList{"rejected.sdx"});
+}
+
+TEST_F(DocumentTest, OpenLoadsTheChosenFile)
+{
+    QSignalSpy opened(&doc, &CEditZarnDoc::DatabaseOpened);
+    QSignalSpy title(&doc, &CEditZarnDoc::TitleChanged);
+    OpenDemo();
+    EXPECT_EQ(PathOf("demo.sdx"), doc.strFilePath);
+    EXPECT_EQ(1, opened.count());
+    ASSERT_EQ(1, title.count());
+    EXPECT_EQ(kTitleText + PathOf("demo.sdx"), title.at(0).at(0).toString());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_GT(doc.Data().header.sTVNumber, 0);
+    EXPECT_TRUE(prompts.Messages().empty());
+    EXPECT_EQ((std::vector<AskedFileDialog>{{AskedDialog::Open, "Select File", kFilterOpen}}), prompts.FileDialogs());
+}
+
+TEST_F(DocumentTest, OpenFailuresShowTheirMessageAndLeaveNoDatabaseOpen)
+{
+    QFile(PathOf("empty.sdx")).open(QIODevice::WriteOnly);
+    QFile text(PathOf("text.sdx"));
+    text.open(QIODevice::WriteOnly);
+    text.write(QByteArray(200, 'x'));
+    text.close();
+    QDir(dir.path()).mkdir("folder.sdx");
+
+    struct Case {
+        const char* what;
+        QString path; // empty: the dialog is cancelled with no earlier path
+        ShownMessage message;
+    };
+    const Case cases[] = {
+        {"cancel at start", {}, kCannotOpen},
+        {"missing file", PathOf("missing.sdx"), kCannotOpen},
+        {"a folder", PathOf("folder.sdx"), kCannotOpen},
+        {"empty file", PathOf("empty.sdx"), kNotCorrect},
+        {"not a database", PathOf("text.sdx"), kNotCorrect},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts ask;
+        CEditZarnDoc fresh(ask);
+        QSignalSpy opened(&fresh, &CEditZarnDoc::DatabaseOpened);
+        if (c.path.isEmpty())
+            ask.QueueCancel();
+        else
+            ask.QueueFile(c.path);
+        ask.QueueAnswer(MsgAnswer::Ok);
+        fresh.OnFileOpen();
+        EXPECT_EQ(std::vector<ShownMessage>{c.message}, ask.Messages()) << c.what;
+        EXPECT_EQ(0, fresh.bDataLoaded) << c.what;
+        EXPECT_EQ(0, opened.count()) << c.what;
+        EXPECT_EQ(c.path, fresh.strFilePath) << c.what;
+    }
+}
+
+TEST_F(DocumentTest, OpenRefusesAFileItCouldNotSaveBack)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const QString path = WriteDemo("readonly.sdx");
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    prompts.QueueFile(path);
+    doc.OnFileOpen();
+    EXPECT_EQ(std::vector<ShownMessage>{kCannotOpen}, prompts.Messages());
+    EXPECT_EQ(0, doc.bDataLoaded);
+}
+
+TEST_F(DocumentTest, AFailedOpenKeepsTheTablesOfTheEarlierDatabase)
+{
+    OpenDemo();
+    doc.OnFileClose();
+    const SdxHeader header = doc.Data().header;
+    const ChannelRecord first = doc.Data().TvChannelTable[0];
+
+    QFile text(PathOf("bad.sdx"));
+    text.open(QIODevice::WriteOnly);
+    text.write(QByteArray(100, 'S'));
+    text.close();
+    prompts.QueueFile(PathOf("bad.sdx"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    doc.OnFileOpen();
+    EXPECT_EQ(0, std::memcmp(&header, &doc.Data().header, sizeof header));
+    EXPECT_EQ(0, std::memcmp(&first, &doc.Data().TvChannelTable[0], sizeof first));
+}
+
+TEST_F(DocumentTest, SaveWritesOnlyAModifiedDatabase)
+{
+    OpenDemo();
+    const QByteArray before = ReadBytes(doc.strFilePath);
+    QFile::remove(doc.strFilePath);
+    doc.OnFileSave();
+    EXPECT_FALSE(QFile::exists(doc.strFilePath)) << "an unmodified database is not written";
+
+    Edit();
+    doc.OnFileSave();
+    EXPECT_FALSE(doc.IsModified());
+    auto reread = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, doc.strFilePath, false));
+    EXPECT_EQ(4321, reread->TvChannelTable[0].sVideoPid);
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(DocumentTest, AFailedSaveKeepsTheModifiedMarkAndTheFile)
+{
+    OpenDemo();
+    Edit();
+    doc.strFilePath = PathOf("no-such-folder/demo.sdx");
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    doc.OnFileSave();
+    EXPECT_EQ(std::vector<ShownMessage>{kCannotSave}, prompts.Messages());
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, SaveAsNamesTheTargetAndTakesItAsThePath)
+{
+    struct Case {
+        QString chosen;
+        int filter;
+        QString written;
+    };
+    const Case cases[] = {
+        {"copy", 1, "copy.sdx"},
+        {"a.sdx.bak", 1, "a.sdx.bak"},
+        {"B.SDX", 3, "B.SDX"},
+        {"any", 3, "any.sdx"},
+    };
+    OpenDemo();
+    for (const Case& c : cases) {
+        prompts.QueueFile(PathOf(c.chosen), c.filter);
+        doc.OnFileSaveAs(); // runs whether or not the database is modified
+        const QString expected = PathOf(c.written);
+        EXPECT_EQ(expected, doc.strFilePath) << c.chosen.toStdString();
+        EXPECT_EQ(kTitleText + expected, doc.WindowTitle());
+        auto reread = std::make_unique<Database>();
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected, false)) << c.chosen.toStdString();
+    }
+    EXPECT_TRUE(prompts.Messages().empty());
+    EXPECT_EQ(AskedFileDialog({AskedDialog::Save, "Select File", kFilterSaveAs}), prompts.FileDialogs().back());
+}
+
+TEST_F(DocumentTest, SaveAsClearsTheModifiedMarkOnlyWhenWritten)
+{
+    OpenDemo();
+    Edit();
+    prompts.QueueFile(PathOf("missing-folder/x.sdx"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    doc.OnFileSaveAs();
+    EXPECT_EQ(std::vector<ShownMessage>{kCannotSaveAs}, prompts.Messages());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(PathOf("demo.sdx"), doc.strFilePath);
+
+    prompts.QueueFile(PathOf("copy.sdx"));
+    doc.OnFileSaveAs();
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, CancelledSaveAsWritesNothing)
+{
+    OpenDemo();
+    Edit();
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    const QString cwdFile = QDir::current().filePath(".sdx");
+    prompts.QueueCancel();
+    doc.OnFileSaveAs();
+    EXPECT_EQ(before, QDir(dir.path()).entryList(QDir::Files));
+    EXPECT_FALSE(QFile::exists(cwdFile));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(PathOf("demo.sdx"), doc.strFilePath);
+}
+
+TEST_F(DocumentTest, SaveAsWithTheSpreadsheetFilterHandsOverToTheExport)
+{
+    OpenDemo();
+    Edit();
+    QSignalSpy exported(&doc, &CEditZarnDoc::SpreadsheetExportRequested);
+    prompts.QueueFile(PathOf("channels.xls"), kExcelFilterIndex);
+    doc.OnFileSaveAs();
+    ASSERT_EQ(1, exported.count());
+    EXPECT_EQ(PathOf("channels.xls"), exported.at(0).at(0).toString());
+    EXPECT_FALSE(QFile::exists(PathOf("channels.xls.sdx")));
+    EXPECT_EQ(PathOf("demo.sdx"), doc.strFilePath);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, CloseAsksOnlyWhenModifiedAndSavesOnYes)
+{
+    struct Case {
+        const char* what;
+        bool modified;
+        std::optional<MsgAnswer> answer;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"unmodified", false, std::nullopt, false},
+        {"modified, No", true, MsgAnswer::No, false},
+        {"modified, Yes", true, MsgAnswer::Yes, true},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts ask;
+        CEditZarnDoc fresh(ask);
+        const QString path = WriteDemo("close.sdx");
+        ask.QueueFile(path);
+        fresh.OnFileOpen();
+        if (c.modified) {
+            fresh.Data().TvChannelTable[0].sVideoPid = 4321;
+            fresh.SetModifiedFlag();
+        }
+        if (c.answer)
+            ask.QueueAnswer(*c.answer);
+        QSignalSpy closed(&fresh, &CEditZarnDoc::DatabaseClosed);
+        fresh.OnFileClose();
+
+        EXPECT_EQ(c.modified ? std::vector<ShownMessage>{kSaveChanges} : std::vector<ShownMessage>{}, ask.Messages())
+            << c.what;
+        EXPECT_EQ(0, fresh.bDataLoaded) << c.what;
+        EXPECT_EQ(1, closed.count()) << c.what;
+        EXPECT_FALSE(fresh.IsModified()) << c.what;
+        EXPECT_TRUE(fresh.strFilePath.isEmpty()) << c.what;
+        EXPECT_EQ("Pelk_Channel Editor v2.2 ", fresh.WindowTitle()) << c.what;
+        auto reread = std::make_unique<Database>();
+        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+        EXPECT_EQ(c.saved, reread->TvChannelTable[0].sVideoPid == 4321) << c.what;
+    }
+}
+
+TEST_F(DocumentTest, CloseKeepsTheDatabaseOpenWhenTheAskedSaveFails)
+{
+    OpenDemo();
+    Edit();
+    doc.strFilePath = PathOf("gone/demo.sdx");
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    QSignalSpy closed(&doc, &CEditZarnDoc::DatabaseClosed);
+    doc.OnFileClose();
+    EXPECT_EQ((std::vector<ShownMessage>{kSaveChanges, kCannotSave}), prompts.Messages());
+    EXPECT_EQ(1, doc.bDataLoaded);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(0, closed.count());
+}
+
+} // namespace
