@@ -9,4 +9,4 @@ root=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cp "$root/samples/demo.sdx" "$work/demo.sdx"
 echo "Working copy: $work/demo.sdx"
-"$root/build/release/tools/sdxtool/sdxtool" info "$work/demo.sdx"
+exec "$root/build/release/src/app/editzarn" "$work/demo.sdx"

@@ -1,0 +1,307 @@
+#include "CMainFrame.h"
+
+#include "AppIcons.h"
+#include "CAboutDlg.h"
+#include "CEditZarnDoc.h"
+#include "CEditZarnView.h"
+#include "CLeftView.h"
+#include "CommandIds.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ActionText {
+    int iId;
+    const char* pName;
+    const char* pText;
+    const char* pShortcut;
+};
+
+// Menu texts and accelerators of every command the frame offers.
+constexpr ActionText kActionTexts[] = {
+    {ID_FILE_NEW, "ID_FILE_NEW", "&New", "Ctrl+N"},
+    {ID_FILE_OPEN, "ID_FILE_OPEN", "&Open...", "Ctrl+O"},
+    {ID_FILE_CLOSE, "ID_FILE_CLOSE", "&Close", nullptr},
+    {ID_FILE_SAVE, "ID_FILE_SAVE", "&Save", "Ctrl+S"},
+    {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", "Save &As...", nullptr},
+    {ID_FILE_PRINT, "ID_FILE_PRINT", "&Print...", "Ctrl+P"},
+    {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", "Print Pre&view", nullptr},
+    {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", "P&rint Setup...", nullptr},
+    {ID_FILE_MRU_FILE1, "ID_FILE_MRU_FILE1", "Recent File", nullptr},
+    {ID_APP_EXIT, "ID_APP_EXIT", "E&xit", nullptr},
+    {ID_CHANNEL_ADD, "ID_CHANNEL_ADD", "Add Channel", nullptr},
+    {ID_CHANNEL_EDIT, "ID_CHANNEL_EDIT", "Edit Channel", nullptr},
+    {ID_CHANNEL_DELETE, "ID_CHANNEL_DELETE", "Delete Channel", nullptr},
+    {ID_CHANNEL_MOVE, "ID_CHANNEL_MOVE", "Move Channel", nullptr},
+    {ID_SORT_AZ, "ID_SORT_AZ", "A--->Z", nullptr},
+    {ID_SORT_ZA, "ID_SORT_ZA", "Z--->A", nullptr},
+    {ID_SORT_TRANSPONDER, "ID_SORT_TRANSPONDER", "Transponder", nullptr},
+    {ID_SORT_SATELLITE, "ID_SORT_SATELLITE", "Satellite", nullptr},
+    {ID_VIEW_TV, "ID_VIEW_TV", "&TV Channel", nullptr},
+    {ID_VIEW_RADIO, "ID_VIEW_RADIO", "&Radio Channel", nullptr},
+    {ID_APP_ABOUT, "ID_APP_ABOUT", "&About EditZarn...", nullptr},
+    {ID_NEXT_PANE, "ID_NEXT_PANE", "", "F6"},
+    {ID_PREV_PANE, "ID_PREV_PANE", "", "Shift+F6"},
+};
+
+// Clipboard and undo keys of the accelerator table. No command handles them,
+// so the frame takes them and nothing happens.
+const QList<QKeySequence> kUnhandledKeys = {
+    QKeySequence("Ctrl+C"),      QKeySequence("Ctrl+X"),       QKeySequence("Ctrl+V"),
+    QKeySequence("Ctrl+Z"),      QKeySequence("Alt+Backspace"), QKeySequence("Ctrl+Insert"),
+    QKeySequence("Shift+Insert"), QKeySequence("Shift+Delete"), QKeySequence("Ctrl+Delete"),
+};
+
+constexpr int kSeparator = 0;
+constexpr int kSortSubmenu = -1;
+
+constexpr int kFileMenu[] = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, kSeparator,
+    ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator,
+    ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kSeparator,
+    ID_FILE_MRU_FILE1, kSeparator,
+    ID_APP_EXIT,
+};
+constexpr int kEditMenu[] = {
+    ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, kSeparator,
+    kSortSubmenu, kSeparator,
+};
+constexpr int kSortMenu[] = {ID_SORT_AZ, ID_SORT_ZA, kSeparator, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
+constexpr int kViewMenu[] = {ID_VIEW_TV, ID_VIEW_RADIO};
+constexpr int kHelpMenu[] = {ID_APP_ABOUT};
+
+constexpr int kToolBar[] = {
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator,
+    ID_CHANNEL_ADD, kSeparator,
+    ID_CHANNEL_EDIT, kSeparator,
+    ID_CHANNEL_MOVE, kSeparator,
+    ID_CHANNEL_DELETE, kSeparator,
+    ID_APP_ABOUT, kSeparator,
+    ID_SORT_AZ, ID_SORT_ZA, kSeparator,
+    ID_VIEW_TV, ID_VIEW_RADIO,
+};
+static_assert(std::size(kToolBar) == 19);
+
+constexpr QSize kInitialSize(1000, 640);
+constexpr int kToolBarIconSize = 16;
+
+bool IsWithin(const QWidget* pPane, const QWidget* pWidget)
+{
+    return pWidget && (pWidget == pPane || pPane->isAncestorOf(pWidget));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent), doc(doc)
+{
+    setWindowTitle(kTitleText);
+    setWindowIcon(ApplicationIcon());
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateClientArea();
+    ConnectCommands();
+    resize(kInitialSize);
+
+    connect(&doc, &CEditZarnDoc::TitleChanged, this, &QWidget::setWindowTitle);
+    connect(&doc, &CEditZarnDoc::DatabaseOpened, this, &CMainFrame::UpdateCommandUI);
+    connect(&doc, &CEditZarnDoc::DatabaseClosed, this, &CMainFrame::UpdateCommandUI);
+    connect(&doc, &CEditZarnDoc::ModifiedChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
+    UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The panes go before the QObject connections do; no focus report may
+    // reach the frame while they are being destroyed.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const ActionText& entry : kActionTexts) {
+        auto* pAction = new QAction(QString::fromLatin1(entry.pText), this);
+        pAction->setObjectName(QString::fromLatin1(entry.pName));
+        pAction->setStatusTip(CommandPrompt(entry.iId));
+        if (entry.pShortcut)
+            pAction->setShortcut(QKeySequence(QString::fromLatin1(entry.pShortcut)));
+        if (const QString label = CommandLabel(entry.iId); !label.isEmpty()) {
+            pAction->setIconText(label);
+            pAction->setToolTip(label);
+        }
+        if (const QIcon icon = CommandIcon(entry.iId); !icon.isNull())
+            pAction->setIcon(icon);
+        pAction->setIconVisibleInMenu(false); // menus show text and the TV/Radio marks only
+        addAction(pAction); // accelerators work wherever the focus is in the window
+        aActions.insert(entry.iId, pAction);
+    }
+    auto* pModes = new QActionGroup(this);
+    for (int id : {ID_VIEW_TV, ID_VIEW_RADIO}) {
+        Action(id)->setCheckable(true);
+        pModes->addAction(Action(id));
+    }
+    auto* pUnhandled = new QAction(this);
+    pUnhandled->setObjectName("UnhandledKeys");
+    pUnhandled->setShortcuts(kUnhandledKeys);
+    addAction(pUnhandled);
+}
+
+void CMainFrame::CreateMenus()
+{
+    const auto addItems = [this](QMenu* pMenu, auto const& ids, auto&& addSubmenu) {
+        for (int id : ids) {
+            if (id == kSeparator)
+                pMenu->addSeparator();
+            else if (id == kSortSubmenu)
+                addSubmenu(pMenu);
+            else
+                pMenu->addAction(Action(id));
+        }
+    };
+    const auto noSubmenu = [](QMenu*) {};
+    addItems(menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
+    QMenu* pEdit = menuBar()->addMenu(kMenuEdit);
+    pEdit->setSeparatorsCollapsible(false); // the menu ends in a separator
+    addItems(pEdit, kEditMenu, [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
+    addItems(menuBar()->addMenu(kMenuView), kViewMenu, noSubmenu);
+    addItems(menuBar()->addMenu(kMenuHelp), kHelpMenu, noSubmenu);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* pToolBar = addToolBar(QString());
+    pToolBar->setObjectName("toolbar");
+    pToolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
+    pToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (int id : kToolBar) {
+        if (id == kSeparator)
+            pToolBar->addSeparator();
+        else
+            pToolBar->addAction(Action(id));
+    }
+    // Every button as wide as the widest label, like a strip of equal buttons.
+    const QList<QToolButton*> buttons = pToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    int width = 0;
+    for (const QToolButton* pButton : buttons)
+        width = std::max(width, pButton->sizeHint().width());
+    for (QToolButton* pButton : buttons)
+        pButton->setMinimumWidth(width);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    auto* pIdle = new QLabel(kIdleMessage);
+    pIdle->setObjectName("idleMessage");
+    statusBar()->addWidget(pIdle, 1);
+    // Qt cannot read the lock keys' state on every platform, so the
+    // indicators stay greyed as they are when the key is off.
+    for (const QString& text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
+        auto* pIndicator = new QLabel(text);
+        pIndicator->setObjectName(text);
+        pIndicator->setAlignment(Qt::AlignCenter);
+        pIndicator->setFrameShape(QFrame::Panel);
+        pIndicator->setFrameShadow(QFrame::Sunken);
+        pIndicator->setMinimumWidth(pIndicator->fontMetrics().horizontalAdvance(text) + 12);
+        pIndicator->setEnabled(false);
+        statusBar()->addPermanentWidget(pIndicator);
+    }
+}
+
+void CMainFrame::CreateClientArea()
+{
+    pSplitter = new QSplitter(Qt::Horizontal, this);
+    pLeftView = new CLeftView(doc, pSplitter);
+    pListView = new CEditZarnView(doc, pSplitter);
+    pSplitter->setStretchFactor(0, 0);
+    pSplitter->setStretchFactor(1, 1);
+    pSplitter->setSizes({kLeftPaneWidth, kInitialSize.width() - kLeftPaneWidth});
+    setCentralWidget(pSplitter);
+    pLeftView->setFocus();
+}
+
+void CMainFrame::ConnectCommands()
+{
+    // After every command the enabling and the marks follow the new state.
+    const auto onCommand = [this](int id, auto&& handler) {
+        connect(Action(id), &QAction::triggered, this, [this, handler] {
+            handler();
+            UpdateCommandUI();
+        });
+    };
+    onCommand(ID_FILE_NEW, [this] { doc.OnFileNew(); });
+    onCommand(ID_FILE_OPEN, [this] { doc.OnFileOpen(); });
+    onCommand(ID_FILE_SAVE, [this] { doc.OnFileSave(); });
+    onCommand(ID_FILE_SAVE_AS, [this] { doc.OnFileSaveAs(); });
+    onCommand(ID_FILE_CLOSE, [this] { doc.OnFileClose(); });
+    onCommand(ID_APP_EXIT, [this] { close(); });
+    onCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    onCommand(ID_VIEW_TV, [this] { OnViewMode(0); });
+    onCommand(ID_VIEW_RADIO, [this] { OnViewMode(1); });
+    // With two panes the next and the previous pane are the same: the other one.
+    for (int id : {ID_NEXT_PANE, ID_PREV_PANE})
+        onCommand(id, [this] { ActivatePane(activePane == Pane::Tree ? Pane::List : Pane::Tree); });
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    const Pane pane = activePane;
+    const bool bDataLoaded = doc.bDataLoaded != 0;
+    const bool bRadioMode = pListView->iTvRadioMode == 1;
+    for (auto it = aActions.cbegin(); it != aActions.cend(); ++it)
+        it.value()->setEnabled(IsCommandEnabled(it.key(), pane, bDataLoaded));
+    Action(ID_VIEW_TV)->setChecked(!bRadioMode);
+    Action(ID_VIEW_RADIO)->setChecked(bRadioMode);
+}
+
+void CMainFrame::OnFocusChanged(QWidget* pNow)
+{
+    // Focus outside both panes (toolbar, dialogs) leaves the active pane as it was.
+    if (IsWithin(pLeftView, pNow))
+        activePane = Pane::Tree;
+    else if (IsWithin(pListView, pNow))
+        activePane = Pane::List;
+    else
+        return;
+    UpdateCommandUI();
+}
+
+void CMainFrame::ActivatePane(Pane pane)
+{
+    activePane = pane;
+    (pane == Pane::Tree ? static_cast<QWidget*>(pLeftView) : pListView)->setFocus(Qt::ShortcutFocusReason);
+}
+
+void CMainFrame::OnViewMode(int mode) { pListView->RefreshChannelList(mode); }
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    // Asked once: answering No drops the changes. When the user chose to save
+    // and the save fails, the window stays open so that nothing is lost.
+    if (doc.IsModified()) {
+        if (WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
+            !doc.SaveToOwnPath()) {
+            pEvent->ignore();
+            return;
+        }
+        doc.SetModifiedFlag(false);
+    }
+    pEvent->accept();
+}

@@ -1,0 +1,67 @@
+// The main window: menus, toolbar, status bar and the two panes (the tree on
+// the left, the channel list on the right). It enables the commands for the
+// active pane and the document's state, switches the list between TV and
+// radio channels and asks to save changed data when it closes.
+#pragma once
+
+#include "CommandRouting.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class CEditZarnDoc;
+class CEditZarnView;
+class CLeftView;
+class QSplitter;
+
+inline const QString kMenuFile = QStringLiteral("&File");
+inline const QString kMenuEdit = QStringLiteral("&Edit");
+inline const QString kMenuView = QStringLiteral("&View");
+inline const QString kMenuHelp = QStringLiteral("&Help");
+inline const QString kMenuSortChannel = QStringLiteral("Sort Channel");
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kLeftPaneWidth = 180;
+
+    explicit CMainFrame(CEditZarnDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The action of a command id (its object name is the id's name, such as
+    // "ID_FILE_NEW"); null for an id the frame does not know.
+    QAction* Action(int id) const { return aActions.value(id); }
+    CLeftView* LeftView() const { return pLeftView; }
+    CEditZarnView* ListView() const { return pListView; }
+    QSplitter* Splitter() const { return pSplitter; }
+    Pane ActivePane() const { return activePane; }
+
+public slots:
+    // Enables every command for the active pane and the document's state and
+    // marks TV or Radio after the list's mode.
+    void UpdateCommandUI();
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateClientArea();
+    void ConnectCommands();
+
+    void OnFocusChanged(QWidget* pNow);
+    void ActivatePane(Pane pane);
+    void OnViewMode(int mode);
+    void OnAppAbout();
+
+    CEditZarnDoc& doc;
+    QHash<int, QAction*> aActions;
+    QSplitter* pSplitter = nullptr;
+    CLeftView* pLeftView = nullptr;
+    CEditZarnView* pListView = nullptr;
+    Pane activePane = Pane::Tree;
+};
