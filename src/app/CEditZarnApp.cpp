@@ -1,8 +1,12 @@
 #include "CEditZarnApp.h"
 
+#include "BuiltinExcel.h"
 #include "CEditZarnDoc.h"
 #include "CMainFrame.h"
 #include "QtPrompts.h"
+#include "SpreadsheetExport.h"
+
+#include <QApplication>
 
 CEditZarnApp::CEditZarnApp(QSettings& settings, IPrompts* pPrompts)
     : settings(settings), pQtPrompts(pPrompts ? nullptr : std::make_unique<QtPrompts>()),
@@ -18,6 +22,13 @@ void CEditZarnApp::InitInstance(const QString& strFile)
     pFrame = std::make_unique<CMainFrame>(*pDoc);
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
+    // Save As with the spreadsheet filter writes the channel lists instead of
+    // the database; the user waits for it.
+    QObject::connect(pDoc.get(), &CEditZarnDoc::SpreadsheetExportRequested, pFrame.get(), [this](const QString& path) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        RunSpreadsheetExport(pDoc->Data(), pDoc->Prompts(), path, DefaultAutomationRegistry());
+        QApplication::restoreOverrideCursor();
+    });
     pFrame->show();
     if (!strFile.isEmpty())
         pDoc->OpenDocumentFile(strFile);

@@ -355,6 +355,24 @@ TEST_F(MainFrameTest, FileCommandsSetTheCaption)
     EXPECT_TRUE(prompts.Messages().empty());
 }
 
+TEST_F(MainFrameTest, SaveAsWithTheSpreadsheetFilterWritesAWorkbookAndLeavesTheDocument)
+{
+    const QString path = WriteDemoFile();
+    prompts.QueueFile(path);
+    Action(ID_FILE_OPEN)->trigger();
+    Doc().SetModifiedFlag();
+
+    const QString workbook = dir.filePath("channels.xls");
+    prompts.QueueFile(workbook, kExcelFilterIndex);
+    Action(ID_FILE_SAVE_AS)->trigger();
+    QFile written(workbook);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.read(2), "PK");
+    EXPECT_EQ(frame->windowTitle(), kCaption + path);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
 TEST_F(MainFrameTest, TvAndRadioRefillTheListAndMoveTheMark)
 {
     CEditZarnView* pList = frame->ListView();

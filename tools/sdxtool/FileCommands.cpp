@@ -1,5 +1,6 @@
 // The commands that read, check, show and write whole database files.
 #include "ToolCommand.h"
+#include "ToolFiles.h"
 
 #include "BitFields.h"
 #include "DemoDatabase.h"
@@ -14,40 +15,6 @@
 #include <memory>
 
 namespace {
-
-QString PathArg(const std::string& arg) { return QString::fromLocal8Bit(arg.c_str()); }
-
-// Loads path into db; on failure prints why and returns the exit code.
-int LoadOrReport(Database& db, const std::string& path)
-{
-    switch (LoadDatabaseFile(db, PathArg(path), false)) {
-    case LoadResult::Ok: return kExitOk;
-    case LoadResult::CannotOpen:
-        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
-        return kExitCannotOpen;
-    case LoadResult::NotCorrect:
-        std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
-        return kExitBadInput;
-    }
-    return kExitBadInput;
-}
-
-int SaveOrReport(Database& db, const std::string& path)
-{
-    switch (SaveDatabaseFile(db, PathArg(path))) {
-    case FileSaveResult::Ok: return kExitOk;
-    case FileSaveResult::CannotWrite:
-        std::fprintf(stderr, "sdxtool: cannot write %s\n", path.c_str());
-        return kExitCannotOpen;
-    case FileSaveResult::TooLarge:
-        std::fprintf(stderr, "sdxtool: the database does not fit in a 1 MiB image; nothing written\n");
-        return kExitBadInput;
-    case FileSaveResult::CompressFailed:
-        std::fprintf(stderr, "sdxtool: the image could not be compressed; nothing written\n");
-        return kExitBadInput;
-    }
-    return kExitBadInput;
-}
 
 std::string DeliverySystems(const Database& db)
 {
@@ -163,7 +130,7 @@ const std::vector<ToolCommand>& ToolCommands()
 {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (const auto& table : {FileToolCommands()})
+        for (const auto& table : {FileToolCommands(), ExchangeToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();

@@ -20,3 +20,4 @@ struct ToolCommand {
 // command files one after the other.
 const std::vector<ToolCommand>& ToolCommands();
 std::vector<ToolCommand> FileToolCommands();
+std::vector<ToolCommand> ExchangeToolCommands();

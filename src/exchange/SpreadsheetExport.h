@@ -1,0 +1,30 @@
+// Export of the channel lists to a spreadsheet workbook, by driving the
+// spreadsheet application ("Excel.Application") through the automation layer:
+// an invisible instance, a new workbook, the cells one by one, SaveAs, and a
+// shutdown that runs whatever happened after the instance started.
+#pragma once
+
+#include "Automation.h"
+#include "Database.h"
+
+#include <QString>
+
+class IPrompts;
+
+inline const QString kMsgCannotInitCom = QStringLiteral("Can't init Com!");
+inline const QString kMsgCannotStartExcel = QStringLiteral("Can not start excel service!");
+inline const QString kMsgCommandFailed = QStringLiteral("Command failed.");
+
+enum class ExportStatus { Done, InitFailed, ServerMissing, CallFailed };
+
+struct ExportResult {
+    ExportStatus status = ExportStatus::Done;
+    QString strError; // CallFailed: the server's description, or "Command failed."
+};
+
+// Writes both channel lists to path (used as given). The database is only read.
+ExportResult ExportSpreadsheet(const Database& db, const QString& path, AutomationRegistry& registry);
+
+// The command: the export, then its message, if any. The application keeps
+// running when the automation layer or the server cannot start.
+void RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry);

@@ -1,0 +1,420 @@
+#include "SpreadsheetExport.h"
+
+#include "BitFields.h"
+#include "BuiltinExcel.h"
+#include "DatabaseBuilders.h"
+#include "FileAccess.h"
+#include "ListingImport.h"
+#include "ScriptedPrompts.h"
+#include "SheetContent.h"
+#include "ZipReader.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// --- a recording automation server ------------------------------------------
+
+struct CallLog {
+    std::vector<std::string> aCalls;
+    int iFailAt = 0; // 1-based number of the call that fails; 0 for none
+    QString strFailure;
+    int iSheets = 3;
+};
+
+std::string ArgText(const Variant& v)
+{
+    if (v.IsMissing())
+        return "missing";
+    if (const bool* b = v.Get<bool>())
+        return *b ? "true" : "false";
+    if (const int32_t* i = v.Get<int32_t>())
+        return std::to_string(*i);
+    if (const QString* s = v.Get<QString>())
+        return '"' + s->toStdString() + '"';
+    return v.IsEmpty() ? "empty" : "other";
+}
+
+// Every object logs "Name.kind 0xID(args)"; gets and Add hand out named
+// children: Workbooks, Workbook, Worksheets, Sheet<n>, Cells<n>.
+class RecordingObject : public IDispatchObject {
+public:
+    RecordingObject(std::string name, std::shared_ptr<CallLog> log) : strName(std::move(name)), pLog(std::move(log)) {}
+
+    DispResult Invoke(DispId id, CallKind kind, std::span<const Variant> args) override
+    {
+        static const char* const kinds[] = {".call", ".get", ".put"};
+        char hex[16];
+        std::snprintf(hex, sizeof hex, " 0x%X(", unsigned(id));
+        std::string line = strName + kinds[int(kind)] + hex;
+        for (size_t i = 0; i < args.size(); ++i)
+            line += (i ? "," : "") + ArgText(args[i]);
+        pLog->aCalls.push_back(line + ")");
+        if (int(pLog->aCalls.size()) == pLog->iFailAt)
+            return DispResult::Fail(kDispEException, pLog->strFailure);
+        std::string child;
+        if (strName == "Application" && id == xl::kWorkbooks)
+            child = "Workbooks";
+        else if (strName == "Workbooks" && id == xl::kAdd)
+            child = "Workbook";
+        else if (strName == "Workbook" && id == xl::kWorksheets)
+            child = "Worksheets";
+        else if (strName == "Worksheets" && id == xl::kItem) {
+            const int n = *args[0].Get<int32_t>();
+            if (n > pLog->iSheets)
+                return DispResult::Fail(kDispEBadIndex, QStringLiteral("Invalid index."));
+            child = "Sheet" + std::to_string(n);
+        } else if (strName.starts_with("Sheet") && id == xl::kCells)
+            child = "Cells" + strName.substr(5);
+        if (child.empty())
+            return DispResult::Ok();
+        return DispResult::Ok(Variant::Dispatch(std::make_shared<RecordingObject>(child, pLog)));
+    }
+
+private:
+    std::string strName;
+    std::shared_ptr<CallLog> pLog;
+};
+
+class TestRegistry : public AutomationRegistry {
+public:
+    bool bInitOk = true;
+    int iInits = 0;
+
+protected:
+    bool InitializeThread() override
+    {
+        ++iInits;
+        return bInitOk;
+    }
+};
+
+std::unique_ptr<Database> SmallDatabase()
+{
+    auto db = MakeEmptyDatabase();
+    SatelliteRecord sat{};
+    std::memcpy(sat.acSatName, "Astra", 5);
+    db->SatelliteTable[0] = sat;
+    db->header.sSatNumber = 1;
+    AppendTransponder(*db, MakeSatelliteTp(5, 0, 11747));
+    AppendChannel(*db, false, MakeChannel("Caf\xE9 TV", 5, 1));
+    AppendChannel(*db, true, MakeChannel("Radio", 5, 2));
+    return db;
+}
+
+std::vector<std::string> RowCalls(const std::string& cells, int row, const SheetRow& texts)
+{
+    std::vector<std::string> calls;
+    for (int c = 0; c < kSheetColumns; ++c)
+        calls.push_back(cells + ".put 0xAA(" + std::to_string(row) + "," + std::to_string(c + 1) + ",\"" +
+                        texts[size_t(c)].toStdString() + "\")");
+    return calls;
+}
+
+std::vector<std::string> FullSequence()
+{
+    std::vector<std::string> s = {"Application.get 0x23C()", "Application.put 0x22E(false)",
+                                  "Workbooks.call 0xB5(missing)", "Workbook.get 0x1EE()"};
+    const auto append = [&s](const std::vector<std::string>& more) { s.insert(s.end(), more.begin(), more.end()); };
+    const SheetRow header = {"Index",   "Service Name", "FTA/CAS", "Video Type",
+                             "SatName", "Tp Freq",      "Tp Pol",  "Tp Sym"};
+    append({"Worksheets.get 0xAA(1)", "Sheet1.get 0xEE()", "Cells1.put 0x88(-4108)"});
+    append(RowCalls("Cells1", 1, header));
+    append(RowCalls("Cells1", 2, {"1", "Café TV", "FTA", "MPEG-1", "Astra", "11747", "HOR", "27500"}));
+    append(
+        {"Sheet1.put 0x6E(\"TV Program\")", "Worksheets.get 0xAA(2)", "Sheet2.get 0xEE()", "Cells2.put 0x88(-4108)"});
+    append(RowCalls("Cells2", 1, header));
+    append(RowCalls("Cells2", 2, {"1", "Radio", "FTA", "MPEG-1", "Astra", "11747", "HOR", "27500"}));
+    append({"Sheet2.put 0x6E(\"Radio Program\")",
+            "Workbook.call 0x785(\"/out/list.xls\",missing,missing,missing,missing,missing,1,missing,missing,missing,"
+            "missing,missing)",
+            "Workbook.call 0x115(missing,missing,missing)", "Workbooks.call 0x115()", "Application.call 0x12E()"});
+    return s;
+}
+
+class RecordedExport : public ::testing::Test {
+protected:
+    RecordedExport()
+    {
+        registry.Register(kExcelProgId, [this] { return std::make_shared<RecordingObject>("Application", pLog); });
+    }
+    void Export() { RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), registry); }
+
+    std::shared_ptr<CallLog> pLog = std::make_shared<CallLog>();
+    TestRegistry registry;
+    std::unique_ptr<Database> db = SmallDatabase();
+    ScriptedPrompts prompts;
+};
+
+TEST_F(RecordedExport, CallsTheMembersInOrderWithTheirArguments)
+{
+    Export();
+    EXPECT_EQ(pLog->aCalls, FullSequence());
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(RecordedExport, AFailingCallShutsDownWhatWasReachedAndReportsTheError)
+{
+    const std::vector<std::string> full = FullSequence();
+    const int saveAs = int(full.size()) - 3;
+    const int item2 = int(std::find(full.begin(), full.end(), "Worksheets.get 0xAA(2)") - full.begin()) + 1;
+    for (const int failAt : {1, 2, 3, 4, 5, 9, item2, saveAs, saveAs + 1, saveAs + 2, saveAs + 3}) {
+        for (const QString& description : {QStringLiteral("Disk full."), QString()}) {
+            pLog->aCalls.clear();
+            pLog->iFailAt = failAt;
+            pLog->strFailure = description;
+            ScriptedPrompts shown;
+            shown.QueueAnswer(MsgAnswer::Ok);
+            RunSpreadsheetExport(*db, shown, QStringLiteral("/out/list.xls"), registry);
+
+            std::vector<std::string> expected(full.begin(), full.begin() + std::min(failAt, saveAs));
+            if (failAt >= 4)
+                expected.push_back(full[size_t(saveAs)]);
+            if (failAt >= 2)
+                expected.push_back(full[size_t(saveAs) + 1]);
+            expected.push_back(full.back());
+            EXPECT_EQ(pLog->aCalls, expected) << "failing call " << failAt;
+            const QString text = description.isEmpty() ? QStringLiteral("Command failed.") : description;
+            EXPECT_EQ(shown.Messages(), (std::vector<ShownMessage>{{text, kAppName, MsgButtons::Ok, MsgIcon::Stop}}))
+                << "failing call " << failAt;
+        }
+    }
+}
+
+TEST_F(RecordedExport, WorkbookWithOneSheetFailsAtTheSecondSheet)
+{
+    pLog->iSheets = 1;
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    Export();
+    const std::vector<std::string> full = FullSequence();
+    const auto item2 = std::find(full.begin(), full.end(), "Worksheets.get 0xAA(2)");
+    std::vector<std::string> expected(full.begin(), item2 + 1);
+    expected.insert(expected.end(), full.end() - 3, full.end());
+    EXPECT_EQ(pLog->aCalls, expected);
+    EXPECT_EQ(prompts.Messages(),
+              (std::vector<ShownMessage>{{"Invalid index.", kAppName, MsgButtons::Ok, MsgIcon::Stop}}));
+}
+
+TEST_F(RecordedExport, LayerOrServerMissingEndsTheExportWithAWarning)
+{
+    for (int i = 0; i < 4; ++i)
+        prompts.QueueAnswer(MsgAnswer::Ok);
+    registry.bInitOk = false;
+    Export();
+    Export();
+    EXPECT_EQ(registry.iInits, 2); // tried again: it never succeeded
+    registry.bInitOk = true;
+    Export();
+    Export();
+    EXPECT_EQ(registry.iInits, 3); // once it succeeded, never again
+
+    TestRegistry empty;
+    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
+    empty.Register(kExcelProgId, [] { return DispatchRef(); }); // the server does not start
+    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
+
+    const ShownMessage noCom{"Can't init Com!", kAppName, MsgButtons::Ok, MsgIcon::Warning};
+    const ShownMessage noExcel{"Can not start excel service!", kAppName, MsgButtons::Ok, MsgIcon::Warning};
+    EXPECT_EQ(prompts.Messages(), (std::vector<ShownMessage>{noCom, noCom, noExcel, noExcel}));
+    EXPECT_EQ(pLog->aCalls.size(), 2 * FullSequence().size());
+}
+
+// --- the built-in server ------------------------------------------------------
+
+class BuiltinExport : public ::testing::Test {
+protected:
+    BuiltinExport()
+    {
+        registry.Register(kExcelProgId, [this] { return pApp = std::make_shared<ExcelApplication>(); });
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<ExcelApplication> pApp;
+    AutomationRegistry registry;
+    std::unique_ptr<Database> db = SmallDatabase();
+    ScriptedPrompts prompts;
+};
+
+TEST_F(BuiltinExport, WritesAWorkbookWithBothSheets)
+{
+    const QString path = dir.filePath(QStringLiteral("channels.xls"));
+    RunSpreadsheetExport(*db, prompts, path, registry);
+    ASSERT_TRUE(prompts.Messages().empty());
+
+    ASSERT_EQ(pApp->CreatedWorkbooks().size(), 1u);
+    const ExcelWorkbook& book = *pApp->CreatedWorkbooks()[0];
+    EXPECT_TRUE(book.bClosed);
+    EXPECT_TRUE(pApp->HasQuit());
+    EXPECT_FALSE(pApp->Visible());
+    EXPECT_EQ(book.strSavedPath, path);
+    ASSERT_EQ(book.aSheets.size(), 3u);
+    EXPECT_EQ(book.aSheets[0].strName, "TV Program");
+    EXPECT_EQ(book.aSheets[1].strName, "Radio Program");
+    EXPECT_EQ(book.aSheets[2].strName, "Sheet3");
+    EXPECT_EQ(book.aSheets[0].iAlignment, xl::kCenter);
+    EXPECT_EQ(book.aSheets[2].iAlignment, xl::kGeneral);
+    EXPECT_EQ(book.aSheets[0].Cell(1, 8), "Tp Sym");
+    EXPECT_EQ(book.aSheets[0].Cell(2, 2), "Café TV");
+    EXPECT_EQ(book.aSheets[1].Cell(2, 2), "Radio");
+    EXPECT_EQ(book.aSheets[1].aCells.size(), 16u);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.startsWith("PK"));
+    const auto members = ReadZipMembers(bytes);
+    ASSERT_TRUE(members.contains("xl/workbook.xml")) << bytes.size();
+    const QByteArray workbook = members.at("xl/workbook.xml");
+    EXPECT_TRUE(workbook.contains("name=\"TV Program\"") && workbook.contains("name=\"Radio Program\"") &&
+                workbook.contains("name=\"Sheet3\""))
+        << workbook.toStdString();
+    const QByteArray strings = members.at("xl/sharedStrings.xml");
+    for (const char* text : {"Service Name", "Café TV", "Radio", "Astra", "11747"})
+        EXPECT_TRUE(strings.contains(text)) << text;
+    EXPECT_TRUE(members.at("xl/styles.xml").contains("horizontal=\"center\""));
+    EXPECT_TRUE(members.at("xl/worksheets/sheet2.xml").contains("r=\"H2\""));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"channels.xls"}); // no temporary left
+}
+
+TEST_F(BuiltinExport, UnwritablePathIsReportedAfterShutdown)
+{
+    const QString existing = dir.filePath(QStringLiteral("keep.xls"));
+    QFile keep(existing);
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("old");
+    keep.close();
+    for (const QString& path : {dir.filePath(QStringLiteral("missing/list.xls")), QString(), dir.path()}) {
+        const ExportResult result = ExportSpreadsheet(*db, path, registry);
+        EXPECT_EQ(result.status, ExportStatus::CallFailed);
+        EXPECT_TRUE(result.strError.startsWith("Cannot save the workbook as '" + path + "'"))
+            << result.strError.toStdString();
+        EXPECT_TRUE(pApp->CreatedWorkbooks()[0]->bClosed);
+        EXPECT_TRUE(pApp->HasQuit());
+    }
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    RunSpreadsheetExport(*db, prompts, dir.filePath(QStringLiteral("missing/list.xls")), registry);
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].icon, MsgIcon::Stop);
+    EXPECT_TRUE(prompts.Messages()[0].strText.contains("missing/list.xls"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.xls"});
+}
+
+TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
+{
+    const auto app = std::make_shared<ExcelApplication>();
+    const auto get = [](const DispatchRef& object, DispId id, CallKind kind, std::vector<Variant> args = {}) {
+        return *object->Invoke(id, kind, args).value.Get<DispatchRef>();
+    };
+    const DispatchRef books = get(app, xl::kWorkbooks, CallKind::PropertyGet);
+    const DispatchRef book = get(books, xl::kAdd, CallKind::Method, {Variant::Missing()});
+    const DispatchRef sheets = get(book, xl::kWorksheets, CallKind::PropertyGet);
+    const DispatchRef sheet = get(sheets, xl::kItem, CallKind::PropertyGet, {Variant::Int(1)});
+    const DispatchRef cells = get(sheet, xl::kCells, CallKind::PropertyGet);
+    struct Case {
+        const char* pszWhat;
+        DispatchRef object;
+        DispId id;
+        CallKind kind;
+        std::vector<Variant> args;
+        HResult hr;
+    };
+    const QString longName(32, u'x');
+    using enum CallKind;
+    const std::vector<Case> cases = {
+        {"unknown member", app, 0x999, Method, {}, kDispEMemberNotFound},
+        {"get of a put member", app, xl::kVisible, PropertyGet, {}, kDispEMemberNotFound},
+        {"Visible as an integer", app, xl::kVisible, PropertyPut, {Variant::Int(0)}, kDispETypeMismatch},
+        {"Quit with an argument", app, xl::kQuit, Method, {Variant::Int(0)}, kDispEBadParamCount},
+        {"Add from a template", books, xl::kAdd, Method, {Variant::String("t.xltx")}, kDispEException},
+        {"Item past the last sheet", sheets, xl::kItem, PropertyGet, {Variant::Int(4)}, kDispEBadIndex},
+        {"Item 0", sheets, xl::kItem, PropertyGet, {Variant::Int(0)}, kDispEBadIndex},
+        {"Item by name", sheets, xl::kItem, PropertyGet, {Variant::String("Sheet1")}, kDispETypeMismatch},
+        {"Item without index", sheets, xl::kItem, PropertyGet, {}, kDispEBadParamCount},
+        {"row 0",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(0), Variant::Int(1), Variant::String("x")},
+         kDispEBadIndex},
+        {"column past the last",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::Int(16385), Variant::String("x")},
+         kDispEBadIndex},
+        {"cell value as a boolean",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::Int(1), Variant::Bool(true)},
+         kDispETypeMismatch},
+        {"unknown alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(7)}, kDispEException},
+        {"sheet name with a slash", sheet, xl::kName, PropertyPut, {Variant::String("a/b")}, kDispEException},
+        {"sheet name too long", sheet, xl::kName, PropertyPut, {Variant::String(longName)}, kDispEException},
+        {"empty sheet name", sheet, xl::kName, PropertyPut, {Variant::String("")}, kDispEException},
+        {"sheet name taken", sheet, xl::kName, PropertyPut, {Variant::String("sheet2")}, kDispEException},
+        {"SaveAs without a file name", book, xl::kSaveAs, Method, {Variant::Missing()}, kDispETypeMismatch},
+        {"Close with four arguments", book, xl::kClose, Method, std::vector<Variant>(4, Variant::Missing()),
+         kDispEBadParamCount},
+    };
+    for (const Case& c : cases) {
+        const DispResult r = c.object->Invoke(c.id, c.kind, c.args);
+        EXPECT_EQ(r.hr, c.hr) << c.pszWhat;
+        EXPECT_FALSE(r.strDescription.isEmpty()) << c.pszWhat;
+    }
+    EXPECT_FALSE(sheet->Invoke(xl::kName, CallKind::PropertyPut, std::vector{Variant::String("Sheet1")}).Failed());
+    EXPECT_FALSE(book->Invoke(xl::kClose, CallKind::Method, {}).Failed());
+    EXPECT_TRUE(cells->Invoke(xl::kHorizontalAlignment, CallKind::PropertyPut, std::vector{Variant::Int(xl::kCenter)})
+                    .Failed()); // the workbook is closed
+}
+
+// --- sdxtool -----------------------------------------------------------------
+
+int RunTool(const QStringList& args, QString* errors = nullptr)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(SDXTOOL_PATH), args);
+    tool.waitForFinished(60000);
+    if (errors)
+        *errors = QString::fromLocal8Bit(tool.readAllStandardError());
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath("in.sdx"), out = dir.filePath("out.sdx"), xlsx = dir.filePath("out.xlsx");
+    const QString page = dir.filePath(QStringLiteral("Sat A at 28.2°E.htm"));
+    QFile pageFile(page);
+    ASSERT_TRUE(pageFile.open(QIODevice::WriteOnly));
+    pageFile.write("<a>3840</A> H</a> 4340 - 3/4 11747 V< 27500 - 2/3");
+    pageFile.close();
+    ASSERT_EQ(RunTool({"new", in}), 0);
+    ASSERT_EQ(RunTool({"import-listing", in, page, out}), 0);
+    auto db = std::make_unique<Database>();
+    ASSERT_EQ(LoadDatabaseFile(*db, out, false), LoadResult::Ok);
+    ASSERT_EQ(db->header.sSatNumber, 2);
+    EXPECT_STREQ(db->SatelliteTable[1].acSatName, "Ku_Sat A");
+    EXPECT_EQ(db->header.sTpNumber, 2);
+
+    ASSERT_EQ(RunTool({"export", out, xlsx}), 0);
+    QFile workbook(xlsx);
+    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ReadZipMembers(workbook.readAll()).contains("xl/worksheets/sheet2.xml"));
+
+    QString errors;
+    EXPECT_EQ(RunTool({"import-listing", in, dir.filePath("none at 1E.htm"), out}, &errors), 2);
+    EXPECT_TRUE(errors.contains("none at 1E.htm"));
+    EXPECT_EQ(RunTool({"import-listing", in, in, out}, &errors), 1); // no " at" in the name
+    EXPECT_EQ(RunTool({"export", out, dir.filePath("missing/out.xlsx")}, &errors), 2);
+    EXPECT_TRUE(errors.contains("Cannot save the workbook")) << errors.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+// Loading and saving the database files named on the command line, with the
+// reason printed and the exit code returned when that fails.
+#pragma once
+
+#include "Database.h"
+
+#include <QString>
+
+#include <string>
+
+QString PathArg(const std::string& arg);
+
+// Loads path into db; on failure prints why and returns the exit code.
+int LoadOrReport(Database& db, const std::string& path);
+
+// Saves db to path as Save As does; on failure prints why and returns the
+// exit code (nothing is written then).
+int SaveOrReport(Database& db, const std::string& path);
