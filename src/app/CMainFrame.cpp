@@ -224,6 +224,8 @@ void CMainFrame::CreateClientArea()
     pSplitter = new QSplitter(Qt::Horizontal, this);
     pLeftView = new CLeftView(doc, pSplitter);
     pListView = new CEditZarnView(doc, pSplitter);
+    connect(pLeftView, &CLeftView::ListKindReported, pListView, &CEditZarnView::ShowListKind);
+    connect(pLeftView, &CLeftView::ListCleared, pListView, &CEditZarnView::ClearChannelList);
     pSplitter->setStretchFactor(0, 0);
     pSplitter->setStretchFactor(1, 1);
     pSplitter->setSizes({kLeftPaneWidth, kInitialSize.width() - kLeftPaneWidth});

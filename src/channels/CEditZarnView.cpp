@@ -24,5 +24,13 @@ CEditZarnView::CEditZarnView(CEditZarnDoc& doc, QWidget* parent)
 void CEditZarnView::RefreshChannelList(int mode)
 {
     iTvRadioMode = mode;
-    pRows->setRowCount(0);
+    ClearChannelList();
 }
+
+void CEditZarnView::ShowListKind(int listKind)
+{
+    iListKind = listKind;
+    RefreshChannelList(iTvRadioMode);
+}
+
+void CEditZarnView::ClearChannelList() { pRows->setRowCount(0); }

@@ -26,10 +26,20 @@ public:
 
     CEditZarnDoc& Document() const { return doc; }
 
-    // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
-    void RefreshChannelList(int mode);
+    // What the list shows; written when the tree reports a selection.
+    enum ListKind { kListNone = -1, kListAll = 0, kListSatellite = 1, kListTransponder = 2, kListFavGroup = 3 };
 
     int iTvRadioMode = 0;
+    int iListKind = kListNone;
+
+public slots:
+    // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
+    void RefreshChannelList(int mode);
+    // The tree reports a selection (the document's Selected* fields are
+    // written): store the list kind and refill for it.
+    void ShowListKind(int listKind);
+    // Deletes all rows; the columns stay.
+    void ClearChannelList();
 
 private:
     CEditZarnDoc& doc;

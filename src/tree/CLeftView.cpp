@@ -2,7 +2,6 @@
 
 #include "CEditZarnDoc.h"
 
-
 CLeftView::CLeftView(CEditZarnDoc& doc, QWidget* parent) : QTreeWidget(parent), doc(doc)
 {
     setHeaderHidden(true);
@@ -20,6 +19,14 @@ void CLeftView::BuildRoots()
         addTopLevelItem(new QTreeWidgetItem(QStringList{text}));
 }
 
-void CLeftView::FillTree() { BuildRoots(); }
+void CLeftView::FillTree()
+{
+    BuildRoots();
+    emit ListCleared();
+}
 
-void CLeftView::ResetTree() { BuildRoots(); }
+void CLeftView::ResetTree()
+{
+    BuildRoots();
+    emit ListCleared();
+}

@@ -25,6 +25,13 @@ public:
     CEditZarnDoc& Document() const { return doc; }
     QTreeWidgetItem* Root(int position) const { return topLevelItem(position); }
 
+signals:
+    // A node was selected: the document's Selected* fields are written and
+    // the channel list should show listKind (a CEditZarnView::ListKind).
+    void ListKindReported(int listKind);
+    // The tree was rebuilt: the channel list should be emptied.
+    void ListCleared();
+
 public slots:
     // Rebuilds the branches from the open database.
     void FillTree();
