@@ -1,6 +1,5 @@
 #include "CEditZarnDoc.h"
 
-#include "FileAccess.h"
 #include "ModelOperations.h"
 
 #include <QFileInfo>
@@ -13,6 +12,11 @@ bool EndsInSdx(const QString& path) { return path.endsWith(".sdx") || path.endsW
 
 CEditZarnDoc::CEditZarnDoc(IPrompts& prompts, QObject* parent)
     : QObject(parent), prompts(prompts), pDatabase(std::make_unique<Database>())
+{
+}
+
+CEditZarnDoc::CEditZarnDoc(IPrompts& prompts, IFileMedium& medium, QObject* parent)
+    : QObject(parent), prompts(prompts), pDatabase(std::make_unique<Database>()), saveSession(medium)
 {
 }
 
@@ -40,7 +44,7 @@ void CEditZarnDoc::OnFileNew()
     // The new database is written at once only where no file exists yet, so
     // that the name is taken; an existing file is replaced only by a save.
     if (!QFileInfo::exists(strFilePath))
-        SaveDatabaseFile(*pDatabase, strFilePath);
+        saveSession.Save(*pDatabase, strFilePath);
     bDataLoaded = 1;
     emit DatabaseOpened();
     SetTitle();
@@ -74,7 +78,7 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
 
 bool CEditZarnDoc::SaveToOwnPath()
 {
-    if (SaveDatabaseFile(*pDatabase, strFilePath) == FileSaveResult::Ok)
+    if (saveSession.Save(*pDatabase, strFilePath) == FileSaveResult::Ok)
         return true;
     WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop);
     return false;
@@ -100,7 +104,7 @@ void CEditZarnDoc::OnFileSaveAs()
     QString target = choice->strPath;
     if (!target.contains(".SDX") && !target.contains(".sdx"))
         target += ".sdx";
-    if (SaveDatabaseFile(*pDatabase, target) != FileSaveResult::Ok) {
+    if (saveSession.Save(*pDatabase, target) != FileSaveResult::Ok) {
         WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
         return;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Database.h"
+#include "FileAccess.h"
 #include "Prompts.h"
 
 #include <QObject>
@@ -33,6 +34,8 @@ class CEditZarnDoc : public QObject {
 
 public:
     explicit CEditZarnDoc(IPrompts& prompts, QObject* parent = nullptr);
+    // Files are written through medium (tests put faults into it).
+    CEditZarnDoc(IPrompts& prompts, IFileMedium& medium, QObject* parent = nullptr);
     ~CEditZarnDoc() override;
 
     Database& Data() { return *pDatabase; }
@@ -79,5 +82,6 @@ private:
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;
+    SaveSession saveSession;
     bool bModified = false;
 };

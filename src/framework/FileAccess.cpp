@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -22,19 +21,58 @@ LoadResult LoadDatabaseFile(Database& db, const QString& path, bool needWrite)
     return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())});
 }
 
-FileSaveResult SaveDatabaseFile(Database& db, const QString& path)
+SaveSession::SaveSession(IFileMedium& medium) : medium(medium) {}
+
+SaveSession::SaveSession() : medium(disk) {}
+
+bool SaveSession::KeepBackup(const QString& path)
 {
+    if (backedUp.contains(path) || !medium.Exists(path))
+        return true;
+    const std::optional<QByteArray> previous = medium.Read(path);
+    if (!previous)
+        return false;
+    const QString backup = path + QStringLiteral(".bak");
+    const QString written = medium.WriteTemporary(backup, *previous);
+    if (written.isEmpty())
+        return false;
+    if (!medium.Replace(written, backup)) {
+        medium.Remove(written);
+        return false;
+    }
+    backedUp.insert(path);
+    return true;
+}
+
+FileSaveResult SaveSession::Save(Database& db, const QString& path)
+{
+    if (path.isEmpty())
+        return FileSaveResult::CannotWrite;
+    // The header keeps its lengths of the last save that reached the disk.
+    const SdxHeader before = db.header;
     std::vector<uint8_t> bytes;
     switch (SaveDatabase(db, bytes)) {
     case SaveResult::TooLarge: return FileSaveResult::TooLarge;
     case SaveResult::CompressFailed: return FileSaveResult::CompressFailed;
     case SaveResult::Ok: break;
     }
-    QSaveFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly))
+    const QByteArray file(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    const std::span<const uint8_t> image(db.PackedImage.data(), size_t(db.header.iDataLen));
+
+    const QString temporary = medium.WriteTemporary(path, file);
+    bool saved = !temporary.isEmpty();
+    if (saved) {
+        const std::optional<QByteArray> readBack = medium.Read(temporary);
+        saved = readBack && *readBack == file && PayloadInflatesTo(bytes, image) && KeepBackup(path) &&
+                medium.Replace(temporary, path);
+        if (!saved)
+            medium.Remove(temporary);
+    }
+    if (!saved) {
+        db.header = before;
         return FileSaveResult::CannotWrite;
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size()) ||
-        !file.commit())
-        return FileSaveResult::CannotWrite;
+    }
     return FileSaveResult::Ok;
 }
+
+FileSaveResult SaveDatabaseFile(Database& db, const QString& path) { return SaveSession().Save(db, path); }

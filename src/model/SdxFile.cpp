@@ -220,6 +220,17 @@ LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file)
     return LoadResult::Ok;
 }
 
+bool PayloadInflatesTo(std::span<const uint8_t> file, std::span<const uint8_t> image)
+{
+    if (file.size() < size_t(kHeaderSize))
+        return false;
+    // One spare byte tells a payload that inflates to more than image.
+    std::vector<uint8_t> inflated(image.size() + 1);
+    uLongf length = uLongf(inflated.size());
+    return uncompress(inflated.data(), &length, file.data() + kHeaderSize, uLong(file.size() - kHeaderSize)) == Z_OK &&
+           length == image.size() && std::equal(image.begin(), image.end(), inflated.begin());
+}
+
 int BuildImage(Database& db)
 {
     SdxHeader& h = db.header;

@@ -24,6 +24,10 @@ LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file);
 // the database is untouched and file is empty.
 SaveResult SaveDatabase(Database& db, std::vector<uint8_t>& file);
 
+// Whether the payload of a whole file inflates to exactly image: the check a
+// save makes on what it wrote before it replaces the previous file.
+bool PayloadInflatesTo(std::span<const uint8_t> file, std::span<const uint8_t> image);
+
 // Packs the tables into PackedImage; returns the length, or -1 when the
 // counts are out of range or the image would not fit in PackedImage.
 int BuildImage(Database& db);

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <random>
+#include <thread>
+
 namespace {
 
 struct ToolRun {
@@ -139,6 +143,44 @@ TEST_F(SdxToolTest, DemoWritesTheDatabaseTheGeneratorMakes)
         ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*written, path, false));
         ExpectSameTables(*expected, *written);
     }
+}
+
+TEST_F(SdxToolTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
+{
+    const QString source = PathOf("max.sdx");
+    const QString target = PathOf("target.sdx");
+    ASSERT_EQ(0, RunTool({"demo", source, "--max"}).exitCode);
+    ASSERT_EQ(0, RunTool({"demo", target}).exitCode);
+    QFile oldFile(target);
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray before = oldFile.readAll();
+    oldFile.close();
+    ASSERT_EQ(0, RunTool({"resave", source, PathOf("expected.sdx")}).exitCode);
+    QFile newFile(PathOf("expected.sdx"));
+    ASSERT_TRUE(newFile.open(QIODevice::ReadOnly));
+    const QByteArray after = newFile.readAll();
+
+    // The kill lands at a random moment of the run; what is checked does not
+    // depend on when.
+    std::mt19937 rng(11);
+    int sawOld = 0, sawNew = 0;
+    for (int run = 0; run < 40; ++run) {
+        WriteFile("target.sdx", before);
+        QProcess process;
+        process.start(SDXTOOL_PATH, {"resave", source, target});
+        ASSERT_TRUE(process.waitForStarted());
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 120000)(rng)));
+        process.kill();
+        process.waitForFinished();
+
+        QFile result(target);
+        ASSERT_TRUE(result.open(QIODevice::ReadOnly)) << "run " << run;
+        const QByteArray bytes = result.readAll();
+        ASSERT_TRUE(bytes == before || bytes == after) << "run " << run << ": " << bytes.size() << " bytes";
+        (bytes == before ? sawOld : sawNew) += 1;
+    }
+    EXPECT_GT(sawOld, 0);
+    EXPECT_GT(sawNew, 0);
 }
 
 TEST(SampleDatabase, TheCommittedDemoIsWhatTheGeneratorMakes)
