@@ -1,36 +1,79 @@
 // The right pane: the report-style list of the TV or radio channels that
-// belong to the node selected in the tree.
+// belong to the node selected in the tree, and the channel commands that act
+// on its rows.
 #pragma once
 
+#include "CChannelParamDlg.h"
+#include "ChannelCells.h"
+#include "ListKind.h"
+
+#include <QMenu>
 #include <QTableView>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 class CEditZarnDoc;
-class QStandardItemModel;
+class ChannelRowModel;
 
-struct ChannelColumn {
-    const char* pTitle;
-    int iWidth;
-};
-
-// Column titles and widths in pixels, in display order.
-inline constexpr ChannelColumn kChannelColumns[] = {
-    {"Index", 45},     {"Name", 100},   {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
-    {"Audio PID", 70}, {"PCR PID", 60}, {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
-};
+inline const QString kMsgChannelsFull = QStringLiteral("Channels are full,can't append");
+inline const QString kCaptionInfomation = QStringLiteral("Infomation");
+inline const QString kMsgFavFull = QStringLiteral("Favor are full,can not store more favor");
+inline const QString kMsgDeleteChannel = QStringLiteral("Are you sure to delete channel ?");
+inline const QString kMsgOutOfRange = QStringLiteral("Out of Range");
 
 class CEditZarnView : public QTableView {
     Q_OBJECT
 
 public:
     explicit CEditZarnView(CEditZarnDoc& doc, QWidget* parent = nullptr);
+    ~CEditZarnView() override;
 
     CEditZarnDoc& Document() const { return doc; }
 
-    // What the list shows; written when the tree reports a selection.
-    enum ListKind { kListNone = -1, kListAll = 0, kListSatellite = 1, kListTransponder = 2, kListFavGroup = 3 };
-
     int iTvRadioMode = 0;
+    // What the list shows (a ListKind); written when the tree reports a selection.
     int iListKind = kListNone;
+    // Row r shows channel aiRowChannel[r] of the working table; room for a
+    // whole table, rows 0 .. iRowCount-1 in use.
+    std::vector<int> aiRowChannel;
+    int iRowCount = 0;
+
+    // The dialogs and the context menu, replaceable for tests.
+    // Channel Parameters: the edited record, or nothing when cancelled.
+    std::function<std::optional<ChannelRecord>(const ChannelDialogInput& input)> fnChannelDialog;
+    // Move: "To" as typed, or nothing when cancelled.
+    std::function<std::optional<int>(int from)> fnMoveDialog;
+    // Shows the context menu at a screen position; the chosen command id, or 0.
+    std::function<int(const QPoint& globalPos)> fnTrackPopup;
+
+    // The context menu offers the items of pEditMenu (actions carry their
+    // command id as data), always all of them enabled.
+    void SetContextMenu(const QMenu* pEditMenu);
+    const QMenu& ContextMenu() const { return contextMenu; }
+    // Runs the channel command id; false for an id the list does not handle.
+    bool RunCommand(int id);
+
+    // Fill passes.
+    void ShowAllChannels();
+    void ShowChannelsOfSatellite(int satellite);
+    void ShowChannelsOfTransponder(int tpId);
+    void ShowChannelsOfFavGroup(int group);
+
+    // Channel commands.
+    void AddChannel();
+    void EditChannel();
+    void DeleteChannels();
+    void SwapChannels();
+    void MoveChannels();
+    void SortByNameAscending();
+    void SortByNameDescending();
+    void SortByTransponder();
+    void SortBySatellite();
+
+    // The selected rows in ascending order.
+    std::vector<int> SelectedRows() const;
 
 public slots:
     // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
@@ -41,7 +84,26 @@ public slots:
     // Deletes all rows; the columns stay.
     void ClearChannelList();
 
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+
 private:
+    friend class ChannelRowModel;
+
+    void Fill(RowFilter filter, int value);
+    void BuildColumns();
+    bool Radio() const { return iTvRadioMode != 0; }
+    std::span<const int> ListedRows() const { return {aiRowChannel.data(), size_t(iRowCount)}; }
+    // Commands act only on an open database.
+    bool HasDatabase() const;
+    // Marks the document modified and refills the list.
+    void Finish();
+    void SwapOrMove(bool move);
+
     CEditZarnDoc& doc;
-    QStandardItemModel* pRows;
+    ChannelRowModel* pRows;
+    QMenu contextMenu;
 };

@@ -24,8 +24,9 @@ constexpr CommandText kCommandTexts[] = {
     {ID_CHANNEL_DELETE, "Detelte a channel\nDel CH"},
     {ID_SORT_AZ, "Sort Channels from A to Z\nAZ"},
     {ID_SORT_ZA, "Sort Channels from Z to AZ\nZA"},
-    {ID_SORT_TRANSPONDER, "Sort Channels by Transponer"},
-    {ID_SORT_SATELLITE, "Sort Channels by Satellite"},
+    {ID_CHANNEL_SWAP, "Swap channel\nSwap"},
+    {ID_SORT_TRANSPONDER, "Sort Channels by Transponer\nTransponder Sort"},
+    {ID_SORT_SATELLITE, "Sort Channels by Satellite\nSatellite Sort"},
     {ID_VIEW_TV, "Show the TV channels\nTV"},
     {ID_VIEW_RADIO, "Show the Radio channels\nRadio"},
 };

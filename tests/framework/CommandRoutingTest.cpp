@@ -88,8 +88,9 @@ TEST(CommandIdsTest, PromptsAndToolbarLabels)
         {ID_FILE_PRINT_SETUP, "Change the printer and printing options", ""},
         {ID_FILE_MRU_FILE1, "Open this document", ""},
         {ID_APP_EXIT, "Quit the application; prompts to save documents", ""},
-        {ID_SORT_TRANSPONDER, "Sort Channels by Transponer", ""},
-        {ID_SORT_SATELLITE, "Sort Channels by Satellite", ""},
+        {ID_SORT_TRANSPONDER, "Sort Channels by Transponer", "Transponder Sort"},
+        {ID_SORT_SATELLITE, "Sort Channels by Satellite", "Satellite Sort"},
+        {ID_CHANNEL_SWAP, "Swap channel", "Swap"},
         {ID_FILE_CLOSE, "", ""},
         {0, "", ""},
     };

@@ -1,0 +1,252 @@
+// The channel list's operations on a full 8000-channel table with random
+// names, each beside the record-by-record way as its baseline: the A-Z sort
+// beside a bubble sort, deleting and moving 4000 selected rows beside moving
+// one row at a time, and a list refresh beside filling every cell of every row.
+#include "CEditZarnDoc.h"
+#include "CEditZarnView.h"
+#include "ChannelCells.h"
+#include "ChannelOperations.h"
+#include "ModelOperations.h"
+
+#include <QApplication>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <numeric>
+#include <random>
+
+namespace {
+
+class NoPrompts : public IPrompts {
+public:
+    MsgAnswer MessageBox(const QString&, const QString&, MsgButtons, MsgIcon) override { return MsgAnswer::Yes; }
+    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&, bool) override { return {}; }
+    std::optional<FileChoice> SaveFileDialog(const QString&, const QString&) override { return {}; }
+};
+
+// A document holding 8000 TV channels with random names, and a copy of the
+// table to start each run from.
+struct Fixture {
+    NoPrompts prompts;
+    CEditZarnDoc doc{prompts};
+    std::vector<ChannelRecord> original;
+    std::vector<int> allRows = std::vector<int>(kMaxChannels);
+    std::vector<int> everyOtherRow;
+
+    Fixture()
+    {
+        Database& db = doc.Data();
+        ResetDatabase(db);
+        std::mt19937 rng(2024);
+        const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ";
+        for (int i = 0; i < kMaxChannels; ++i) {
+            ChannelRecord& c = db.TvChannelTable[size_t(i)];
+            c = MakeChannelTemplate(int(rng() % 4000), false);
+            c.ucNameLen = uint8_t(3 + rng() % 18);
+            for (int k = 0; k < c.ucNameLen; ++k)
+                c.acName[k] = letters[rng() % (sizeof letters - 1)];
+            c.usServiceId = uint16_t(i);
+        }
+        db.header.sTVNumber = kMaxChannels;
+        doc.bDataLoaded = 1;
+        original.assign(db.TvChannelTable.begin(), db.TvChannelTable.end());
+        std::iota(allRows.begin(), allRows.end(), 0);
+        for (int r = 0; r < kMaxChannels; r += 2)
+            everyOtherRow.push_back(r);
+    }
+
+    void Restore()
+    {
+        std::copy(original.begin(), original.end(), doc.Data().TvChannelTable.begin());
+        doc.Data().header.sTVNumber = kMaxChannels;
+    }
+};
+Fixture* gFixture = nullptr;
+
+template <typename Setup, typename Run>
+void Timed(benchmark::State& state, Setup setup, Run run)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        setup();
+        state.ResumeTiming();
+        run();
+    }
+}
+
+// --- A to Z ------------------------------------------------------------------
+
+// Bubble sort over the rows: the names copied and upper-cased for every
+// comparison, whole records exchanged.
+void BubbleSortByName(Database& db, const std::vector<int>& rows)
+{
+    auto& table = db.TvChannelTable;
+    const auto upper = [](const ChannelRecord& c, char* out) {
+        const std::string_view name = FieldText(c.acName);
+        for (size_t i = 0; i < name.size(); ++i)
+            out[i] = name[i] >= 'a' && name[i] <= 'z' ? char(name[i] - 'a' + 'A') : name[i];
+        out[name.size()] = 0;
+    };
+    const int n = int(rows.size());
+    for (int i = 0; i + 1 < n; ++i)
+        for (int j = 0; j < n - 1 - i; ++j) {
+            char a[kChannelNameSize + 1], b[kChannelNameSize + 1];
+            upper(table[size_t(rows[size_t(j)])], a);
+            upper(table[size_t(rows[size_t(j) + 1])], b);
+            if (std::strcmp(a, b) > 0)
+                std::swap(table[size_t(rows[size_t(j)])], table[size_t(rows[size_t(j) + 1])]);
+        }
+}
+
+void BM_SortAtoZ(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    Timed(state, [&] { f.Restore(); }, [&] { SortRowsByName(f.doc.Data(), false, f.allRows, false); });
+}
+void BM_SortAtoZ_BubbleBaseline(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    Timed(state, [&] { f.Restore(); }, [&] { BubbleSortByName(f.doc.Data(), f.allRows); });
+}
+
+// --- delete 4000 rows with the refill ----------------------------------------
+
+void BM_Delete4000(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    std::vector<int> rowMap(kMaxChannels);
+    Timed(state, [&] { f.Restore(); }, [&] {
+        DeleteChannelRecords(f.doc.Data(), false, f.everyOtherRow);
+        benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
+    });
+}
+
+// One removal at a time, each moving every later record down, the list
+// refilled after each.
+void BM_Delete4000_OneByOneBaseline(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    std::vector<int> rowMap(kMaxChannels);
+    Timed(state, [&] { f.Restore(); }, [&] {
+        Database& db = f.doc.Data();
+        std::vector<int> channels = f.everyOtherRow;
+        for (size_t k = 0; k < channels.size(); ++k) {
+            const int count = db.header.sTVNumber;
+            for (int i = channels[k]; i + 1 < count; ++i)
+                db.TvChannelTable[size_t(i)] = db.TvChannelTable[size_t(i) + 1];
+            for (int& index : channels)
+                --index;
+            db.header.sTVNumber = int16_t(count - 1);
+            FillRowMap(db, false, RowFilter::All, 0, rowMap);
+        }
+    });
+}
+
+// --- move 4000 rows ----------------------------------------------------------
+
+void BM_Move4000(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    Timed(state, [&] { f.Restore(); },
+          [&] { MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, kMaxChannels / 2 + 1); });
+}
+
+// Each selected row moved to the target on its own, shifting the rows between.
+void BM_Move4000_OneAtATimeBaseline(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    Timed(state, [&] { f.Restore(); }, [&] {
+        auto& table = f.doc.Data().TvChannelTable;
+        int t = kMaxChannels / 2 + 1, adj = 0;
+        bool down = false;
+        for (int r : f.everyOtherRow) {
+            if (r == t)
+                continue;
+            if (r < t) {
+                r += adj--;
+                const ChannelRecord saved = table[size_t(r)];
+                std::copy(table.begin() + r + 1, table.begin() + t + 1, table.begin() + r);
+                table[size_t(t)] = saved;
+                down = true;
+            } else {
+                t += down ? 1 : 0;
+                down = false;
+                const ChannelRecord saved = table[size_t(r)];
+                std::copy_backward(table.begin() + t, table.begin() + r, table.begin() + r + 1);
+                table[size_t(t++)] = saved;
+            }
+        }
+    });
+}
+
+// --- list refresh ------------------------------------------------------------
+
+void BM_Refresh8000(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    f.Restore();
+    CEditZarnView view(f.doc);
+    view.resize(800, 600);
+    view.show();
+    view.ShowListKind(kListAll);
+    QApplication::processEvents();
+    const bool paint = state.range(0);
+    for (auto _ : state) {
+        view.RefreshChannelList(0);
+        if (paint)
+            view.viewport()->repaint(); // formats the rows on screen
+    }
+    state.counters["rows"] = view.model()->rowCount();
+}
+
+// Every row inserted with all ten cell texts.
+void BM_Refresh8000_AllCellsBaseline(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    f.Restore();
+    QStandardItemModel model(0, kChannelColumnCount);
+    QTableView view;
+    view.setModel(&model);
+    view.resize(800, 600);
+    view.show();
+    const Database& db = f.doc.Data();
+    for (auto _ : state) {
+        model.setRowCount(0);
+        for (int i = 0; i < db.header.sTVNumber; ++i) {
+            QList<QStandardItem*> cells;
+            for (int column = 0; column < kChannelColumnCount; ++column)
+                cells << new QStandardItem(
+                    QString::fromStdString(FormatRowCell(db, false, RowFilter::All, i, i, column)));
+            model.appendRow(cells);
+        }
+        view.viewport()->repaint();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SortAtoZ)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortAtoZ_BubbleBaseline)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Delete4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Delete4000_OneByOneBaseline)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_Move4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Move4000_OneAtATimeBaseline)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_Refresh8000)->Unit(benchmark::kMillisecond)->ArgName("painted")->Arg(0)->Arg(1);
+BENCHMARK(BM_Refresh8000_AllCellsBaseline)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    auto fixture = std::make_unique<Fixture>();
+    gFixture = fixture.get();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

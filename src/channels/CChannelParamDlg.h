@@ -1,0 +1,112 @@
+// "Channel Parameters": edits a copy of one channel record (name, PIDs, audio
+// tracks, transponder, delivery type, favourite group 0, scrambling, lock and
+// audio mode). The caller decides what to do with the record on OK; the
+// dialog itself never writes the database.
+#pragma once
+
+#include "CAudioParamDlg.h"
+#include "Database.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class IPrompts;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+inline const QString kChannelParamTitle = QStringLiteral("Channel Parameters");
+inline const QString kMsgNoTransponder = QStringLiteral("Do not find the transponder");
+inline const QString kMsgNoSatellite = QStringLiteral("Do not select right sat or type");
+inline const QString kCaptionError = QStringLiteral("Error");
+inline const QString kMsgAudioFull = QStringLiteral("Audio Languages are full");
+inline const QString kMsgSelectItemFirst = QStringLiteral("Please select item first");
+
+// What the caller hands the dialog.
+struct ChannelDialogInput {
+    ChannelRecord record;       // the copy to edit
+    int iNumber = 1;            // shown in "No."
+    int iMode = 0;              // 0 TV, 1 radio
+    bool bTpChoiceEnabled = true;
+};
+
+struct AudioTrack {
+    int iPid;
+    int iLanguage;
+};
+
+class CChannelParamDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxNameChars = 20;
+
+    CChannelParamDlg(const Database& db, IPrompts& prompts, const ChannelDialogInput& input,
+                     QWidget* parent = nullptr);
+
+    // Reads and checks every field and writes the record. A bad field is
+    // reported and the dialog stays open; a missing transponder or satellite
+    // choice is reported and the dialog ends as Cancel; otherwise it ends
+    // with OK.
+    void OnOK();
+    const ChannelRecord& Record() const { return record; }
+
+    void OnAudioAdd();
+    void OnAudioEdit();
+    void OnAudioDel();
+    // Ticking "FAV1" reads the fields back, with their messages.
+    void OnFav1Clicked();
+    // Fills the transponder box for satellite entry entry.
+    void FillTransponderBox(int entry);
+
+    // Opens "Audio Parameters" on params; true and params updated on OK.
+    std::function<bool(AudioParams& params)> fnAudioDialog;
+
+    QLineEdit* pNumberEdit;
+    QLineEdit* pNameEdit;
+    QLineEdit* pVideoPidEdit;
+    QListWidget* pAudioList;
+    QPushButton* pAudioAddButton;
+    QPushButton* pAudioEditButton;
+    QPushButton* pAudioDelButton;
+    QLineEdit* pPcrPidEdit;
+    QLineEdit* pTxtPidEdit;
+    QComboBox* pSatelliteBox;
+    QComboBox* pTransponderBox;
+    QCheckBox* pFav1Check;
+    QCheckBox* pScrambleCheck;
+    QCheckBox* pLockCheck;
+    QRadioButton* apAudioModeButtons[3];
+
+    // Working state.
+    std::vector<AudioTrack> aAudioTracks;
+    int iDefaultAudio = 0;
+    std::vector<uint16_t> aTpIds; // TpId of each transponder box entry
+    int iTerrestrialEntry = -1;
+    int iCableEntry = -1;
+    int iIsdbtEntry = -1;
+
+private:
+    struct Fields {
+        QByteArray name;
+        int iVideoPid, iPcrPid, iTxtPid;
+    };
+    std::optional<Fields> ReadFields();
+    void BuildLayout();
+    void FillSatelliteBox();
+    int SatelliteEntryOfChannel() const;
+    void FillAudioList();
+    int SelectedAudioTrack() const;
+    uint16_t FreeServiceId(uint16_t tpId) const;
+
+    const Database& db;
+    IPrompts& prompts;
+    ChannelRecord record;
+    int iAudioMode = 0;
+};

@@ -1,0 +1,30 @@
+#include "CMoveDlg.h"
+
+#include "DataExchange.h"
+#include "ChannelDialogs.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+CMoveDlg::CMoveDlg(IPrompts& prompts, int from, int to, QWidget* parent)
+    : QDialog(parent), pFromEdit(new QLineEdit(QString::number(from))), pToEdit(new QLineEdit(QString::number(to))),
+      prompts(prompts), iTo(to)
+{
+    setWindowTitle(kMoveTitle);
+    pFromEdit->setEnabled(false);
+    auto* pForm = new QFormLayout(this);
+    pForm->addRow(kMoveFromLabel, pFromEdit);
+    pForm->addRow(kMoveToLabel, pToEdit);
+    AddDialogButtons(this, pForm);
+    pToEdit->setFocus();
+    pToEdit->selectAll();
+}
+
+void CMoveDlg::OnOK()
+{
+    const std::optional<int> to = ReadInt(prompts, pToEdit);
+    if (!to)
+        return;
+    iTo = *to;
+    accept();
+}

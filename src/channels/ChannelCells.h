@@ -1,0 +1,46 @@
+// The channel list's columns, the texts of its cells and the passes that
+// choose its rows. Plain functions over the database, shared by the list
+// view, printing and sdxtool.
+#pragma once
+
+#include "Database.h"
+
+#include <span>
+#include <string>
+
+struct ChannelColumn {
+    const char* pTitle;
+    int iWidth; // pixels
+};
+
+enum ChannelColumnId {
+    kColumnIndex, kColumnName, kColumnCas, kColumnLock, kColumnVideoPid,
+    kColumnAudioPid, kColumnPcrPid, kColumnTxtPid, kColumnProgramType, kColumnMyFav,
+};
+
+// Column titles and widths, in display order.
+inline constexpr ChannelColumn kChannelColumns[] = {
+    {"Index", 45},     {"Name", 100},   {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
+    {"Audio PID", 70}, {"PCR PID", 60}, {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
+};
+inline constexpr int kChannelColumnCount = int(std::size(kChannelColumns));
+
+// Which channels a list shows.
+enum class RowFilter { All, Satellite, Transponder, FavGroup };
+
+// The text of column 1..9 for a channel; it reads nothing but the record.
+// Other columns give an empty text.
+std::string FormatChannelCell(int column, const ChannelRecord& channel);
+
+// Column 0: the channel's number (index + 1) in the list of all channels,
+// the running row number (row + 1) in the other lists.
+std::string FormatIndexCell(RowFilter filter, int row, int channel);
+
+// Any column of a listed row.
+std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column);
+
+// Walks the TV (radio false) or radio table in order and writes the index of
+// each channel that passes the filter to aiRowChannel, at most
+// aiRowChannel.size() of them; returns how many were written. value is the
+// satellite index, the transponder id or the favourite group.
+int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std::span<int> aiRowChannel);

@@ -1,0 +1,248 @@
+#include "ChannelOperations.h"
+
+#include "BitFields.h"
+#include "ModelOperations.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+using Table = std::array<ChannelRecord, kMaxChannels>;
+
+// True when every entry of the row map is a channel of the table.
+bool RowMapFits(std::span<const int> rowMap, int count)
+{
+    return std::all_of(rowMap.begin(), rowMap.end(), [count](int i) { return i >= 0 && i < count; });
+}
+
+// Puts the record of listed position order[p] at listed position p.
+void ApplyRowOrder(Table& table, std::span<const int> rowMap, const std::vector<int>& order)
+{
+    std::vector<ChannelRecord> saved(rowMap.size());
+    for (size_t p = 0; p < rowMap.size(); ++p)
+        saved[p] = table[size_t(rowMap[p])];
+    for (size_t p = 0; p < rowMap.size(); ++p)
+        if (order[p] != int(p))
+            table[size_t(rowMap[p])] = saved[size_t(order[p])];
+}
+
+// Stable counting sort of the whole table into buckets 0..buckets-1; bucket
+// buckets collects everything else, after all others.
+template <typename BucketOf>
+void BucketSort(Table& table, int count, int buckets, BucketOf bucketOf)
+{
+    std::vector<int> bucket(static_cast<size_t>(count));
+    std::vector<int> start(size_t(buckets) + 2, 0);
+    for (int i = 0; i < count; ++i) {
+        const int b = bucketOf(table[size_t(i)]);
+        bucket[size_t(i)] = b >= 0 && b < buckets ? b : buckets;
+        ++start[size_t(bucket[size_t(i)]) + 1];
+    }
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<ChannelRecord> sorted(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        sorted[size_t(start[size_t(bucket[size_t(i)])]++)] = table[size_t(i)];
+    std::copy(sorted.begin(), sorted.end(), table.begin());
+}
+
+// The name as the name sorts compare it: ASCII letters upper-cased.
+struct NameKey {
+    std::array<unsigned char, kChannelNameSize> acBytes;
+    size_t len;
+};
+
+NameKey SortKey(const ChannelRecord& channel)
+{
+    NameKey key{};
+    const std::string_view name = FieldText(channel.acName);
+    key.len = name.size();
+    for (size_t i = 0; i < key.len; ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        key.acBytes[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    }
+    return key;
+}
+
+int CompareKeys(const NameKey& a, const NameKey& b)
+{
+    if (const int c = std::memcmp(a.acBytes.data(), b.acBytes.data(), std::min(a.len, b.len)))
+        return c;
+    return a.len < b.len ? -1 : a.len > b.len ? 1 : 0;
+}
+
+void ReplaceFavKey(Database& db, int group, uint32_t oldKey, uint32_t newKey, bool radio)
+{
+    const int p = FindFavEntry(db, group, oldKey, radio);
+    if (p < 0)
+        return;
+    FavGroup& g = db.FavGroupTable[size_t(group)];
+    g.aulFavKey[size_t(radio ? kFavSlots - 1 - p : p)] = newKey;
+    g.ucFavChanged = 1;
+}
+
+} // namespace
+
+int UsedChannels(const Database& db, bool radio) { return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); }
+
+bool ChannelsFull(const Database& db) { return UsedChannels(db, false) + UsedChannels(db, true) >= kMaxChannelsTotal; }
+
+ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio)
+{
+    ChannelRecord channel{};
+    channel.ulMarker = kChannelMarker;
+    if (selectedTpId != -1)
+        channel.usTpId = uint16_t(selectedTpId);
+    channel.sTxtPid = kNoVideoPid;
+    if (radio)
+        channel.sVideoPid = kNoVideoPid;
+    return channel;
+}
+
+int AddChannelRecord(Database& db, const ChannelRecord& channel)
+{
+    const bool radio = channel.sVideoPid == kNoVideoPid;
+    const int count = UsedChannels(db, radio);
+    if (ChannelsFull(db) || count >= kMaxChannels)
+        return kChannelsFull;
+    ChannelTable(db, radio)[size_t(count)] = channel;
+    ChannelCount(db, radio) = int16_t(count + 1);
+    return kChannelDone;
+}
+
+int StoreEditedChannel(Database& db, bool radio, int index, const ChannelRecord& edited)
+{
+    if (index < 0 || index >= UsedChannels(db, radio))
+        return -1;
+    ChannelRecord& stored = ChannelTable(db, radio)[size_t(index)];
+    const uint32_t oldKey = ChannelKey(stored);
+    const uint32_t newKey = ChannelKey(edited);
+    int fullGroups = 0;
+    for (int g = 0; g < kMaxFavGroups; ++g) {
+        const unsigned mask = 1u << g;
+        const bool now = edited.usFavBits & mask;
+        const bool before = stored.usFavBits & mask;
+        if (now && !before) {
+            if (AddFavEntry(db, g, newKey, radio) == kFavFullOrMissing)
+                fullGroups |= int(mask);
+        } else if (!now && before) {
+            RemoveFavEntry(db, g, oldKey, radio);
+        } else if (now && newKey != oldKey) {
+            ReplaceFavKey(db, g, oldKey, newKey, radio);
+        }
+    }
+    stored = edited;
+    return fullGroups;
+}
+
+int DeleteChannelRecords(Database& db, bool radio, std::span<const int> channels)
+{
+    const int count = UsedChannels(db, radio);
+    std::vector<bool> drop(size_t(count), false);
+    for (int i : channels)
+        if (i >= 0 && i < count)
+            drop[size_t(i)] = true;
+    Table& table = ChannelTable(db, radio);
+    int removed = 0;
+    for (int i = 0; i < count; ++i) {
+        if (drop[size_t(i)])
+            ++removed;
+        else if (removed > 0)
+            table[size_t(i - removed)] = table[size_t(i)];
+    }
+    ChannelCount(db, radio) = int16_t(count - removed);
+    return removed;
+}
+
+int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int row, int target)
+{
+    const int rows = int(rowMap.size());
+    if (target < 0 || target >= rows)
+        return kRowOutOfRange;
+    const int count = UsedChannels(db, radio);
+    if (row < 0 || row >= rows || !RowMapFits(rowMap.subspan(size_t(row), 1), count) ||
+        !RowMapFits(rowMap.subspan(size_t(target), 1), count))
+        return kChannelNothing;
+    Table& table = ChannelTable(db, radio);
+    std::swap(table[size_t(rowMap[size_t(row)])], table[size_t(rowMap[size_t(target)])]);
+    return kChannelDone;
+}
+
+int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::span<const int> selectedRows,
+                    int target)
+{
+    const int rows = int(rowMap.size());
+    std::vector<bool> chosen(size_t(rows), false);
+    int chosenCount = 0;
+    for (int r : selectedRows)
+        if (r >= 0 && r < rows && !chosen[size_t(r)]) {
+            chosen[size_t(r)] = true;
+            ++chosenCount;
+        }
+    if (chosenCount == 0)
+        return kChannelNothing;
+    if (target < 0 || target >= rows)
+        return kRowOutOfRange;
+    if (!RowMapFits(rowMap, UsedChannels(db, radio)))
+        return kChannelNothing;
+
+    // The selected rows become one block in their earlier order; the other
+    // rows keep theirs around it. The block is placed so that a selected
+    // target row stays where it is; otherwise the rows coming down from above
+    // end on the target row, or, when none does, the block starts there.
+    std::vector<int> block, others;
+    for (int p = 0; p < rows; ++p)
+        (chosen[size_t(p)] ? block : others).push_back(p);
+    const int above = int(std::count(chosen.begin(), chosen.begin() + target, true));
+    const int start = target - above + (chosen[size_t(target)] || above == 0 ? 0 : 1);
+    std::vector<int> result(others.begin(), others.begin() + start);
+    result.insert(result.end(), block.begin(), block.end());
+    result.insert(result.end(), others.begin() + start, others.end());
+
+    ApplyRowOrder(ChannelTable(db, radio), rowMap, result);
+    return kChannelDone;
+}
+
+int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending)
+{
+    if (!RowMapFits(rowMap, UsedChannels(db, radio)))
+        return kChannelNothing;
+    Table& table = ChannelTable(db, radio);
+    std::vector<NameKey> keys(rowMap.size());
+    for (size_t p = 0; p < rowMap.size(); ++p)
+        keys[p] = SortKey(table[size_t(rowMap[p])]);
+    std::vector<int> order(rowMap.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = CompareKeys(keys[size_t(a)], keys[size_t(b)]);
+        return descending ? c > 0 : c < 0;
+    });
+    ApplyRowOrder(table, rowMap, order);
+    return kChannelDone;
+}
+
+void SortChannelsByTransponder(Database& db, bool radio)
+{
+    BucketSort(ChannelTable(db, radio), UsedChannels(db, radio), kSortedTpIds,
+               [](const ChannelRecord& c) { return int(c.usTpId); });
+}
+
+void SortChannelsBySatellite(Database& db, bool radio)
+{
+    const SatIndexTable satOf = SatIndexByTpId(db);
+    BucketSort(ChannelTable(db, radio), UsedChannels(db, radio), kSortedSatellites,
+               [&satOf](const ChannelRecord& c) { return SatIndexOf(satOf, c.usTpId); });
+}
+
+SatIndexTable SatIndexByTpId(const Database& db)
+{
+    SatIndexTable table;
+    table.fill(-1);
+    const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
+    for (int t = tps - 1; t >= 0; --t) // the first transponder with an id wins
+        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(TpSatIndex(db.TransponderTable[size_t(t)]));
+    return table;
+}

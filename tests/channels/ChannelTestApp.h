@@ -1,0 +1,14 @@
+// Widget tests need one application object for the whole test program.
+#pragma once
+
+#include <QApplication>
+
+inline void EnsureChannelTestApp()
+{
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "channels_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}

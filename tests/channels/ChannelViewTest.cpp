@@ -1,0 +1,422 @@
+// The channel list under the offscreen platform: fill passes, commands with
+// their messages, mouse and keys, and the commands from the main window.
+#include "CEditZarnApp.h"
+#include "CEditZarnDoc.h"
+#include "CEditZarnView.h"
+#include "CMainFrame.h"
+#include "ChannelOperations.h"
+#include "ChannelTestApp.h"
+#include "CommandIds.h"
+#include "DatabaseBuilders.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "ModelOperations.h"
+#include "ScriptedPrompts.h"
+
+#include "BitFields.h"
+
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace {
+
+QStringList Column(const QAbstractItemView& view, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < view.model()->rowCount(); ++row)
+        texts << view.model()->index(row, column).data().toString();
+    return texts;
+}
+
+QStringList MenuLines(const QMenu& menu, const QString& indent = {})
+{
+    QStringList lines;
+    for (const QAction* pAction : menu.actions()) {
+        if (pAction->isSeparator())
+            lines << indent + "-";
+        else if (pAction->menu())
+            lines << indent + pAction->text() + " >" << MenuLines(*pAction->menu(), indent + "  ");
+        else
+            lines << indent + pAction->text() + (pAction->isEnabled() ? "" : " (disabled)");
+    }
+    return lines;
+}
+
+const ShownMessage kDeleteQuestion{"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo,
+                                   MsgIcon::Question};
+const ShownMessage kOutOfRange{"Out of Range", "EditZarn", MsgButtons::Ok, MsgIcon::None};
+
+class ChannelViewTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureChannelTestApp(); }
+
+    void SetUp() override
+    {
+        Database& db = doc.Data();
+        ResetDatabase(db);
+        AppendTransponder(db, MakeSatelliteTp(10, 0, 11000));
+        AppendTransponder(db, MakeSatelliteTp(11, 1, 12000));
+        const struct {
+            const char* name;
+            uint16_t tp;
+            uint16_t fav;
+            bool radio;
+        } channels[] = {
+            {"Delta", 10, 1, false}, {"alpha", 11, 0, false}, {"Charlie", 10, 1, false}, {"bravo", 99, 0, false},
+            {"Echo", 10, 0, false},  {"R1", 11, 0, true},     {"R2", 10, 1, true},
+        };
+        for (const auto& c : channels) {
+            ChannelRecord record = MakeChannel(c.name, c.tp, uint16_t(ChannelCount(db, c.radio) + 1));
+            record.usFavBits = c.fav;
+            AppendChannel(db, c.radio, record);
+        }
+        doc.bDataLoaded = 1;
+        view.fnChannelDialog = [this](const ChannelDialogInput& input) {
+            dialogInputs.push_back(input);
+            return dialogAnswer;
+        };
+        view.fnMoveDialog = [this](int from) {
+            moveFroms.push_back(from);
+            return moveAnswer;
+        };
+        view.fnTrackPopup = [this](const QPoint&) { return popupChoice; };
+        view.resize(700, 400);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void Select(std::initializer_list<int> rows)
+    {
+        view.clearSelection();
+        for (int row : rows)
+            view.selectionModel()->select(view.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    QPoint RowPoint(int row) const { return view.visualRect(view.model()->index(row, 1)).center(); }
+    QStringList Names() const { return Column(view, kColumnName); }
+
+    ScriptedPrompts prompts;
+    CEditZarnDoc doc{prompts};
+    CEditZarnView view{doc};
+    std::vector<ChannelDialogInput> dialogInputs;
+    std::optional<ChannelRecord> dialogAnswer;
+    std::vector<int> moveFroms;
+    std::optional<int> moveAnswer;
+    int popupChoice = 0;
+};
+
+TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
+{
+    EXPECT_EQ(view.model()->columnCount(), 10);
+    view.RefreshChannelList(0); // the tree has reported nothing yet
+    EXPECT_EQ(view.model()->rowCount(), 0);
+
+    struct Case {
+        int kind;
+        int selection; // written to the document's field for the kind
+        int mode;
+        QStringList index, names;
+    };
+    const Case cases[] = {
+        {kListAll, 0, 0, {"1", "2", "3", "4", "5"}, {"Delta", "alpha", "Charlie", "bravo", "Echo"}},
+        {kListSatellite, 0, 0, {"1", "2", "3"}, {"Delta", "Charlie", "Echo"}},
+        {kListSatellite, 0, 1, {"1"}, {"R2"}},
+        {kListTransponder, 99, 0, {"1"}, {"bravo"}},
+        {kListFavGroup, 0, 0, {"1", "2"}, {"Delta", "Charlie"}},
+        {kListNone, 0, 0, {}, {}},
+    };
+    for (const Case& c : cases) {
+        doc.SelectedSatellite = doc.SelectedTpId = doc.SelectedFavGroup = c.selection;
+        view.iTvRadioMode = c.mode;
+        view.ShowListKind(c.kind);
+        EXPECT_EQ(Column(view, kColumnIndex), c.index) << c.kind;
+        EXPECT_EQ(Names(), c.names) << c.kind;
+    }
+    // The list of all radio channels numbers them by their place in the table.
+    view.ShowListKind(kListAll);
+    EXPECT_EQ(view.model()->index(0, kColumnMyFav).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    view.RefreshChannelList(1);
+    EXPECT_EQ(Column(view, kColumnIndex), QStringList({"1", "2"}));
+    doc.bDataLoaded = 0;
+    view.RefreshChannelList(0);
+    EXPECT_EQ(view.model()->rowCount(), 0);
+}
+
+TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
+{
+    Database& db = doc.Data();
+    const uint32_t delta = ChannelKey(db.TvChannelTable[0]);
+    const uint32_t alpha = ChannelKey(db.TvChannelTable[1]); // in the list but without the bit
+    for (uint32_t key : {delta, alpha, 0x77u})
+        AddFavEntry(db, 0, key, 0);
+    AddFavEntry(db, 0, 0x88u, 1);
+    doc.SelectedFavGroup = 0;
+    view.ShowListKind(kListFavGroup);
+    EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 1);
+    EXPECT_EQ(db.FavGroupTable[0].aulFavKey[0], delta);
+    EXPECT_EQ(db.FavGroupTable[0].sRadioFavNum, 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ChannelViewTest, EveryFillStartsWithoutSelectionAndWithTheBuiltColumns)
+{
+    view.ShowListKind(kListAll);
+    Select({1, 3});
+    view.horizontalHeader()->moveSection(1, 7);
+    view.setColumnWidth(2, 300);
+    EXPECT_EQ(view.SelectedRows(), std::vector<int>({1, 3}));
+    view.RefreshChannelList(0);
+    EXPECT_TRUE(view.SelectedRows().empty());
+    EXPECT_EQ(view.horizontalHeader()->visualIndex(1), 1);
+    EXPECT_EQ(view.columnWidth(2), 55);
+    EXPECT_TRUE(view.horizontalHeader()->sectionsMovable());
+    EXPECT_EQ(view.selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(ChannelViewTest, DeleteAsksAndRemovesTheSelectedChannels)
+{
+    view.ShowListKind(kListAll);
+    view.DeleteChannels(); // nothing selected: no question
+    Select({1, 4});
+    prompts.QueueAnswer(MsgAnswer::No);
+    view.DeleteChannels();
+    EXPECT_EQ(Names().size(), 5);
+    EXPECT_FALSE(doc.IsModified());
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    view.DeleteChannels();
+    EXPECT_EQ(Names(), QStringList({"Delta", "Charlie", "bravo"}));
+    EXPECT_EQ(Column(view, kColumnIndex), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({kDeleteQuestion, kDeleteQuestion}));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(view.SelectedRows().empty());
+
+    // Deleting from a group's list deletes the channel from the table.
+    doc.SelectedFavGroup = 0;
+    view.ShowListKind(kListFavGroup);
+    Select({1});
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    view.DeleteChannels();
+    EXPECT_EQ(doc.Data().header.sTVNumber, 2);
+}
+
+TEST_F(ChannelViewTest, MoveAndSwapTakeTheTargetRow)
+{
+    doc.SelectedSatellite = 0;
+    view.ShowListKind(kListSatellite);
+    Select({0, 1});
+    view.MoveChannels(); // cancelled
+    EXPECT_EQ(moveFroms, std::vector<int>({2}));
+    for (int outside : {0, 4}) {
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        moveAnswer = outside;
+        view.MoveChannels();
+        view.SwapChannels();
+    }
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>(4, kOutOfRange));
+    EXPECT_FALSE(doc.IsModified());
+
+    moveAnswer = 3;
+    view.MoveChannels();
+    EXPECT_EQ(Names(), QStringList({"Echo", "Delta", "Charlie"}));
+    // The others keep their table places.
+    EXPECT_EQ(FieldText(doc.Data().TvChannelTable[1].acName), "alpha");
+    EXPECT_EQ(FieldText(doc.Data().TvChannelTable[4].acName), "Charlie");
+    EXPECT_TRUE(doc.IsModified());
+
+    Select({2});
+    moveAnswer = 1;
+    view.SwapChannels();
+    EXPECT_EQ(moveFroms.back(), 3);
+    EXPECT_EQ(Names(), QStringList({"Charlie", "Delta", "Echo"}));
+}
+
+TEST_F(ChannelViewTest, AddOpensTheDialogOnATemplate)
+{
+    view.ShowListKind(kListAll);
+    view.AddChannel(); // cancelled
+    ASSERT_EQ(dialogInputs.size(), 1u);
+    EXPECT_EQ(dialogInputs[0].iNumber, 6);
+    EXPECT_TRUE(dialogInputs[0].bTpChoiceEnabled);
+    EXPECT_FALSE(doc.IsModified());
+
+    // Listing a transponder: the template carries it and it cannot be changed.
+    doc.SelectedTpId = 11;
+    view.ShowListKind(kListTransponder);
+    ChannelRecord added = MakeChannel("New", 11, 5);
+    added.sVideoPid = 8191; // lands in the radio table even in TV mode
+    dialogAnswer = added;
+    view.AddChannel();
+    EXPECT_EQ(dialogInputs[1].record.usTpId, 11);
+    EXPECT_EQ(dialogInputs[1].record.sTxtPid, 8191);
+    EXPECT_FALSE(dialogInputs[1].bTpChoiceEnabled);
+    EXPECT_EQ(doc.Data().header.sRadioNumber, 3);
+    EXPECT_EQ(Names(), QStringList({"alpha"}));
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.Data().header.sTVNumber = 7997;
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    view.AddChannel();
+    EXPECT_EQ(dialogInputs.size(), 2u);
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({{"Channels are full,can't append", "Infomation",
+                                                              MsgButtons::Ok, MsgIcon::Stop}}));
+}
+
+TEST_F(ChannelViewTest, EditStoresTheRecordOfTheLastSelectedRow)
+{
+    view.ShowListKind(kListAll);
+    Select({0, 2});
+    ChannelRecord edited = doc.Data().TvChannelTable[2];
+    edited.usFavBits = 0b11;
+    dialogAnswer = edited;
+    for (int i = 0; i < 200; ++i)
+        AddFavEntry(doc.Data(), 1, uint32_t(i), 0);
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    view.EditChannel();
+    ASSERT_EQ(dialogInputs.size(), 1u);
+    EXPECT_EQ(dialogInputs[0].iNumber, 3);
+    EXPECT_EQ(FieldText(dialogInputs[0].record.acName), "Charlie");
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({{"Favor are full,can not store more favor", "EditZarn",
+                                                              MsgButtons::Ok, MsgIcon::Warning}}));
+    EXPECT_EQ(doc.Data().TvChannelTable[2].usFavBits, 0b11);
+    EXPECT_TRUE(view.SelectedRows().empty());
+}
+
+TEST_F(ChannelViewTest, SortsReorderTheListOrTheWholeTable)
+{
+    doc.SelectedSatellite = 0;
+    view.ShowListKind(kListSatellite);
+    view.SortByNameDescending();
+    EXPECT_EQ(Names(), QStringList({"Echo", "Delta", "Charlie"}));
+    view.SortByNameAscending();
+    EXPECT_EQ(Names(), QStringList({"Charlie", "Delta", "Echo"}));
+    EXPECT_TRUE(doc.IsModified());
+    view.SortByTransponder(); // the whole table, whatever is listed
+    std::vector<int> tps;
+    for (int i = 0; i < 5; ++i)
+        tps.push_back(doc.Data().TvChannelTable[size_t(i)].usTpId);
+    EXPECT_EQ(tps, std::vector<int>({10, 10, 10, 11, 99}));
+    view.SortBySatellite();
+    EXPECT_EQ(FieldText(doc.Data().TvChannelTable[4].acName), "bravo");
+
+    // Without an open database the commands leave the hidden tables alone.
+    doc.SetModifiedFlag(false);
+    doc.bDataLoaded = 0;
+    for (int id : {ID_CHANNEL_ADD, ID_SORT_AZ, ID_SORT_ZA, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
+        EXPECT_TRUE(view.RunCommand(id));
+    EXPECT_FALSE(view.RunCommand(ID_FILE_NEW));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(dialogInputs.size(), 0u);
+}
+
+TEST_F(ChannelViewTest, ContextMenuActsOnTheSelectionBeforeTheClick)
+{
+    view.ShowListKind(kListAll);
+    Select({1, 2});
+    popupChoice = ID_CHANNEL_DELETE;
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    QTest::mousePress(view.viewport(), Qt::RightButton, {}, RowPoint(4));
+    QTest::mouseRelease(view.viewport(), Qt::RightButton, {}, RowPoint(4));
+    EXPECT_EQ(Names(), QStringList({"Delta", "bravo", "Echo"}));
+    EXPECT_TRUE(view.SelectedRows().empty());
+
+    popupChoice = 0; // dismissed: the click selects the row under the pointer
+    QTest::mousePress(view.viewport(), Qt::RightButton, {}, RowPoint(2));
+    QTest::mouseRelease(view.viewport(), Qt::RightButton, {}, RowPoint(2));
+    EXPECT_EQ(view.SelectedRows(), std::vector<int>({2}));
+}
+
+TEST_F(ChannelViewTest, DoubleClickAndEnterEdit)
+{
+    view.ShowListKind(kListAll);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, RowPoint(3));
+    ASSERT_EQ(dialogInputs.size(), 1u);
+    EXPECT_EQ(dialogInputs[0].iNumber, 4);
+    Select({1});
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Return);
+    ASSERT_EQ(dialogInputs.size(), 2u);
+    EXPECT_EQ(FieldText(dialogInputs[1].record.acName), "alpha");
+    view.clearSelection();
+    QTest::keyClick(&view, Qt::Key_Enter); // no row: nothing
+    EXPECT_EQ(dialogInputs.size(), 2u);
+}
+
+// The main window as the application builds it.
+class ChannelFrameTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureChannelTestApp(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        settings = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        app = std::make_unique<CEditZarnApp>(*settings, &prompts);
+        app->InitInstance();
+        frame = app->MainFrame();
+        auto db = MakeEmptyDatabase();
+        BuildDemoDatabase(*db, DemoSize::Typical);
+        ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("demo.sdx")), FileSaveResult::Ok);
+        app->Document().OpenDocumentFile(dir.filePath("demo.sdx"));
+        list = frame->ListView();
+        list->ShowListKind(kListAll);
+        if (frame->ActivePane() != Pane::List)
+            frame->Action(ID_NEXT_PANE)->trigger();
+        ASSERT_TRUE(frame->Action(ID_SORT_AZ)->isEnabled());
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<CEditZarnApp> app;
+    CMainFrame* frame = nullptr;
+    CEditZarnView* list = nullptr;
+};
+
+TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
+{
+    Database& db = app->Document().Data();
+    auto expected = std::make_unique<Database>(db);
+    std::vector<int> all(size_t(db.header.sTVNumber));
+    std::iota(all.begin(), all.end(), 0);
+    SortRowsByName(*expected, false, all, false);
+
+    frame->Action(ID_SORT_AZ)->trigger();
+    EXPECT_EQ(0, std::memcmp(db.TvChannelTable.data(), expected->TvChannelTable.data(),
+                             sizeof(ChannelRecord) * all.size()));
+    EXPECT_TRUE(app->Document().IsModified());
+    EXPECT_EQ(list->model()->rowCount(), db.header.sTVNumber);
+
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    frame->Action(ID_CHANNEL_DELETE)->trigger();
+    EXPECT_EQ(db.header.sTVNumber, int(all.size()) - 1);
+    EXPECT_EQ(prompts.Messages().back(), kDeleteQuestion);
+
+    frame->Action(ID_VIEW_RADIO)->trigger();
+    EXPECT_EQ(list->model()->rowCount(), db.header.sRadioNumber);
+}
+
+TEST_F(ChannelFrameTest, ContextMenuOffersTheEditMenuAlwaysEnabled)
+{
+    QMenu* pEdit = frame->menuBar()->actions()[1]->menu();
+    for (QAction* pAction : frame->findChildren<QAction*>())
+        pAction->setEnabled(false);
+    QStringList expected = MenuLines(*pEdit);
+    for (QString& line : expected)
+        line.remove(" (disabled)");
+    EXPECT_EQ(MenuLines(list->ContextMenu()), expected);
+    EXPECT_EQ(expected.first(), "Add Channel");
+    const QList<QAction*> items = list->ContextMenu().actions();
+    EXPECT_EQ(items[2]->data().toInt(), ID_CHANNEL_DELETE);
+    EXPECT_EQ(items[5]->menu()->actions()[4]->data().toInt(), ID_SORT_SATELLITE);
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+// The commands that sort and list the channels of a database as the
+// editor's channel list does.
+#include "ToolCommand.h"
+#include "ToolFiles.h"
+
+#include "ChannelCells.h"
+#include "ChannelOperations.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <numeric>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct Options {
+    std::vector<std::string> files;
+    bool bRadio = false;
+    std::string strBy;
+    RowFilter filter = RowFilter::All;
+    int iValue = 0;
+};
+
+std::optional<int> IntArg(const std::string& text, int min, int max)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// Splits the arguments into files and options; false (with the reason
+// printed) for an unknown option, a missing or bad value, or a second filter.
+bool ParseOptions(const char* command, const std::vector<std::string>& args, bool listOptions, Options& options)
+{
+    bool filtered = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            options.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--radio") {
+            options.bRadio = true;
+            continue;
+        }
+        struct ValueOption {
+            const char* pszName;
+            RowFilter filter;
+            int min, max, offset; // the typed value minus offset is stored
+        };
+        static constexpr ValueOption kFilters[] = {
+            {"--satellite", RowFilter::Satellite, 1, kMaxSatellites, 1},
+            {"--transponder", RowFilter::Transponder, 0, 65535, 0},
+            {"--fav", RowFilter::FavGroup, 1, kMaxFavGroups, 1},
+        };
+        const bool hasValue = i + 1 < args.size();
+        if (!listOptions && arg == "--by") {
+            if (hasValue)
+                options.strBy = args[++i];
+            continue;
+        }
+        const ValueOption* pFound = nullptr;
+        for (const ValueOption& option : kFilters)
+            if (listOptions && arg == option.pszName)
+                pFound = &option;
+        if (!pFound) {
+            std::fprintf(stderr, "sdxtool %s: unknown option %s\n", command, arg.c_str());
+            return false;
+        }
+        if (filtered) {
+            std::fprintf(stderr, "sdxtool %s: give only one of --satellite, --transponder and --fav\n", command);
+            return false;
+        }
+        const std::optional<int> value = hasValue ? IntArg(args[i + 1], pFound->min, pFound->max) : std::nullopt;
+        if (!value) {
+            std::fprintf(stderr, "sdxtool %s: %s needs a number from %d to %d\n", command, arg.c_str(), pFound->min,
+                         pFound->max);
+            return false;
+        }
+        filtered = true;
+        options.filter = pFound->filter;
+        options.iValue = *value - pFound->offset;
+        ++i;
+    }
+    return true;
+}
+
+int RunSort(const std::vector<std::string>& args)
+{
+    Options options;
+    if (!ParseOptions("sort", args, false, options))
+        return kExitBadInput;
+    static const std::string kKeys[] = {"name-az", "name-za", "tp", "sat"};
+    const auto key = std::find(std::begin(kKeys), std::end(kKeys), options.strBy);
+    if (options.files.size() != 2 || key == std::end(kKeys)) {
+        std::fprintf(stderr, "sdxtool sort: give IN, OUT and --by name-az, name-za, tp or sat\n");
+        return kExitBadInput;
+    }
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, options.files[0]))
+        return rc;
+    const bool radio = options.bRadio;
+    std::vector<int> allRows(size_t(UsedChannels(*db, radio)));
+    std::iota(allRows.begin(), allRows.end(), 0);
+    switch (key - std::begin(kKeys)) {
+    case 0: SortRowsByName(*db, radio, allRows, false); break;
+    case 1: SortRowsByName(*db, radio, allRows, true); break;
+    case 2: SortChannelsByTransponder(*db, radio); break;
+    case 3: SortChannelsBySatellite(*db, radio); break;
+    }
+    return SaveOrReport(*db, options.files[1]);
+}
+
+int RunList(const std::vector<std::string>& args)
+{
+    Options options;
+    if (!ParseOptions("list", args, true, options))
+        return kExitBadInput;
+    if (options.files.size() != 1) {
+        std::fprintf(stderr, "sdxtool list: give one database file\n");
+        return kExitBadInput;
+    }
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, options.files[0]))
+        return rc;
+    std::vector<int> rowMap(kMaxChannels);
+    const int rows = FillRowMap(*db, options.bRadio, options.filter, options.iValue, rowMap);
+    for (int row = 0; row < rows; ++row) {
+        QString line;
+        for (int column = 0; column < kChannelColumnCount; ++column) {
+            const std::string cell = FormatRowCell(*db, options.bRadio, options.filter, row, rowMap[size_t(row)], column);
+            if (column > 0)
+                line += QLatin1Char('\t');
+            line += QString::fromLatin1(cell.data(), qsizetype(cell.size()));
+        }
+        std::printf("%s\n", line.toUtf8().constData());
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<ToolCommand> ChannelToolCommands()
+{
+    return {
+        {"sort", "sort IN --by name-az|name-za|tp|sat [--radio] OUT",
+         "Sorts the TV (or, with --radio, the radio) channels of IN as the editor's sort commands do on the list "
+         "of all channels: by name A to Z or Z to A (letter case ignored, equal names keep their order), by "
+         "transponder id or by satellite (channels without one come last); then writes OUT as Save As does.",
+         RunSort},
+        {"list", "list IN [--radio] [--satellite N | --transponder ID | --fav G]",
+         "Prints the rows the editor's channel list shows for IN, one line each, the ten cells separated by tabs "
+         "(names as UTF-8, each byte read as Latin-1): all TV (or radio) channels, or those of satellite N "
+         "(numbered from 1 as in the tree), of transponder id ID, or of favourite group G (1 to 8).",
+         RunList},
+    };
+}
