@@ -1,20 +1,41 @@
 // The left pane: the satellite and transponder tree under its seven fixed
-// top-level categories.
+// top-level categories. Nodes carry no data; a node is known by where it
+// stands (its parent and its position), and the position table maps each
+// transponder node to its record. Selecting a node tells the channel list
+// what to show; the context menu and the Delete and Enter keys run the
+// satellite, transponder and favourite-group commands.
 #pragma once
+
+#include "DialogButtons.h"
+#include "ListingImport.h"
+#include "TreeLabels.h"
 
 #include <QTreeWidget>
 
+#include <functional>
+#include <vector>
+
 class CEditZarnDoc;
+class QMenu;
 
-inline const QString kRootAllServices = QStringLiteral("All Services");
-inline const QString kRootSatellite = QStringLiteral("Satellite");
-inline const QString kRootChannelList = QStringLiteral("Channel List");
-inline const QString kRootFavList = QStringLiteral("FAV List");
-inline const QString kRootTerrestrial = QStringLiteral("Terrestrial");
-inline const QString kRootCable = QStringLiteral("Cable");
-inline const QString kRootIsdb = QStringLiteral("ISDB");
+// Context menu entries.
+inline const QString kMenuAddAntenna = QStringLiteral("Add Antenna");
+inline const QString kMenuEditAntenna = QStringLiteral("Edit Antenna");
+inline const QString kMenuMoveAntenna = QStringLiteral("Move Antenna");
+inline const QString kMenuSwapAntenna = QStringLiteral("Swap Antenna");
+inline const QString kMenuDeleteAntenna = QStringLiteral("Delete Antenna");
+inline const QString kMenuAddTransponder = QStringLiteral("Add Transponder");
+inline const QString kMenuEditTransponder = QStringLiteral("Edit Transponder");
+inline const QString kMenuDeleteTransponder = QStringLiteral("Delete Transponder");
+inline const QString kMenuModifyTransponders = QStringLiteral("Modify Transponders");
+inline const QString kMenuRenameFav = QStringLiteral("Rename FAV Group Name");
 
-class CLeftView : public QTreeWidget {
+// Messages of the commands.
+inline const QString kMsgAntennaOutOfRange = QStringLiteral("Out ot range");
+inline const QString kMsgDeleteSatellite = QStringLiteral("Are you sure to delete (%1) satellite?");
+inline const QString kMsgDeleteTransponder = QStringLiteral("Are you sure to delete this transponder ?");
+
+class CLeftView : public QTreeWidget, public IListingTree {
     Q_OBJECT
 
 public:
@@ -24,10 +45,47 @@ public:
 
     CEditZarnDoc& Document() const { return doc; }
     QTreeWidgetItem* Root(int position) const { return topLevelItem(position); }
+    // The record indices listed under a satellite (row 0..99) or category row.
+    const std::vector<int>& TpRow(int row) const { return TpPositionTable[size_t(row)]; }
+
+    // Branch building.
+    void FillSatelliteNodes();
+    void AddSatelliteNode(int index) override;
+    void FillTransponderNodes(int row) override;
+    void FillAllTransponderNodes();
+    void RefreshSatelliteBranch();
+    // Siblings before node under parent (the top level for none); the count
+    // of all children when node is not there.
+    int NodePosition(const QTreeWidgetItem* parent, const QTreeWidgetItem* node) const;
+
+    // The commands; each works on the selected node and does nothing while
+    // no database is loaded or when the node does not offer it.
+    void OnAddAntenna();
+    void OnEditAntenna();
+    void OnMoveAntenna();
+    void OnSwapAntenna();
+    void OnDeleteAntenna();
+    void OnAddTransponder();
+    void OnEditTransponder();
+    void OnDeleteTransponder();
+    void OnModifyTransponders();
+    void OnRenameFavGroup();
+    void OnLoadListing();
+
+    // Pops up the context menu of the selected node at globalPos and runs the
+    // chosen entry.
+    void ShowContextMenu(const QPoint& globalPos);
+
+    // How dialogs and the context menu are run; tests answer them here.
+    DialogRunner fnRunDialog = ExecModal;
+    std::function<QAction*(QMenu&, const QPoint&)> fnRunMenu;
+
+    // The Move dialog's proposed target (1-based); kept while the program runs.
+    int iMoveTarget = 1;
 
 signals:
     // A node was selected: the document's Selected* fields are written and
-    // the channel list should show listKind (a CEditZarnView::ListKind).
+    // the channel list should show listKind (a ListKind).
     void ListKindReported(int listKind);
     // The tree was rebuilt: the channel list should be emptied.
     void ListCleared();
@@ -38,8 +96,46 @@ public slots:
     // Back to the bare top-level categories.
     void ResetTree();
 
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+
 private:
+    enum class NodeKind { None, Root, Satellite, SatTransponder, CategoryTransponder, FavGroup };
+    struct Node {
+        NodeKind kind = NodeKind::None;
+        int iRoot = -1;     // Root: its position
+        int iRow = -1;      // Satellite: its index; transponders: their row
+        int iPosition = -1; // position under the parent
+        QTreeWidgetItem* pItem = nullptr;
+    };
+    Node Identify(QTreeWidgetItem* pItem) const;
+    Node Selected() const { return Identify(currentItem()); }
+    bool Loaded() const;
+    // The record index of a transponder node, or -1.
+    int RecordOf(const Node& node) const;
+    QTreeWidgetItem* RowNode(int row) const;
+
     void BuildRoots();
+    void ClearChildren(QTreeWidgetItem* pParent);
+    void AppendTransponderNodes(int row, const std::vector<int>& records);
+    QTreeWidgetItem* MakeItem(const std::string& text, const QIcon& icon) const;
+
+    void OnCurrentItemChanged(QTreeWidgetItem* pCurrent);
+    // Runs the selection steps for pItem; false when it is a node whose
+    // selection changes nothing.
+    bool ReportSelection(QTreeWidgetItem* pItem);
+    // Makes pItem current (none for null) and reports it; a node that
+    // selects nothing empties the channel list.
+    void SelectAndReport(QTreeWidgetItem* pItem);
+    void SelectSatellite(int position);
 
     CEditZarnDoc& doc;
+    std::array<std::vector<int>, kTpRowCount> TpPositionTable;
+    // Set while branches are rebuilt: selection changes are not reported then.
+    bool bRebuilding = false;
+    QIcon iconRoot[kRootCount];
+    QIcon iconNode;
+    QIcon iconSatTp;
 };

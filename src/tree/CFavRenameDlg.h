@@ -1,0 +1,26 @@
+// The favourite group rename dialog: one edit for the name, 15 characters.
+#pragma once
+
+#include <QDialog>
+
+class IPrompts;
+class QLineEdit;
+
+inline const QString kCaptionRenameFav = QStringLiteral("Rename FAV group name");
+
+class CFavRenameDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CFavRenameDlg(IPrompts& prompts, const QString& name, QWidget* parent = nullptr);
+
+    // A name longer than 15 characters is refused and the dialog stays open.
+    void OnOK();
+    const QString& Name() const { return strName; }
+
+    QLineEdit* pNameEdit;
+
+private:
+    IPrompts& prompts;
+    QString strName;
+};

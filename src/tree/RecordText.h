@@ -1,0 +1,12 @@
+// Record text is the receiver's 8-bit bytes; the tree shows each byte as the
+// Latin-1 character of the same value and stores typed text back the same way
+// (characters beyond Latin-1 become '?').
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string_view>
+
+inline QString FromRecordText(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
+inline QByteArray ToRecordText(const QString& text) { return text.toLatin1(); }
