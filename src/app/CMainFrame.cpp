@@ -6,6 +6,7 @@
 #include "CEditZarnView.h"
 #include "CLeftView.h"
 #include "CommandIds.h"
+#include "PanePrinter.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -134,6 +135,7 @@ void CMainFrame::CreateActions()
     for (const ActionText& entry : kActionTexts) {
         auto* pAction = new QAction(QString::fromLatin1(entry.pText), this);
         pAction->setObjectName(QString::fromLatin1(entry.pName));
+        pAction->setData(entry.iId);
         pAction->setStatusTip(CommandPrompt(entry.iId));
         if (entry.pShortcut)
             pAction->setShortcut(QKeySequence(QString::fromLatin1(entry.pShortcut)));
@@ -172,7 +174,7 @@ void CMainFrame::CreateMenus()
     };
     const auto noSubmenu = [](QMenu*) {};
     addItems(menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
-    QMenu* pEdit = menuBar()->addMenu(kMenuEdit);
+    QMenu* pEdit = pEditMenu = menuBar()->addMenu(kMenuEdit);
     pEdit->setSeparatorsCollapsible(false); // the menu ends in a separator
     addItems(pEdit, kEditMenu, [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
     addItems(menuBar()->addMenu(kMenuView), kViewMenu, noSubmenu);
@@ -251,6 +253,15 @@ void CMainFrame::ConnectCommands()
     onCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     onCommand(ID_VIEW_TV, [this] { OnViewMode(0); });
     onCommand(ID_VIEW_RADIO, [this] { OnViewMode(1); });
+    pPrinter = std::make_unique<PanePrinter>(std::make_unique<QtPrintDialogs>(this));
+    onCommand(ID_FILE_PRINT, [this] { pPrinter->Print(*ActivePrintout()); });
+    onCommand(ID_FILE_PRINT_PREVIEW, [this] { pPrinter->Preview(*ActivePrintout()); });
+    onCommand(ID_FILE_PRINT_SETUP, [this] { pPrinter->PrintSetup(); });
+    // The channel commands act on the list; its context menu offers the Edit menu.
+    for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
+                   ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
+        onCommand(id, [this, id] { pListView->RunCommand(id); });
+    pListView->SetContextMenu(pEditMenu);
     // With two panes the next and the previous pane are the same: the other one.
     for (int id : {ID_NEXT_PANE, ID_PREV_PANE})
         onCommand(id, [this] { ActivatePane(activePane == Pane::Tree ? Pane::List : Pane::Tree); });
@@ -286,6 +297,13 @@ void CMainFrame::ActivatePane(Pane pane)
 }
 
 void CMainFrame::OnViewMode(int mode) { pListView->RefreshChannelList(mode); }
+
+std::unique_ptr<IPrintout> CMainFrame::ActivePrintout() const
+{
+    if (activePane == Pane::List)
+        return std::make_unique<ListPrintout>(ListInputFromModel(*pListView->model()));
+    return std::make_unique<TreePrintout>(TreeInputFromWidget(*pLeftView));
+}
 
 void CMainFrame::OnAppAbout()
 {

@@ -9,9 +9,13 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <memory>
+
 class CEditZarnDoc;
 class CEditZarnView;
 class CLeftView;
+class IPrintout;
+class PanePrinter;
 class QSplitter;
 
 inline const QString kMenuFile = QStringLiteral("&File");
@@ -36,6 +40,8 @@ public:
     CEditZarnView* ListView() const { return pListView; }
     QSplitter* Splitter() const { return pSplitter; }
     Pane ActivePane() const { return activePane; }
+    // Print, Print Preview and Print Setup; tests replace its dialogs.
+    PanePrinter& Printer() const { return *pPrinter; }
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -57,11 +63,15 @@ private:
     void ActivatePane(Pane pane);
     void OnViewMode(int mode);
     void OnAppAbout();
+    // What the active pane prints: the list's rows or the tree's shown nodes.
+    std::unique_ptr<IPrintout> ActivePrintout() const;
 
     CEditZarnDoc& doc;
     QHash<int, QAction*> aActions;
+    QMenu* pEditMenu = nullptr;
     QSplitter* pSplitter = nullptr;
     CLeftView* pLeftView = nullptr;
     CEditZarnView* pListView = nullptr;
     Pane activePane = Pane::Tree;
+    std::unique_ptr<PanePrinter> pPrinter;
 };

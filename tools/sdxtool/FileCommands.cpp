@@ -130,7 +130,9 @@ const std::vector<ToolCommand>& ToolCommands()
 {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (const auto& table : {FileToolCommands(), ExchangeToolCommands()})
+        for (const auto& table :
+             {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(), TreeToolCommands(),
+              PrintToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();

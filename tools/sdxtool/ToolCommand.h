@@ -21,3 +21,6 @@ struct ToolCommand {
 const std::vector<ToolCommand>& ToolCommands();
 std::vector<ToolCommand> FileToolCommands();
 std::vector<ToolCommand> ExchangeToolCommands();
+std::vector<ToolCommand> TreeToolCommands();
+std::vector<ToolCommand> ChannelToolCommands();
+std::vector<ToolCommand> PrintToolCommands();

@@ -2,6 +2,7 @@
 // work on .sdx channel databases.
 #include "ToolCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -9,7 +10,8 @@
 
 namespace {
 
-constexpr char kVersion[] = "2.2.0";
+// The project version, given by the build.
+constexpr char kVersion[] = EDITZARN_VERSION;
 
 void PrintOverview(FILE* out)
 {
@@ -22,18 +24,40 @@ void PrintOverview(FILE* out)
 }
 
 // Number of file and value arguments a usage line asks for: required words
-// in capitals, optional ones in brackets.
+// in capitals, optional ones in brackets. A bracketed group may hold
+// alternatives separated by " | " ("[--satellite N | --fav G]"); it adds as
+// many optional words as its longest alternative.
 std::pair<size_t, size_t> ArgumentRange(const char* usage)
 {
     size_t required = 0, optional = 0;
-    std::string word;
+    size_t groupWords = 0, groupLongest = 0;
+    bool inGroup = false;
     const std::string text(usage);
     size_t pos = text.find(' ');
     while (pos != std::string::npos) {
         const size_t next = text.find(' ', pos + 1);
-        word = text.substr(pos + 1, next == std::string::npos ? std::string::npos : next - pos - 1);
-        (word.front() == '[' ? optional : required) += 1;
+        std::string word = text.substr(pos + 1, next == std::string::npos ? std::string::npos : next - pos - 1);
         pos = next;
+        if (word.empty())
+            continue;
+        if (!inGroup && word.front() != '[') {
+            ++required;
+            continue;
+        }
+        if (word.front() == '[') {
+            inGroup = true;
+            groupWords = groupLongest = 0;
+            word.erase(0, 1);
+        }
+        const bool closes = !word.empty() && word.back() == ']';
+        if (word == "|")
+            groupWords = 0;
+        else if (!word.empty() && word != "]")
+            groupLongest = std::max(groupLongest, ++groupWords);
+        if (closes) {
+            inGroup = false;
+            optional += groupLongest;
+        }
     }
     return {required, required + optional};
 }

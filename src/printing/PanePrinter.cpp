@@ -1,0 +1,106 @@
+#include "PanePrinter.h"
+
+#include "RecordingCanvas.h"
+
+#include <QAbstractItemModel>
+#include <QPrinter>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kIconExtent = 16;
+
+void AppendItem(const QTreeWidgetItem& item, int depth, int iconExtent, std::vector<PrintNode>& nodes)
+{
+    if (item.isHidden())
+        return;
+    nodes.push_back({depth, item.text(0),
+                     item.icon(0).pixmap(QSize(iconExtent, iconExtent), QIcon::Normal, QIcon::Off).toImage(),
+                     item.isExpanded()});
+    for (int i = 0; i < item.childCount(); ++i)
+        AppendItem(*item.child(i), depth + 1, iconExtent, nodes);
+}
+
+// The pages chosen in the print dialog: all, or a range.
+std::pair<int, int> ChosenPages(const QPrinter& printer)
+{
+    if (printer.printRange() == QPrinter::PageRange)
+        return {printer.fromPage(), printer.toPage()};
+    return {1, 0};
+}
+
+} // namespace
+
+PanePrinter::PanePrinter(std::unique_ptr<IPrintDialogs> pDialogs) : pDialogs(std::move(pDialogs)) {}
+PanePrinter::~PanePrinter() = default;
+
+QPrinter& PanePrinter::Printer()
+{
+    if (!pPrinter)
+        pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *pPrinter;
+}
+
+bool PanePrinter::Print(IPrintout& printout)
+{
+    QPrinter& printer = Printer();
+    if (!pDialogs->RunPrintDialog(printer, CountPages(printer, printout)))
+        return false;
+    const auto [first, last] = ChosenPages(printer);
+    return PrintPages(printer, printout, first, last) >= 0;
+}
+
+void PanePrinter::Preview(IPrintout& printout)
+{
+    QPrinter& printer = Printer();
+    // The preview shows every page; a print started from it asks again.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    pDialogs->RunPreview(printer, printout.PreviewPages(), [&](QPrinter& target) {
+        const auto [first, last] = ChosenPages(target);
+        PrintPages(target, printout, first, last);
+    });
+}
+
+void PanePrinter::PrintSetup() { pDialogs->RunPageSetup(Printer()); }
+
+int CountPages(QPrinter& printer, IPrintout& printout)
+{
+    const double dpi = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : 72;
+    RecordingCanvas canvas(QSizeF(printer.width() / dpi, printer.height() / dpi));
+    return printout.BeginPrinting(canvas);
+}
+
+bool PrintToPdf(IPrintout& printout, const QString& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return PrintPages(printer, printout) >= 0;
+}
+
+ListPrintInput ListInputFromModel(const QAbstractItemModel& model)
+{
+    ListPrintInput input;
+    const int columns = std::min(model.columnCount(), kListColumns);
+    for (int c = 0; c < columns; ++c)
+        input.titles[size_t(c)] = model.headerData(c, Qt::Horizontal).toString();
+    input.rows.resize(size_t(model.rowCount()));
+    for (int r = 0; r < model.rowCount(); ++r)
+        for (int c = 0; c < columns; ++c)
+            input.rows[size_t(r)][size_t(c)] = model.data(model.index(r, c)).toString();
+    return input;
+}
+
+TreePrintInput TreeInputFromWidget(const QTreeWidget& tree)
+{
+    TreePrintInput input;
+    input.iIndent = tree.indentation();
+    if (tree.topLevelItemCount() > 0)
+        if (const int height = tree.visualItemRect(tree.topLevelItem(0)).height(); height > 0)
+            input.iNodeHeight = height;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        AppendItem(*tree.topLevelItem(i), 0, kIconExtent, input.nodes);
+    return input;
+}

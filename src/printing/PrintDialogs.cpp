@@ -1,0 +1,41 @@
+#include "PrintDialogs.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+bool QtPrintDialogs::RunPrintDialog(QPrinter& printer, int pageCount)
+{
+    QPrintDialog dialog(&printer, pParent);
+    dialog.setMinMax(1, pageCount);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrintDialogs::RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog dialog(&printer, pParent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* pPrinter) {
+        paint(*pPrinter);
+    });
+    if (sidePages == 2) {
+        // Through the dialog's own action when it can be found, so that its
+        // toolbar shows the mode.
+        const QString facing = QCoreApplication::translate("QPrintPreviewDialog", "Show facing pages");
+        for (QAction* pAction : dialog.findChildren<QAction*>())
+            if (pAction->text() == facing)
+                pAction->trigger();
+        if (auto* pWidget = dialog.findChild<QPrintPreviewWidget*>())
+            pWidget->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    }
+    dialog.exec();
+}
+
+void QtPrintDialogs::RunPageSetup(QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, pParent);
+    dialog.exec();
+}

@@ -1,0 +1,34 @@
+// The print, preview and page set-up dialogs as an interface, so that the
+// print commands can be driven in tests without a modal loop.
+#pragma once
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+class IPrintDialogs {
+public:
+    virtual ~IPrintDialogs() = default;
+
+    // The print dialog for printer, offering pages 1..pageCount; true when
+    // the user chose to print (the printer then holds the choices).
+    virtual bool RunPrintDialog(QPrinter& printer, int pageCount) = 0;
+    // The preview of the pages paint draws on printer, sidePages pages side
+    // by side; paint is called again whenever the preview or a print from it
+    // needs the pages.
+    virtual void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint) = 0;
+    virtual void RunPageSetup(QPrinter& printer) = 0;
+};
+
+class QtPrintDialogs : public IPrintDialogs {
+public:
+    explicit QtPrintDialogs(QWidget* pParent = nullptr) : pParent(pParent) {}
+
+    bool RunPrintDialog(QPrinter& printer, int pageCount) override;
+    void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint) override;
+    void RunPageSetup(QPrinter& printer) override;
+
+private:
+    QWidget* pParent;
+};
