@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -21,20 +22,25 @@ const QColor kRed(0xd0, 0x20, 0x20);
 const QColor kScreen(0x40, 0x80, 0xd0);
 const QColor kCabinet(0x70, 0x70, 0x70);
 
-// Renders a drawing made on a 16 x 16 grid at each size the icon offers.
+// Renders a drawing made on a 16 x 16 grid at size x size pixels.
+QImage RenderDrawing(const Drawing& draw, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    draw(painter);
+    painter.end();
+    return image;
+}
+
+// The drawing at each size the icon offers.
 QIcon MakeIcon(const Drawing& draw, std::initializer_list<int> sizes = {16, 32})
 {
     QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 16.0, size / 16.0);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : sizes)
+        icon.addPixmap(QPixmap::fromImage(RenderDrawing(draw, size)));
     return icon;
 }
 
@@ -222,3 +228,10 @@ QIcon CommandIcon(int id)
 }
 
 QIcon ApplicationIcon() { return MakeIcon(DrawApplication, {16, 32, 48, 64}); }
+
+QImage ApplicationImage(int size)
+{
+    if (size < 1 || size > kMaxApplicationImageSize)
+        return {};
+    return RenderDrawing(DrawApplication, size);
+}
