@@ -2,7 +2,9 @@
 #include "AppIcons.h"
 #include "CEditZarnApp.h"
 #include "CEditZarnDoc.h"
+#include "CLeftView.h"
 #include "CMainFrame.h"
+#include "TreeLabels.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,7 +22,9 @@ namespace {
 const QString kDescription = QStringLiteral("Editor for the channel database (.sdx) of a digital TV receiver.");
 const QString kFileArgument = QStringLiteral("file");
 const QString kFileHelp = QStringLiteral("The .sdx database to open.");
-const QString kScreenshotHelp = QStringLiteral("Save a picture of the main window to PNG once it is shown, then quit.");
+const QString kScreenshotHelp = QStringLiteral(
+    "Save a picture of the main window to PNG once it is shown, then quit. The picture lists all channels and "
+    "opens the first satellite.");
 const QString kScreenshotFailed = QStringLiteral("editzarn: cannot write %1\n");
 // Time for the window to be laid out and painted before the picture is taken.
 constexpr int kScreenshotDelayMs = 500;
@@ -46,6 +50,17 @@ QImage WindowPicture(QWidget& window)
     window.style()->drawComplexControl(QStyle::CC_TitleBar, &title, &painter, &window);
     painter.drawPixmap(0, titleHeight, window.grab());
     return picture;
+}
+
+// Shows what the editor is for: every channel listed and the first
+// satellite's transponders open, as a user would after opening a file.
+void ShowChannelsForPicture(CMainFrame& frame)
+{
+    CLeftView& tree = *frame.LeftView();
+    if (QTreeWidgetItem* pSatellites = tree.Root(kRootSatellite); pSatellites && pSatellites->childCount() > 0)
+        pSatellites->child(0)->setExpanded(true);
+    if (QTreeWidgetItem* pAll = tree.Root(kRootChannelList))
+        tree.setCurrentItem(pAll);
 }
 
 // The options of the editor; the hidden screenshot option serves scripts/screenshot.
@@ -97,6 +112,7 @@ int main(int argc, char* argv[])
 
     int result = 0;
     if (parser.isSet(screenshot)) {
+        ShowChannelsForPicture(*app.MainFrame());
         QTimer::singleShot(kScreenshotDelayMs, &application, [&] {
             const QString path = parser.value(screenshot);
             if (!WindowPicture(*app.MainFrame()).save(path, "PNG")) {

@@ -13,6 +13,7 @@
 #include "FileAccess.h"
 #include "ModelOperations.h"
 #include "ScriptedPrompts.h"
+#include "MainWindowFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,15 +35,6 @@ namespace {
 
 const QString kCaption = "Pelk_Channel Editor v2.2 ";
 
-void EnsureApplication()
-{
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Every command the frame offers, and the groups the enabling rules use.
 const std::set<int> kAlwaysEnabled = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_APP_ABOUT,
@@ -92,19 +84,8 @@ void PrepareDatabase(CEditZarnDoc& doc, const QString& path, bool bModified)
     doc.SetModifiedFlag(bModified);
 }
 
-class MainFrameTest : public testing::Test {
+class MainFrameTest : public MainWindowFixture {
 protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        settings = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        app = std::make_unique<CEditZarnApp>(*settings, &prompts);
-        app->InitInstance();
-        frame = app->MainFrame();
-    }
-
     CEditZarnDoc& Doc() { return app->Document(); }
     QAction* Action(int id) { return frame->Action(id); }
 
@@ -123,12 +104,6 @@ protected:
             Action(ID_NEXT_PANE)->trigger();
         ASSERT_EQ(frame->ActivePane(), pane);
     }
-
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<CEditZarnApp> app;
-    CMainFrame* frame = nullptr;
 };
 
 TEST_F(MainFrameTest, StartsWithTheBareCaptionAndTheTwoPanes)

@@ -3,7 +3,7 @@
 #include "CAudioParamDlg.h"
 #include "CChannelParamDlg.h"
 #include "CMoveDlg.h"
-#include "ChannelTestApp.h"
+#include "TestApplication.h"
 #include "DatabaseBuilders.h"
 #include "ScriptedPrompts.h"
 
@@ -30,7 +30,7 @@ ShownMessage FieldMessage(const QString& text) { return {text, "EditZarn", MsgBu
 
 class ChannelDialogsTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureChannelTestApp(); }
+    static void SetUpTestSuite() { EnsureApplication(); }
 
     void SetUp() override
     {

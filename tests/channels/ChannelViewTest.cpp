@@ -5,7 +5,7 @@
 #include "CEditZarnView.h"
 #include "CMainFrame.h"
 #include "ChannelOperations.h"
-#include "ChannelTestApp.h"
+#include "MainWindowFixture.h"
 #include "CommandIds.h"
 #include "DatabaseBuilders.h"
 #include "DemoDatabase.h"
@@ -55,7 +55,7 @@ const ShownMessage kOutOfRange{"Out of Range", "EditZarn", MsgButtons::Ok, MsgIc
 
 class ChannelViewTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureChannelTestApp(); }
+    static void SetUpTestSuite() { EnsureApplication(); }
 
     void SetUp() override
     {
@@ -349,18 +349,13 @@ TEST_F(ChannelViewTest, DoubleClickAndEnterEdit)
     EXPECT_EQ(dialogInputs.size(), 2u);
 }
 
-// The main window as the application builds it.
-class ChannelFrameTest : public testing::Test {
+// The main window with the demo database, all TV channels listed and the
+// list pane active.
+class ChannelFrameTest : public MainWindowFixture {
 protected:
-    static void SetUpTestSuite() { EnsureChannelTestApp(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        settings = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        app = std::make_unique<CEditZarnApp>(*settings, &prompts);
-        app->InitInstance();
-        frame = app->MainFrame();
+        MainWindowFixture::SetUp();
         auto db = MakeEmptyDatabase();
         BuildDemoDatabase(*db, DemoSize::Typical);
         ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("demo.sdx")), FileSaveResult::Ok);
@@ -372,11 +367,6 @@ protected:
         ASSERT_TRUE(frame->Action(ID_SORT_AZ)->isEnabled());
     }
 
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<CEditZarnApp> app;
-    CMainFrame* frame = nullptr;
     CEditZarnView* list = nullptr;
 };
 

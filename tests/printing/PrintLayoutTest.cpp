@@ -167,11 +167,11 @@ TEST(ListPrintoutTest, DrawsTitleRulePageHeaderAndRowsAtTheirPlaces)
 }
 
 // Pre-order nodes from "depth:label" with "+" after a label for expanded.
-std::vector<PrintNode> Nodes(std::initializer_list<const char*> specs)
+std::vector<PrintNode> Nodes(std::initializer_list<const char*> outline)
 {
     std::vector<PrintNode> nodes;
-    for (const char* spec : specs) {
-        QString text = QString::fromLatin1(spec);
+    for (const char* line : outline) {
+        QString text = QString::fromLatin1(line);
         const bool expanded = text.endsWith('+');
         if (expanded)
             text.chop(1);

@@ -23,20 +23,13 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "TestApplication.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace {
-
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "printing_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 // The text of a PDF, one entry per page, each line with its runs of blanks
 // made single and the ends trimmed; empty lines dropped.

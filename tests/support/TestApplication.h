@@ -3,12 +3,12 @@
 
 #include <QApplication>
 
-inline void EnsureChannelTestApp()
+inline void EnsureApplication()
 {
     if (QApplication::instance())
         return;
     static int argc = 1;
-    static char name[] = "channels_tests";
+    static char name[] = "editzarn_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
 }

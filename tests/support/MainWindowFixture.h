@@ -1,0 +1,36 @@
+// The main window as the application builds it, with every question answered
+// by a scripted double and the settings in a temporary folder. For tests
+// that link the application shell.
+#pragma once
+
+#include "CEditZarnApp.h"
+#include "CMainFrame.h"
+#include "ScriptedPrompts.h"
+#include "TestApplication.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class MainWindowFixture : public testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureApplication(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        settings = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        app = std::make_unique<CEditZarnApp>(*settings, &prompts);
+        app->InitInstance();
+        frame = app->MainFrame();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<CEditZarnApp> app;
+    CMainFrame* frame = nullptr;
+};
