@@ -332,6 +332,24 @@ TEST_F(ListingCommand, EveryRefusalShowsItsMessagePerPass)
     EXPECT_EQ(iModified, 1);
 }
 
+// An empty page still names a satellite: both passes add it, with no
+// transponders; an empty path is no page; no modified-callback is needed.
+TEST_F(ListingCommand, EmptyPageAddsSatellitesWithoutTransponders)
+{
+    const QString page = WritePage(QStringLiteral("Empty at 19.2E.htm"), "");
+    EXPECT_EQ(ImportListingFile(*db, page, nullptr),
+              (std::array<ImportResult, 2>{ImportResult::Added, ImportResult::Added}));
+    EXPECT_EQ(db->header.sSatNumber, 2);
+    EXPECT_EQ(db->header.sTpNumber, 0);
+    EXPECT_STREQ(db->SatelliteTable[1].acSatName, "Ku_Empty");
+
+    EXPECT_EQ(ImportListingFile(*db, QString(), nullptr),
+              (std::array<ImportResult, 2>{ImportResult::CannotOpen, ImportResult::CannotOpen}));
+    RunListingImport(*db, prompts, page, nullptr, {});
+    EXPECT_EQ(db->header.sSatNumber, 4);
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
 TEST_F(ListingCommand, MenuItemAsksForThePageFirst)
 {
     EXPECT_EQ(kMenuLoadListing, QStringLiteral("Load Satellite from html file of satellite listing site..."));

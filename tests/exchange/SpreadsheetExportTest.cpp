@@ -25,6 +25,9 @@ namespace {
 struct CallLog {
     std::vector<std::string> aCalls;
     int iFailAt = 0; // 1-based number of the call that fails; 0 for none
+    int iFailAlsoAt = 0; // a second failing call
+    int iNonObjectAt = 0; // a call that succeeds with nonObject instead of its object
+    Variant nonObject;
     QString strFailure;
     int iSheets = 3;
 };
@@ -57,8 +60,13 @@ public:
         for (size_t i = 0; i < args.size(); ++i)
             line += (i ? "," : "") + ArgText(args[i]);
         pLog->aCalls.push_back(line + ")");
-        if (int(pLog->aCalls.size()) == pLog->iFailAt)
+        const int number = int(pLog->aCalls.size());
+        if (number == pLog->iFailAt)
             return DispResult::Fail(kDispEException, pLog->strFailure);
+        if (number == pLog->iFailAlsoAt)
+            return DispResult::Fail(kDispEException, QStringLiteral("Second failure."));
+        if (number == pLog->iNonObjectAt)
+            return DispResult::Ok(pLog->nonObject);
         std::string child;
         if (strName == "Application" && id == xl::kWorkbooks)
             child = "Workbooks";
@@ -165,7 +173,8 @@ TEST_F(RecordedExport, AFailingCallShutsDownWhatWasReachedAndReportsTheError)
     const std::vector<std::string> full = FullSequence();
     const int saveAs = int(full.size()) - 3;
     const int item2 = int(std::find(full.begin(), full.end(), "Worksheets.get 0xAA(2)") - full.begin()) + 1;
-    for (const int failAt : {1, 2, 3, 4, 5, 9, item2, saveAs, saveAs + 1, saveAs + 2, saveAs + 3}) {
+    const int name1 = int(std::find(full.begin(), full.end(), "Sheet1.put 0x6E(\"TV Program\")") - full.begin()) + 1;
+    for (const int failAt : {1, 2, 3, 4, 5, 6, 7, 9, name1, item2, saveAs, saveAs + 1, saveAs + 2, saveAs + 3}) {
         for (const QString& description : {QStringLiteral("Disk full."), QString()}) {
             pLog->aCalls.clear();
             pLog->iFailAt = failAt;
@@ -184,6 +193,42 @@ TEST_F(RecordedExport, AFailingCallShutsDownWhatWasReachedAndReportsTheError)
             const QString text = description.isEmpty() ? QStringLiteral("Command failed.") : description;
             EXPECT_EQ(shown.Messages(), (std::vector<ShownMessage>{{text, kAppName, MsgButtons::Ok, MsgIcon::Stop}}))
                 << "failing call " << failAt;
+        }
+    }
+}
+
+TEST_F(RecordedExport, OnlyTheFirstOfSeveralFailuresIsReported)
+{
+    const std::vector<std::string> full = FullSequence();
+    const int saveAs = int(full.size()) - 3;
+    pLog->iFailAt = 4; // Worksheets
+    pLog->strFailure = QStringLiteral("First failure.");
+    pLog->iFailAlsoAt = 5; // Workbook.Close, reached after SaveAs is skipped
+    const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), registry);
+    EXPECT_EQ(result.status, ExportStatus::CallFailed);
+    EXPECT_EQ(result.strError, "First failure.");
+    ASSERT_EQ(pLog->aCalls.size(), 7u); // the shutdown goes on after its own failure
+    EXPECT_EQ(pLog->aCalls[4], full[size_t(saveAs)]);
+    EXPECT_EQ(pLog->aCalls[6], full.back());
+}
+
+// A call that should hand out an object but answers something else ends the
+// export as a failed command instead of using the answer.
+TEST_F(RecordedExport, AnswerThatIsNoObjectFailsTheExport)
+{
+    const std::vector<std::string> full = FullSequence();
+    for (const int call : {1, 3, 4, 5, 6}) {
+        for (const Variant& answer : {Variant{}, Variant::Int(1), Variant::Dispatch(nullptr)}) {
+            pLog->aCalls.clear();
+            pLog->iNonObjectAt = call;
+            pLog->nonObject = answer;
+            const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), registry);
+            EXPECT_EQ(result.status, ExportStatus::CallFailed) << call;
+            EXPECT_EQ(result.strError, "Command failed.") << call;
+            ASSERT_GE(pLog->aCalls.size(), size_t(call)) << call;
+            EXPECT_EQ(std::vector<std::string>(pLog->aCalls.begin(), pLog->aCalls.begin() + call),
+                      std::vector<std::string>(full.begin(), full.begin() + call));
+            EXPECT_EQ(pLog->aCalls.back(), full.back()) << call;
         }
     }
 }
@@ -219,6 +264,10 @@ TEST_F(RecordedExport, LayerOrServerMissingEndsTheExportWithAWarning)
     RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
     empty.Register(kExcelProgId, [] { return DispatchRef(); }); // the server does not start
     RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
+    empty.Register(kExcelProgId, nullptr); // registered without a factory
+    EXPECT_EQ(ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), empty).status, ExportStatus::ServerMissing);
+    EXPECT_NE(DefaultAutomationRegistry().CreateObject(kExcelProgId), nullptr);
+    EXPECT_EQ(DefaultAutomationRegistry().CreateObject(QStringLiteral("Word.Application")), nullptr);
 
     const ShownMessage noCom{"Can't init Com!", kAppName, MsgButtons::Ok, MsgIcon::Warning};
     const ShownMessage noExcel{"Can not start excel service!", kAppName, MsgButtons::Ok, MsgIcon::Warning};
@@ -363,16 +412,216 @@ TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
         {"SaveAs without a file name", book, xl::kSaveAs, Method, {Variant::Missing()}, kDispETypeMismatch},
         {"Close with four arguments", book, xl::kClose, Method, std::vector<Variant>(4, Variant::Missing()),
          kDispEBadParamCount},
+        // the application
+        {"Workbooks with an argument", app, xl::kWorkbooks, PropertyGet, {Variant::Int(1)}, kDispEBadParamCount},
+        {"Workbooks as a put", app, xl::kWorkbooks, PropertyPut, {}, kDispEMemberNotFound},
+        {"Visible without a value", app, xl::kVisible, PropertyPut, {}, kDispEBadParamCount},
+        {"Quit as a get", app, xl::kQuit, PropertyGet, {}, kDispEMemberNotFound},
+        // the workbooks
+        {"Add as a get", books, xl::kAdd, PropertyGet, {}, kDispEMemberNotFound},
+        {"Add with two arguments", books, xl::kAdd, Method, {Variant::Missing(), Variant::Missing()},
+         kDispEBadParamCount},
+        {"Add with an error other than missing", books, xl::kAdd, Method, {Variant::Error(kDispETypeMismatch)},
+         kDispEException},
+        {"Workbooks.Close with an argument", books, xl::kClose, Method, {Variant::Bool(false)}, kDispEBadParamCount},
+        {"unknown Workbooks method", books, 0x999, Method, {}, kDispEMemberNotFound},
+        // the workbook
+        {"Worksheets with an argument", book, xl::kWorksheets, PropertyGet, {Variant::Int(1)}, kDispEBadParamCount},
+        {"Worksheets as a method", book, xl::kWorksheets, Method, {}, kDispEMemberNotFound},
+        {"SaveAs as a get", book, xl::kSaveAs, PropertyGet, {Variant::String("a.xlsx")}, kDispEMemberNotFound},
+        {"SaveAs without arguments", book, xl::kSaveAs, Method, {}, kDispEBadParamCount},
+        {"SaveAs with thirteen arguments", book, xl::kSaveAs, Method, std::vector<Variant>(13, Variant::String("a")),
+         kDispEBadParamCount},
+        {"unknown Workbook method", book, 0x999, Method, {}, kDispEMemberNotFound},
+        // the worksheets
+        {"Item as a method", sheets, xl::kItem, Method, {Variant::Int(1)}, kDispEMemberNotFound},
+        {"unknown Worksheets member", sheets, xl::kCells, PropertyGet, {}, kDispEMemberNotFound},
+        // a worksheet
+        {"Cells with an argument", sheet, xl::kCells, PropertyGet, {Variant::Int(1)}, kDispEBadParamCount},
+        {"Cells as a put", sheet, xl::kCells, PropertyPut, {}, kDispEMemberNotFound},
+        {"Name as a get", sheet, xl::kName, PropertyGet, {}, kDispEMemberNotFound},
+        {"Name without a value", sheet, xl::kName, PropertyPut, {}, kDispEBadParamCount},
+        {"Name as an integer", sheet, xl::kName, PropertyPut, {Variant::Int(1)}, kDispETypeMismatch},
+        {"sheet name starting with a quote", sheet, xl::kName, PropertyPut, {Variant::String("'a")}, kDispEException},
+        {"sheet name ending with a quote", sheet, xl::kName, PropertyPut, {Variant::String("a'")}, kDispEException},
+        {"sheet name of 31 characters", sheet, xl::kName, PropertyPut, {Variant::String(QString(31, u'y'))}, kSOk},
+        // the cells
+        {"Cells called as a method", cells, xl::kItem, Method, {}, kDispEMemberNotFound},
+        {"unknown Range property", cells, 0x999, PropertyPut, {Variant::Int(1)}, kDispEMemberNotFound},
+        {"alignment without a value", cells, xl::kHorizontalAlignment, PropertyPut, {}, kDispEBadParamCount},
+        {"alignment as a text", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::String("center")},
+         kDispETypeMismatch},
+        {"left alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kLeft)}, kSOk},
+        {"right alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kRight)}, kSOk},
+        {"general alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kGeneral)}, kSOk},
+        {"Item with two arguments", cells, xl::kItem, PropertyPut, {Variant::Int(1), Variant::Int(1)},
+         kDispEBadParamCount},
+        {"row as a text",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::String("1"), Variant::Int(1), Variant::String("x")},
+         kDispETypeMismatch},
+        {"column as a text",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::String("A"), Variant::String("x")},
+         kDispETypeMismatch},
+        {"row past the last",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(xl::kMaxRows + 1), Variant::Int(1), Variant::String("x")},
+         kDispEBadIndex},
+        {"column 0", cells, xl::kItem, PropertyPut, {Variant::Int(1), Variant::Int(0), Variant::String("x")},
+         kDispEBadIndex},
+        {"text longer than a cell holds",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::Int(1), Variant::String(QString(32768, u'z'))},
+         kDispETypeMismatch},
+        {"last cell", cells, xl::kItem, PropertyPut,
+         {Variant::Int(xl::kMaxRows), Variant::Int(xl::kMaxColumns), Variant::String(QString(32767, u'z'))}, kSOk},
     };
     for (const Case& c : cases) {
         const DispResult r = c.object->Invoke(c.id, c.kind, c.args);
         EXPECT_EQ(r.hr, c.hr) << c.pszWhat;
-        EXPECT_FALSE(r.strDescription.isEmpty()) << c.pszWhat;
+        EXPECT_EQ(r.strDescription.isEmpty(), c.hr == kSOk) << c.pszWhat;
     }
+    const ExcelSheet& first = app->CreatedWorkbooks()[0]->aSheets[0];
+    EXPECT_EQ(first.strName, QString(31, u'y'));
+    EXPECT_EQ(first.iAlignment, xl::kGeneral);
+    EXPECT_EQ(first.aCells.size(), 1u); // only the last cell: every refused write left the sheet alone
+    EXPECT_EQ(first.Cell(xl::kMaxRows, xl::kMaxColumns).size(), 32767);
     EXPECT_FALSE(sheet->Invoke(xl::kName, CallKind::PropertyPut, std::vector{Variant::String("Sheet1")}).Failed());
     EXPECT_FALSE(book->Invoke(xl::kClose, CallKind::Method, {}).Failed());
     EXPECT_TRUE(cells->Invoke(xl::kHorizontalAlignment, CallKind::PropertyPut, std::vector{Variant::Int(xl::kCenter)})
                     .Failed()); // the workbook is closed
+}
+
+// Objects of a closed workbook refuse every call; the application and its
+// workbooks collection keep answering.
+TEST(BuiltinExcel, ClosedWorkbooksRefuseEveryCall)
+{
+    const auto app = std::make_shared<ExcelApplication>();
+    const auto get = [](const DispatchRef& object, DispId id, CallKind kind, std::vector<Variant> args = {}) {
+        return *object->Invoke(id, kind, args).value.Get<DispatchRef>();
+    };
+    const DispatchRef books = get(app, xl::kWorkbooks, CallKind::PropertyGet);
+    const DispatchRef first = get(books, xl::kAdd, CallKind::Method);
+    const DispatchRef second = get(books, xl::kAdd, CallKind::Method, {Variant::Missing()});
+    const DispatchRef sheets = get(first, xl::kWorksheets, CallKind::PropertyGet);
+    const DispatchRef sheet = get(sheets, xl::kItem, CallKind::PropertyGet, {Variant::Int(3)});
+    const DispatchRef cells = get(sheet, xl::kCells, CallKind::PropertyGet);
+
+    // Writing an empty text, or nothing, clears a cell.
+    const std::vector<Variant> put = {Variant::Int(2), Variant::Int(3), Variant::String("x")};
+    ASSERT_FALSE(cells->Invoke(xl::kItem, CallKind::PropertyPut, put).Failed());
+    const ExcelSheet& third = app->CreatedWorkbooks()[0]->aSheets[2];
+    EXPECT_EQ(third.Cell(2, 3), "x");
+    for (const Variant& clear : {Variant::String(""), Variant{}}) {
+        ASSERT_FALSE(cells->Invoke(xl::kItem, CallKind::PropertyPut, put).Failed());
+        const std::vector<Variant> args = {Variant::Int(2), Variant::Int(3), clear};
+        EXPECT_FALSE(cells->Invoke(xl::kItem, CallKind::PropertyPut, args).Failed());
+        EXPECT_TRUE(third.aCells.empty());
+        EXPECT_EQ(third.Cell(2, 3), "");
+    }
+
+    ASSERT_FALSE(books->Invoke(xl::kClose, CallKind::Method, {}).Failed());
+    ASSERT_EQ(app->CreatedWorkbooks().size(), 2u);
+    for (const auto& book : app->CreatedWorkbooks())
+        EXPECT_TRUE(book->bClosed);
+    struct Case {
+        const char* pszWhat;
+        DispatchRef object;
+        DispId id;
+        CallKind kind;
+        std::vector<Variant> args;
+    };
+    using enum CallKind;
+    const Case cases[] = {
+        {"Worksheets", first, xl::kWorksheets, PropertyGet, {}},
+        {"SaveAs", second, xl::kSaveAs, Method, {Variant::String("/nonexistent/a.xlsx")}},
+        {"Close", first, xl::kClose, Method, {}},
+        {"Item", sheets, xl::kItem, PropertyGet, {Variant::Int(1)}},
+        {"Cells", sheet, xl::kCells, PropertyGet, {}},
+        {"Name", sheet, xl::kName, PropertyPut, {Variant::String("New")}},
+        {"cell", cells, xl::kItem, PropertyPut, put},
+        {"unknown member", cells, 0x999, Method, {}},
+    };
+    for (const Case& c : cases) {
+        const DispResult r = c.object->Invoke(c.id, c.kind, c.args);
+        EXPECT_EQ(r.hr, kDispEException) << c.pszWhat;
+        EXPECT_EQ(r.strDescription, "The workbook has been closed.") << c.pszWhat;
+    }
+    EXPECT_EQ(app->CreatedWorkbooks()[0]->aSheets[2].strName, "Sheet3");
+    EXPECT_TRUE(app->CreatedWorkbooks()[1]->strSavedPath.isEmpty());
+    EXPECT_FALSE(books->Invoke(xl::kAdd, CallKind::Method, {}).Failed());
+    EXPECT_FALSE(app->Invoke(xl::kQuit, CallKind::Method, {}).Failed());
+    EXPECT_TRUE(app->HasQuit());
+}
+
+// A workbook the writer refuses leaves no file behind and an existing file as
+// it was; a written one keeps the permissions of the file it replaces.
+TEST(BuiltinExcel, WriteWorkbookFileReportsRefusalsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.xlsx"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    const auto book = [](std::vector<ExcelSheet> sheets) {
+        ExcelWorkbook b;
+        b.aSheets = std::move(sheets);
+        return b;
+    };
+    ExcelSheet tooLong{QStringLiteral("Long"), xl::kGeneral, {}};
+    tooLong.aCells[ExcelSheet::Key(1, 1)] = QString(40000, u'z');
+    ExcelSheet pastTheLastRow{QStringLiteral("Rows"), xl::kGeneral, {}};
+    pastTheLastRow.aCells[ExcelSheet::Key(xl::kMaxRows + 1, 1)] = QStringLiteral("x");
+    struct Case {
+        const char* pszWhat;
+        ExcelWorkbook workbook;
+        const char* pszError; // expected after "Cannot save the workbook as 'path'"
+    };
+    const Case cases[] = {
+        {"sheet name with a slash", book({{QStringLiteral("a/b"), xl::kGeneral, {}}}),
+         ": You typed an invalid name for a sheet or chart."},
+        {"two sheets of one name",
+         book({{QStringLiteral("Same"), xl::kGeneral, {}}, {QStringLiteral("same"), xl::kGeneral, {}}}),
+         ": You typed an invalid name for a sheet or chart."},
+        {"text longer than a cell holds", book({tooLong}), ": "},
+        {"row past the last", book({pastTheLastRow}), ": "},
+    };
+    for (const Case& c : cases) {
+        const QString error = WriteWorkbookFile(c.workbook, path);
+        EXPECT_TRUE(error.startsWith("Cannot save the workbook as '" + path + "'" + c.pszError))
+            << c.pszWhat << ": " << error.toStdString();
+        EXPECT_GT(error.size(), ("Cannot save the workbook as '" + path + "': ").size()) << c.pszWhat;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"book.xlsx"}) << c.pszWhat;
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "old") << c.pszWhat;
+        old.close();
+    }
+
+    ExcelSheet left{QStringLiteral("Left"), xl::kLeft, {}};
+    left.aCells[ExcelSheet::Key(1, 1)] = QStringLiteral("l");
+    ExcelSheet right{QStringLiteral("Right"), xl::kRight, {}};
+    right.aCells[ExcelSheet::Key(1, 1)] = QStringLiteral("r");
+    ASSERT_EQ(WriteWorkbookFile(book({left, right}), path), "");
+    EXPECT_EQ(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                            QFileDevice::WriteUser);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const auto members = ReadZipMembers(old.readAll());
+    ASSERT_TRUE(members.contains("xl/styles.xml"));
+    EXPECT_TRUE(members.at("xl/styles.xml").contains("horizontal=\"left\""));
+    EXPECT_TRUE(members.at("xl/styles.xml").contains("horizontal=\"right\""));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"book.xlsx"});
 }
 
 // --- sdxtool -----------------------------------------------------------------

@@ -93,6 +93,45 @@ TEST_F(SdxToolTest, ExitCodesTellSuccessBadInputAndUnopenableFiles)
     EXPECT_FALSE(QFile::exists(PathOf("x.sdx")));
 }
 
+// The diagnostic lines of loading and saving reach standard output only when
+// EDITZARN_DEBUG is set, so scripts reading the tool's output see none.
+TEST_F(SdxToolTest, DiagnosticLinesOnlyWithEditzarnDebug)
+{
+    const QString demo = PathOf("demo.sdx");
+    ASSERT_EQ(0, RunTool({"demo", demo}).exitCode);
+    auto db = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, demo, false));
+    ASSERT_GT(db->header.sFavNumber, 0);
+    const QByteArray tvLine = " sTVNumber = " + QByteArray::number(db->header.sTVNumber) + "\n";
+
+    struct Case {
+        const char* pszDebug; // value of EDITZARN_DEBUG, or null to leave it unset
+        bool bLines;
+    };
+    for (const Case c : {Case{nullptr, false}, Case{"1", true}, Case{"", true}}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("EDITZARN_DEBUG"));
+        if (c.pszDebug)
+            env.insert(QStringLiteral("EDITZARN_DEBUG"), QString::fromLatin1(c.pszDebug));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(SDXTOOL_PATH, {"resave", demo, PathOf("out.sdx")});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        const QByteArray out = process.readAllStandardOutput();
+        const char* what = c.pszDebug ? c.pszDebug : "unset";
+        EXPECT_EQ(out.contains(tvLine), c.bLines) << what << ": " << out.left(2000).data();
+        EXPECT_EQ(out.contains("\nsave **TV FAV = "), c.bLines) << what;
+        EXPECT_EQ(out.count("save **TV FAV = "), c.bLines ? db->header.sFavNumber : 0) << what;
+        EXPECT_EQ(out.contains("\nTV FAV = "), c.bLines) << what;
+        if (!c.bLines) {
+            EXPECT_TRUE(out.isEmpty()) << out.data();
+        }
+        auto reread = std::make_unique<Database>();
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx"), false)) << what;
+    }
+}
+
 TEST_F(SdxToolTest, ResaveKeepsTheInflatedPayload)
 {
     std::mt19937 rng(7);
