@@ -11,3 +11,9 @@ function(add_unit_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# use_sdxtool(NAME): the test program runs the built sdxtool (tests/support/ToolRun.h).
+function(use_sdxtool name)
+  add_dependencies(${name} sdxtool)
+  target_compile_definitions(${name} PRIVATE SDXTOOL_PATH="$<TARGET_FILE:sdxtool>")
+endfunction()

@@ -8,24 +8,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ToolRun.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 
 namespace {
-
-struct ToolRun {
-    int exitCode;
-    QByteArray out;
-};
-
-ToolRun RunTool(const QStringList& args)
-{
-    QProcess process;
-    process.start(SDXTOOL_PATH, args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput()};
-}
 
 class ChannelToolTest : public testing::Test {
 protected:

@@ -7,10 +7,10 @@
 #include "ListingImport.h"
 #include "ScriptedPrompts.h"
 #include "SheetContent.h"
+#include "ToolRun.h"
 #include "ZipReader.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -626,16 +626,6 @@ TEST(BuiltinExcel, WriteWorkbookFileReportsRefusalsAndKeepsTheOldFile)
 
 // --- sdxtool -----------------------------------------------------------------
 
-int RunTool(const QStringList& args, QString* errors = nullptr)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(SDXTOOL_PATH), args);
-    tool.waitForFinished(60000);
-    if (errors)
-        *errors = QString::fromLocal8Bit(tool.readAllStandardError());
-    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
-
 TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
 {
     QTemporaryDir dir;
@@ -645,25 +635,26 @@ TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
     ASSERT_TRUE(pageFile.open(QIODevice::WriteOnly));
     pageFile.write("<a>3840</A> H</a> 4340 - 3/4 11747 V< 27500 - 2/3");
     pageFile.close();
-    ASSERT_EQ(RunTool({"new", in}), 0);
-    ASSERT_EQ(RunTool({"import-listing", in, page, out}), 0);
+    ASSERT_EQ(RunTool({"new", in}).exitCode, 0);
+    ASSERT_EQ(RunTool({"import-listing", in, page, out}).exitCode, 0);
     auto db = std::make_unique<Database>();
     ASSERT_EQ(LoadDatabaseFile(*db, out, false), LoadResult::Ok);
     ASSERT_EQ(db->header.sSatNumber, 2);
     EXPECT_STREQ(db->SatelliteTable[1].acSatName, "Ku_Sat A");
     EXPECT_EQ(db->header.sTpNumber, 2);
 
-    ASSERT_EQ(RunTool({"export", out, xlsx}), 0);
+    ASSERT_EQ(RunTool({"export", out, xlsx}).exitCode, 0);
     QFile workbook(xlsx);
     ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ReadZipMembers(workbook.readAll()).contains("xl/worksheets/sheet2.xml"));
 
-    QString errors;
-    EXPECT_EQ(RunTool({"import-listing", in, dir.filePath("none at 1E.htm"), out}, &errors), 2);
-    EXPECT_TRUE(errors.contains("none at 1E.htm"));
-    EXPECT_EQ(RunTool({"import-listing", in, in, out}, &errors), 1); // no " at" in the name
-    EXPECT_EQ(RunTool({"export", out, dir.filePath("missing/out.xlsx")}, &errors), 2);
-    EXPECT_TRUE(errors.contains("Cannot save the workbook")) << errors.toStdString();
+    const ToolRun missingPage = RunTool({"import-listing", in, dir.filePath("none at 1E.htm"), out});
+    EXPECT_EQ(missingPage.exitCode, 2);
+    EXPECT_TRUE(missingPage.err.contains("none at 1E.htm"));
+    EXPECT_EQ(RunTool({"import-listing", in, in, out}).exitCode, 1); // no " at" in the name
+    const ToolRun unwritable = RunTool({"export", out, dir.filePath("missing/out.xlsx")});
+    EXPECT_EQ(unwritable.exitCode, 2);
+    EXPECT_TRUE(unwritable.err.contains("Cannot save the workbook")) << unwritable.err.toStdString();
 }
 
 } // namespace

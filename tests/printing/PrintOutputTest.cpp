@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 
 #include "TestApplication.h"
+#include "ToolRun.h"
 
 #include <gtest/gtest.h>
 
@@ -192,16 +193,6 @@ TEST_F(PrintOutputTest, InputsComeFromTheModelAndTheTreeAsShown)
     EXPECT_EQ(shown, (QStringList{"Satellite", "| 1 | A |", "Cable"}));
 }
 
-QString RunSdxtool(const QStringList& args, int* pExit = nullptr)
-{
-    QProcess process;
-    process.start(SDXTOOL_PATH, args);
-    process.waitForFinished(120000);
-    if (pExit)
-        *pExit = process.exitCode();
-    return QString::fromLocal8Bit(process.readAllStandardError());
-}
-
 // sdxtool prints every channel once, in order, under the header of each page.
 TEST_F(PrintOutputTest, SdxtoolPrintsEveryRowOnceInOrderWithTheHeaderOnEveryPage)
 {
@@ -221,9 +212,8 @@ TEST_F(PrintOutputTest, SdxtoolPrintsEveryRowOnceInOrderWithTheHeaderOnEveryPage
         QStringList args{"print", sdx, pdf};
         if (radio)
             args << "--radio";
-        int exitCode = -1;
-        const QString err = RunSdxtool(args, &exitCode);
-        ASSERT_EQ(exitCode, 0) << qPrintable(err);
+        const ToolRun run = RunTool(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
         ListPrintInput expected;
         for (int c = 0; c < kListColumns; ++c)
@@ -267,8 +257,7 @@ TEST_F(PrintOutputTest, SdxtoolPrintsTheExpandedTreeAndRefusesBadArguments)
     const QString sdx = dir.filePath("demo.sdx");
     ASSERT_EQ(SaveDatabaseFile(*pDb, sdx), FileSaveResult::Ok);
     const QString pdf = dir.filePath("tree.pdf");
-    int exitCode = -1;
-    ASSERT_EQ((RunSdxtool({"print", sdx, pdf, "--tree"}, &exitCode), exitCode), 0);
+    ASSERT_EQ(RunTool({"print", sdx, pdf, "--tree"}).exitCode, 0);
 
     QStringList printed;
     const auto pages = PdfPages(pdf);
@@ -292,8 +281,7 @@ TEST_F(PrintOutputTest, SdxtoolPrintsTheExpandedTreeAndRefusesBadArguments)
         {{"print", sdx, dir.filePath("no-folder/out.pdf")}, 2},
     };
     for (const auto& [args, code] : refused) {
-        RunSdxtool(args, &exitCode);
-        EXPECT_EQ(exitCode, code) << qPrintable(args.join(' '));
+        EXPECT_EQ(RunTool(args).exitCode, code) << qPrintable(args.join(' '));
     }
 }
 

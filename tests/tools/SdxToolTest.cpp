@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "ToolRun.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -18,20 +20,6 @@
 #include <thread>
 
 namespace {
-
-struct ToolRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-ToolRun RunTool(const QStringList& args)
-{
-    QProcess process;
-    process.start(SDXTOOL_PATH, args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class SdxToolTest : public ::testing::Test {
 protected:

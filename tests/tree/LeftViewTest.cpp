@@ -20,6 +20,7 @@
 #include "SatelliteOperations.h"
 #include "ScriptedPrompts.h"
 #include "TestApplication.h"
+#include "ToolRun.h"
 #include "TransponderOperations.h"
 
 #include <QComboBox>
@@ -202,11 +203,9 @@ TEST_F(LeftViewTest, DemoTreeReadsAsTheOutlineAndAsSdxtoolPrintsIt)
     QTemporaryDir dir;
     const QString path = dir.filePath("demo.sdx");
     ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Db(), path));
-    QProcess tool;
-    tool.start(SDXTOOL_PATH, {"tree", path});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    EXPECT_EQ(0, tool.exitCode());
-    EXPECT_EQ(lines.join('\n') + '\n', QString::fromLatin1(tool.readAllStandardOutput()));
+    const ToolRun run = RunTool({"tree", path});
+    EXPECT_EQ(0, run.exitCode);
+    EXPECT_EQ(lines.join('\n') + '\n', QString::fromLatin1(run.out));
 }
 
 TEST_F(LeftViewTest, SelectionWritesTheDocumentAndReportsTheListKind)
