@@ -5,6 +5,7 @@
 #include "ChannelOperations.h"
 #include "DataExchange.h"
 #include "OptionNames.h"
+#include "RecordText.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -44,15 +45,13 @@ const QString kDefaultMark = QStringLiteral(" Default");
 constexpr int kMinPid = 1;
 constexpr int kMaxPid = 8191;
 
-QString Latin1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
-
 QString SatelliteTpLabel(const TransponderRecord& tp)
 {
     return QStringLiteral("%1/%2/%3/%4")
         .arg(tp.usFreq)
-        .arg(Latin1(OptionName(kPolarisationNames, TpPolarisation(tp))))
+        .arg(FromRecordText(OptionName(kPolarisationNames, TpPolarisation(tp))))
         .arg(tp.usSymRate)
-        .arg(Latin1(OptionName(kFecNames, TpFec(tp))));
+        .arg(FromRecordText(OptionName(kFecNames, TpFec(tp))));
 }
 
 QString TerrestrialTpLabel(const TransponderRecord& tp)
@@ -98,7 +97,7 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
 
     // A stored name longer than the box takes is shown whole; OK then asks
     // for a shorter one.
-    pNameEdit->setText(Latin1(FieldText(record.acName)));
+    pNameEdit->setText(FromRecordText(FieldText(record.acName)));
     LimitTyping(pNameEdit, kMaxNameChars);
     pNumberEdit->setReadOnly(true);
     pFav1Check->setChecked(record.usFavBits & 1);
@@ -185,7 +184,7 @@ void CChannelParamDlg::FillSatelliteBox()
         return pSatelliteBox->count() - 1;
     };
     for (int i = 0; i < satellites; ++i)
-        add(Latin1(FieldText(db.SatelliteTable[size_t(i)].acSatName)));
+        add(FromRecordText(FieldText(db.SatelliteTable[size_t(i)].acSatName)));
     if (db.bHasTerrestrial)
         iTerrestrialEntry = add(kTerrestrialEntry);
     if (db.bHasCable)
@@ -251,7 +250,7 @@ void CChannelParamDlg::FillAudioList()
         QString line = QStringLiteral("%1  %2  %3")
                            .arg(k + 1)
                            .arg(aAudioTracks[k].iPid)
-                           .arg(Latin1(OptionName(AudioLanguageTable, uint32_t(aAudioTracks[k].iLanguage))));
+                           .arg(FromRecordText(OptionName(AudioLanguageTable, uint32_t(aAudioTracks[k].iLanguage))));
         if (int(k) == iDefaultAudio)
             line += kDefaultMark;
         pAudioList->addItem(line);
@@ -329,7 +328,7 @@ std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
     if (!txt)
         return std::nullopt;
     // Characters beyond Latin-1 become '?'; a name ends at its first NUL.
-    QByteArray bytes = name->toLatin1();
+    QByteArray bytes = ToRecordText(*name);
     bytes.truncate(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
     return Fields{bytes, *video, *pcr, *txt};
 }

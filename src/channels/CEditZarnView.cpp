@@ -1,10 +1,11 @@
 #include "CEditZarnView.h"
 
 #include "CEditZarnDoc.h"
-#include "CMoveDlg.h"
 #include "ChannelOperations.h"
+#include "CMoveDlg.h"
 #include "CommandIds.h"
 #include "ModelOperations.h"
+#include "RecordText.h"
 
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
@@ -35,7 +36,7 @@ public:
             return {};
         const std::string text = FormatRowCell(view.doc.Data(), view.Radio(), filter, index.row(),
                                                view.aiRowChannel[size_t(index.row())], index.column());
-        return QString::fromLatin1(text.data(), qsizetype(text.size()));
+        return FromRecordText(text);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {

@@ -3,6 +3,7 @@
 #include "BitFields.h"
 #include "ModelOperations.h"
 #include "OptionNames.h"
+#include "RecordText.h"
 
 #include <algorithm>
 
@@ -10,8 +11,6 @@ namespace {
 
 const std::array<QString, 4> kVideoTypes = {QStringLiteral("MPEG-1"), QStringLiteral("MPEG-2"), QStringLiteral("H264"),
                                             QStringLiteral("MPEG-4")};
-
-QString Latin1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
 
 } // namespace
 
@@ -25,7 +24,7 @@ SheetRow ChannelRow(const Database& db, bool radio, int index)
     const ChannelRecord& channel = ChannelTable(db, radio)[size_t(index)];
     SheetRow row;
     row[0] = QString::number(index + 1);
-    row[1] = Latin1(FieldText(channel.acName));
+    row[1] = FromRecordText(FieldText(channel.acName));
     row[2] = ChCas(channel) ? QStringLiteral("CAS") : QStringLiteral("FTA");
     row[3] = kVideoTypes[ChVideoCoding(channel)];
 
@@ -39,7 +38,7 @@ SheetRow ChannelRow(const Database& db, bool radio, int index)
         // satellite, so it gives no name.
         const int sat = int(TpSatIndex(tp));
         if (sat < std::min<int>(db.header.sSatNumber, kMaxSatellites))
-            row[4] = Latin1(FieldText(db.SatelliteTable[size_t(sat)].acSatName));
+            row[4] = FromRecordText(FieldText(db.SatelliteTable[size_t(sat)].acSatName));
         row[5] = QString::number(tp.usFreq);
         row[6] = QString::fromLatin1(OptionName(kPolarisationNames, TpPolarisation(tp)));
         row[7] = QString::number(tp.usSymRate);

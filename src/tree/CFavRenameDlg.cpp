@@ -4,6 +4,7 @@
 #include "DialogButtons.h"
 #include "FavRename.h"
 
+#include <QFormLayout>
 #include <QLineEdit>
 
 CFavRenameDlg::CFavRenameDlg(IPrompts& prompts, const QString& name, QWidget* parent)
@@ -13,7 +14,7 @@ CFavRenameDlg::CFavRenameDlg(IPrompts& prompts, const QString& name, QWidget* pa
     LimitTyping(pNameEdit, kFavNameMaxChars);
     auto* pForm = new QFormLayout(this);
     pForm->addRow(QStringLiteral("FAV Group Name"), pNameEdit);
-    AddOkCancel(this, pForm);
+    AddDialogButtons(this, pForm);
 }
 
 void CFavRenameDlg::OnOK()

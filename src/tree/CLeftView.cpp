@@ -4,7 +4,7 @@
 #include "CEditZarnDoc.h"
 #include "CFavRenameDlg.h"
 #include "CModifiedTpDlg.h"
-#include "CMoveAntennaDlg.h"
+#include "CMoveDlg.h"
 #include "CSatelliteDlg.h"
 #include "CTransponderDlg.h"
 #include "FavRename.h"
@@ -341,7 +341,7 @@ void CLeftView::OnMoveAntenna()
     Database& db = doc.Data();
     if (iMoveTarget > db.header.sSatNumber)
         iMoveTarget = 1;
-    CMoveAntennaDlg dialog(doc.Prompts(), node.iRow + 1, iMoveTarget, this);
+    CMoveDlg dialog(doc.Prompts(), node.iRow + 1, iMoveTarget, this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
     iMoveTarget = Plus(dialog.To(), 1);
@@ -363,7 +363,7 @@ void CLeftView::OnSwapAntenna()
     if (!Loaded() || node.kind != NodeKind::Satellite)
         return;
     Database& db = doc.Data();
-    CMoveAntennaDlg dialog(doc.Prompts(), node.iRow + 1, 1, this);
+    CMoveDlg dialog(doc.Prompts(), node.iRow + 1, 1, this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
     const int to = Plus(dialog.To(), -1);

@@ -9,6 +9,7 @@
 #include "TransponderOperations.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLineEdit>
 
 #include <array>
@@ -81,7 +82,7 @@ CSatelliteDlg::CSatelliteDlg(const Database& db, IPrompts& prompts, const Satell
     pForm->addRow(QStringLiteral("DiSEqC"), pDiseqcList);
     pForm->addRow(QStringLiteral("Satellite Angle"), pAngleEdit);
     pForm->addRow(QStringLiteral("Satellite direction"), pDirectionList);
-    AddOkCancel(this, pForm);
+    AddDialogButtons(this, pForm);
 }
 
 void CSatelliteDlg::OnLnbTypeChanged(int index)

@@ -7,6 +7,7 @@
 #include "TransponderOperations.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLineEdit>
 
 #include <span>
@@ -91,7 +92,7 @@ CTransponderDlg::CTransponderDlg(TpForm form, const TransponderRecord& tp, uint8
         pForm->addRow(QStringLiteral("QAM"), pQamList);
         break;
     }
-    AddOkCancel(this, pForm);
+    AddDialogButtons(this, pForm);
 }
 
 void CTransponderDlg::OnOK()

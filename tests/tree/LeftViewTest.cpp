@@ -9,7 +9,7 @@
 #include "CLeftView.h"
 #include "CMainFrame.h"
 #include "CModifiedTpDlg.h"
-#include "CMoveAntennaDlg.h"
+#include "CMoveDlg.h"
 #include "CSatelliteDlg.h"
 #include "CTransponderDlg.h"
 #include "DatabaseBuilders.h"
@@ -447,7 +447,7 @@ TEST_F(LeftViewTest, MoveAndSwapAntennaRebuildTheBranchAndSelectTheSamePosition)
     Loaded();
     EXPECT_EQ(1, view.iMoveTarget);
     Select(Sat(0));
-    Answer<CMoveAntennaDlg>([](CMoveAntennaDlg& d) {
+    Answer<CMoveDlg>([](CMoveDlg& d) {
         EXPECT_EQ("1", d.pFromEdit->text());
         EXPECT_EQ("1", d.pToEdit->text());
         d.pToEdit->setText("3");
@@ -464,17 +464,17 @@ TEST_F(LeftViewTest, MoveAndSwapAntennaRebuildTheBranchAndSelectTheSamePosition)
     // Out of range: nothing moves, the proposed target is still updated and
     // falls back to 1 when it lies past the table.
     for (const QString to : {"0", "2147483647", "-2147483648", "4"}) {
-        Answer<CMoveAntennaDlg>([to](CMoveAntennaDlg& d) { d.pToEdit->setText(to); });
+        Answer<CMoveDlg>([to](CMoveDlg& d) { d.pToEdit->setText(to); });
         prompts.QueueAnswer(MsgAnswer::Ok);
         Menu("Move Antenna");
         EXPECT_EQ(Box("Out ot range"), prompts.Messages().back());
         EXPECT_EQ(QStringList({"B", "C", "A"}), SatelliteNames(Db()));
     }
-    Answer<CMoveAntennaDlg>([](CMoveAntennaDlg& d) { EXPECT_EQ("1", d.pToEdit->text()); }, false);
+    Answer<CMoveDlg>([](CMoveDlg& d) { EXPECT_EQ("1", d.pToEdit->text()); }, false);
     Menu("Move Antenna");
 
     Select(Sat(2));
-    Answer<CMoveAntennaDlg>([](CMoveAntennaDlg& d) {
+    Answer<CMoveDlg>([](CMoveDlg& d) {
         EXPECT_EQ("3", d.pFromEdit->text());
         EXPECT_EQ("1", d.pToEdit->text());
     });
@@ -668,7 +668,7 @@ TEST_F(LeftViewTest, TreeReadsTheSameAfterSaveAndReopen)
     prompts.QueueAnswer(MsgAnswer::Yes);
     Key(Qt::Key_Delete);
     Select(Sat(2));
-    Answer<CMoveAntennaDlg>([](CMoveAntennaDlg& d) { d.pToEdit->setText("5"); });
+    Answer<CMoveDlg>([](CMoveDlg& d) { d.pToEdit->setText("5"); });
     Menu("Move Antenna");
     Answer<CTransponderDlg>([](CTransponderDlg& d) { d.pFrequencyEdit->setText("12111"); });
     Menu("Add Transponder");

@@ -4,7 +4,7 @@
 #include "CEditZarnDoc.h"
 #include "CFavRenameDlg.h"
 #include "CModifiedTpDlg.h"
-#include "CMoveAntennaDlg.h"
+#include "CMoveDlg.h"
 #include "CSatelliteDlg.h"
 #include "CTransponderDlg.h"
 #include "DatabaseBuilders.h"
@@ -260,8 +260,8 @@ TEST_F(TreeDialogsTest, TransponderDialogsWriteTheirFieldsOnly)
 TEST_F(TreeDialogsTest, MoveDialogReadsIntegers)
 {
     ScriptedPrompts local;
-    CMoveAntennaDlg dialog(local, 3, 1);
-    EXPECT_EQ(kCaptionMove, dialog.windowTitle());
+    CMoveDlg dialog(local, 3, 1);
+    EXPECT_EQ(kMoveTitle, dialog.windowTitle());
     EXPECT_FALSE(dialog.pFromEdit->isEnabled());
     dialog.pToEdit->setText("two");
     local.QueueAnswer(MsgAnswer::Ok);

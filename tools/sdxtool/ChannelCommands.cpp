@@ -5,6 +5,7 @@
 
 #include "ChannelCells.h"
 #include "ChannelOperations.h"
+#include "RecordText.h"
 
 #include <QString>
 
@@ -138,7 +139,7 @@ int RunList(const std::vector<std::string>& args)
             const std::string cell = FormatRowCell(*db, options.bRadio, options.filter, row, rowMap[size_t(row)], column);
             if (column > 0)
                 line += QLatin1Char('\t');
-            line += QString::fromLatin1(cell.data(), qsizetype(cell.size()));
+            line += FromRecordText(cell);
         }
         std::printf("%s\n", line.toUtf8().constData());
     }

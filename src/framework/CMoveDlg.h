@@ -1,5 +1,6 @@
-// "Move": asks for the row a channel or a block of channels goes to. "From"
-// shows the row the command starts from and cannot be edited.
+// "Move": asks where a channel, a block of channels or a satellite goes.
+// "From" shows where the command starts and cannot be edited; both fields
+// hold integers, their ranges are the caller's.
 #pragma once
 
 #include <QDialog>
@@ -17,9 +18,10 @@ class CMoveDlg : public QDialog {
 public:
     CMoveDlg(IPrompts& prompts, int from, int to, QWidget* parent = nullptr);
 
-    // Reads "To"; a value that is not an integer is reported and the dialog
-    // stays open, otherwise it ends with OK.
+    // Reads both fields; a value that is not an integer is reported and the
+    // dialog stays open, otherwise it ends with OK.
     void OnOK();
+    int From() const { return iFrom; }
     int To() const { return iTo; }
 
     QLineEdit* pFromEdit;
@@ -27,5 +29,6 @@ public:
 
 private:
     IPrompts& prompts;
+    int iFrom;
     int iTo;
 };

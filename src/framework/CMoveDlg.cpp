@@ -1,23 +1,26 @@
-#include "CMoveAntennaDlg.h"
+#include "CMoveDlg.h"
 
 #include "DataExchange.h"
 #include "DialogButtons.h"
 
+#include <QFormLayout>
 #include <QLineEdit>
 
-CMoveAntennaDlg::CMoveAntennaDlg(IPrompts& prompts, int from, int to, QWidget* parent)
+CMoveDlg::CMoveDlg(IPrompts& prompts, int from, int to, QWidget* parent)
     : QDialog(parent), pFromEdit(new QLineEdit(QString::number(from))), pToEdit(new QLineEdit(QString::number(to))),
       prompts(prompts), iFrom(from), iTo(to)
 {
-    setWindowTitle(kCaptionMove);
+    setWindowTitle(kMoveTitle);
     pFromEdit->setEnabled(false);
     auto* pForm = new QFormLayout(this);
-    pForm->addRow(QStringLiteral("From"), pFromEdit);
-    pForm->addRow(QStringLiteral("To"), pToEdit);
-    AddOkCancel(this, pForm);
+    pForm->addRow(kMoveFromLabel, pFromEdit);
+    pForm->addRow(kMoveToLabel, pToEdit);
+    AddDialogButtons(this, pForm);
+    pToEdit->setFocus();
+    pToEdit->selectAll();
 }
 
-void CMoveAntennaDlg::OnOK()
+void CMoveDlg::OnOK()
 {
     const std::optional<int> from = ReadInt(prompts, pFromEdit);
     const std::optional<int> to = from ? ReadInt(prompts, pToEdit) : std::nullopt;

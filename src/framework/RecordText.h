@@ -1,5 +1,5 @@
-// Record text is the receiver's 8-bit bytes; the tree shows each byte as the
-// Latin-1 character of the same value and stores typed text back the same way
+// Record text is the receiver's 8-bit bytes; the views show each byte as the
+// Latin-1 character of the same value and store typed text back the same way
 // (characters beyond Latin-1 become '?').
 #pragma once
 

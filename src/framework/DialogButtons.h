@@ -1,0 +1,33 @@
+// The "OK" and "Cancel" buttons at the foot of the dialogs, and the seam
+// through which views run dialogs modally (tests answer them through it).
+#pragma once
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include <functional>
+
+inline const QString kButtonOk = QStringLiteral("OK");
+inline const QString kButtonCancel = QStringLiteral("Cancel");
+
+// Runs a dialog modally and returns its result.
+using DialogRunner = std::function<int(QDialog&)>;
+inline int ExecModal(QDialog& dialog) { return dialog.exec(); }
+
+// OK runs the dialog's OnOK, which ends the dialog only when every field is
+// valid; Cancel rejects it. The buttons go at the end of a form or box layout.
+template <typename Dialog, typename Layout>
+QDialogButtonBox* AddDialogButtons(Dialog* pDialog, Layout* pLayout)
+{
+    auto* pButtons = new QDialogButtonBox;
+    pButtons->addButton(kButtonOk, QDialogButtonBox::AcceptRole)->setDefault(true);
+    pButtons->addButton(kButtonCancel, QDialogButtonBox::RejectRole);
+    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, &Dialog::OnOK);
+    QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
+    if constexpr (requires { pLayout->addRow(pButtons); })
+        pLayout->addRow(pButtons);
+    else
+        pLayout->addWidget(pButtons);
+    return pButtons;
+}
