@@ -30,6 +30,15 @@ void CEditZarnDoc::SetModifiedFlag(bool modified)
     emit ModifiedChanged(modified);
 }
 
+bool CEditZarnDoc::ApplyEdit(const QString& strAction, const std::function<bool(Database&)>& edit)
+{
+    Q_UNUSED(strAction);
+    if (!edit(*pDatabase))
+        return false;
+    SetModifiedFlag();
+    return true;
+}
+
 void CEditZarnDoc::SetTitle() { emit TitleChanged(WindowTitle()); }
 
 void CEditZarnDoc::OnFileNew()

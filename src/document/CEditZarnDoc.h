@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
@@ -41,6 +42,11 @@ public:
     Database& Data() { return *pDatabase; }
     const Database& Data() const { return *pDatabase; }
     IPrompts& Prompts() { return prompts; }
+
+    // Runs one change of the database as one step of the editing history,
+    // named for the Edit menu ("Delete 9 Channels"). edit returns whether it
+    // changed anything: a refused command leaves no step and no mark.
+    bool ApplyEdit(const QString& strAction, const std::function<bool(Database&)>& edit);
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
