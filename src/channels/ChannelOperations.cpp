@@ -49,7 +49,7 @@ void BucketSort(Table& table, int count, int buckets, BucketOf bucketOf)
     std::copy(sorted.begin(), sorted.end(), table.begin());
 }
 
-// The name as the name sorts compare it: ASCII letters upper-cased.
+// The name as the name sorts compare it: letter case folded.
 struct NameKey {
     std::array<unsigned char, kChannelNameSize> acBytes;
     size_t len;
@@ -60,10 +60,8 @@ NameKey SortKey(const ChannelRecord& channel)
     NameKey key{};
     const std::string_view name = FieldText(channel.acName);
     key.len = name.size();
-    for (size_t i = 0; i < key.len; ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        key.acBytes[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-    }
+    for (size_t i = 0; i < key.len; ++i)
+        key.acBytes[i] = FoldLetterCase(static_cast<unsigned char>(name[i]));
     return key;
 }
 

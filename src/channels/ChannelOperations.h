@@ -62,9 +62,18 @@ int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int r
 int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::span<const int> selectedRows,
                     int target);
 
+// A byte of a name as the name sorts (and the channel filter) compare it:
+// the Latin-1 small letters a-z, U+00E0-U+00FE but U+00F7 become their
+// capitals (e-acute = E-acute); every other byte stays as it is.
+inline unsigned char FoldLetterCase(unsigned char c)
+{
+    const bool small = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+    return small ? static_cast<unsigned char>(c - 0x20) : c;
+}
+
 // Reorders the listed positions by name, A to Z or (descending) Z to A.
-// Names compare byte by byte, unsigned, with ASCII letters upper-cased;
-// channels with equal names keep their order. kChannelDone, or
+// Names compare byte by byte, unsigned, after FoldLetterCase; channels with
+// equal names keep their order. kChannelDone, or
 // kChannelNothing when the row map does not fit the table.
 int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending);
 

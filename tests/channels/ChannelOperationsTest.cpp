@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QChar>
+
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -83,7 +85,17 @@ TEST_F(ChannelOperationsTest, NameSortsEqualTheBubbleSort)
     }
 }
 
-TEST_F(ChannelOperationsTest, NameSortIgnoresAsciiCaseOnlyAndComparesBytesUnsigned)
+// The fold against Qt's own upper-casing of each Latin-1 character, kept
+// where the capital is itself a Latin-1 character.
+TEST(FoldLetterCaseTest, UpperCasesEveryLatin1LetterThatHasALatin1Capital)
+{
+    for (int c = 0; c < 256; ++c) {
+        const char16_t upper = QChar(char16_t(c)).toUpper().unicode();
+        EXPECT_EQ(FoldLetterCase(static_cast<unsigned char>(c)), upper < 256 ? upper : c) << "byte " << c;
+    }
+}
+
+TEST_F(ChannelOperationsTest, NameSortFoldsLatin1CaseAndComparesBytesUnsigned)
 {
     for (const char* name : {"b", "\xe9", "B", "a", "\xC9", "A", "ab", ""})
         AppendChannel(*a, false, MakeChannel(name, 1, 0));
@@ -93,7 +105,7 @@ TEST_F(ChannelOperationsTest, NameSortIgnoresAsciiCaseOnlyAndComparesBytesUnsign
     std::vector<std::string> names;
     for (int i = 0; i < 8; ++i)
         names.emplace_back(FieldText(a->TvChannelTable[size_t(i)].acName));
-    EXPECT_EQ(names, (std::vector<std::string>{"", "a", "A", "ab", "b", "B", "\xC9", "\xe9"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"", "a", "A", "ab", "b", "B", "\xe9", "\xC9"}));
 }
 
 TEST_F(ChannelOperationsTest, WholeTableSortsEqualThePassSorts)

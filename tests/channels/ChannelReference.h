@@ -20,15 +20,14 @@ inline ChannelRecord& RowRecord(Database& db, bool radio, const std::vector<int>
     return ChannelTable(db, radio)[size_t(rowMap[size_t(row)])];
 }
 
-// Bubble sort over the listed rows: names upper-cased (ASCII), compared as
-// unsigned bytes up to their end.
+// Bubble sort over the listed rows: names with their letter case folded,
+// compared as unsigned bytes up to their end.
 inline void BubbleSortByName(Database& db, bool radio, const std::vector<int>& rowMap, bool descending)
 {
     const auto upper = [](const ChannelRecord& c) {
         std::string name(FieldText(c.acName));
         for (char& ch : name)
-            if (ch >= 'a' && ch <= 'z')
-                ch = char(ch - 'a' + 'A');
+            ch = char(FoldLetterCase(static_cast<unsigned char>(ch)));
         return name;
     };
     const int n = int(rowMap.size());
