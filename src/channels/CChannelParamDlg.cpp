@@ -369,19 +369,21 @@ void CChannelParamDlg::OnOK()
     SetChLocked(record, pLockCheck->isChecked());
     SetChScrambled(record, pScrambleCheck->isChecked());
 
+    // Without a transponder or satellite choice the dialog stays open with
+    // everything typed, the box to correct in focus.
     const int tpEntry = ChosenEntry(pTransponderBox);
     if (tpEntry < 0 || tpEntry >= int(aTpIds.size())) {
         WindowMessage(prompts, kMsgNoTransponder, MsgButtons::Ok, MsgIcon::Stop, kCaptionError);
-        reject();
+        pTransponderBox->setFocus();
         return;
     }
-    record.usTpId = aTpIds[size_t(tpEntry)];
     const int satEntry = ChosenEntry(pSatelliteBox);
     if (satEntry < 0) {
         WindowMessage(prompts, kMsgNoSatellite, MsgButtons::Ok, MsgIcon::Stop, kCaptionError);
-        reject();
+        pSatelliteBox->setFocus();
         return;
     }
+    record.usTpId = aTpIds[size_t(tpEntry)];
     SetChDelivery(record, satEntry == iTerrestrialEntry ? kChTerrestrial
                           : satEntry == iCableEntry     ? kChCable
                           : satEntry == iIsdbtEntry     ? kChIsdbt

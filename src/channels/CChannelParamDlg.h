@@ -50,10 +50,9 @@ public:
     CChannelParamDlg(const Database& db, IPrompts& prompts, const ChannelDialogInput& input,
                      QWidget* parent = nullptr);
 
-    // Reads and checks every field and writes the record. A bad field is
-    // reported and the dialog stays open; a missing transponder or satellite
-    // choice is reported and the dialog ends as Cancel; otherwise it ends
-    // with OK.
+    // Reads and checks every field and writes the record. A bad field, or a
+    // missing transponder or satellite choice, is reported and the dialog
+    // stays open with what was typed; otherwise it ends with OK.
     void OnOK();
     const ChannelRecord& Record() const { return record; }
 

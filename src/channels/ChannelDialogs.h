@@ -5,12 +5,11 @@
 
 #include <QComboBox>
 
-// The entry a drop-down box holds: the current entry while its text is shown
-// unchanged, else the entry whose text was typed exactly, else -1.
+// The entry a drop-down box holds: its committed selection while that
+// entry's text is shown unchanged, else -1. Typed text is no choice, even
+// when it equals another entry's text.
 inline int ChosenEntry(const QComboBox* pBox)
 {
     const int current = pBox->currentIndex();
-    if (current >= 0 && pBox->itemText(current) == pBox->currentText())
-        return current;
-    return pBox->findText(pBox->currentText(), Qt::MatchExactly);
+    return current >= 0 && pBox->itemText(current) == pBox->currentText() ? current : -1;
 }

@@ -243,25 +243,42 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
     EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage(kPidRange)}));
 }
 
-TEST_F(ChannelDialogsTest, MissingTransponderOrSatelliteEndsAsCancel)
+TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasTyped)
 {
     struct Case {
         void (*prepare)(CChannelParamDlg&);
         QString message;
     };
+    // Typed text counts as no choice, even another entry's text.
     const Case cases[] = {
         {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("typed"); }, "Do not find the transponder"},
+        {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("11034/VER/27500/3/4"); },
+         "Do not find the transponder"},
         {[](CChannelParamDlg& d) { d.pSatelliteBox->setCurrentIndex(0); d.pSatelliteBox->setEditText("?"); },
          "Do not select right sat or type"},
+        {[](CChannelParamDlg& d) { d.pSatelliteBox->setEditText("4-Cable"); }, "Do not select right sat or type"},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
         CChannelParamDlg dlg(*db, local, ChannelDialogInput{Channel(), 1, 0, true});
+        dlg.pNameEdit->setText("Typed name");
         c.prepare(dlg);
+        const QString typed[] = {dlg.pSatelliteBox->currentText(), dlg.pTransponderBox->currentText()};
         local.QueueAnswer(MsgAnswer::Ok);
+        dlg.setResult(kStillOpen);
         dlg.OnOK();
-        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_EQ(dlg.result(), kStillOpen);
         EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({{c.message, "Error", MsgButtons::Ok, MsgIcon::Stop}}));
+        EXPECT_EQ(dlg.pNameEdit->text(), "Typed name");
+        EXPECT_EQ(dlg.pSatelliteBox->currentText(), typed[0]);
+        EXPECT_EQ(dlg.pTransponderBox->currentText(), typed[1]);
+        // A committed choice then ends the dialog with everything typed.
+        dlg.pSatelliteBox->setCurrentIndex(3);
+        dlg.OnOK();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(FieldText(dlg.Record().acName), "Typed name");
+        EXPECT_EQ(dlg.Record().usTpId, 20);
+        EXPECT_EQ(ChDelivery(dlg.Record()), kChCable);
     }
     // A satellite without transponders leaves the box empty.
     db->header.sSatNumber = 3;
