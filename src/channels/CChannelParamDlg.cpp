@@ -315,7 +315,7 @@ void CChannelParamDlg::OnFav1Clicked() { ReadFields(); }
 
 std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
 {
-    const std::optional<QString> name = ReadText(prompts, pNameEdit, kMaxNameChars);
+    const std::optional<QString> name = ReadRecordText(prompts, pNameEdit, kMaxNameChars);
     if (!name)
         return std::nullopt;
     const std::optional<int> video = ReadIntInRange(prompts, pVideoPidEdit, kMinPid, kMaxPid);
@@ -327,7 +327,7 @@ std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
     const std::optional<int> txt = ReadIntInRange(prompts, pTxtPidEdit, kMinPid, kMaxPid);
     if (!txt)
         return std::nullopt;
-    // Characters beyond Latin-1 become '?'; a name ends at its first NUL.
+    // A name ends at its first NUL.
     QByteArray bytes = ToRecordText(*name);
     bytes.truncate(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
     return Fields{bytes, *video, *pcr, *txt};

@@ -1,6 +1,7 @@
 #include "DataExchange.h"
 
 #include <QLineEdit>
+#include <QStringList>
 #include <QValidator>
 
 #include <charconv>
@@ -174,6 +175,28 @@ std::optional<QString> ReadText(IPrompts& prompts, QLineEdit* pEdit, int maxChar
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<QString> ReadRecordText(IPrompts& prompts, QLineEdit* pEdit, int maxChars)
+{
+    const std::optional<QString> text = ReadText(prompts, pEdit, maxChars);
+    if (!text)
+        return std::nullopt;
+    // Each character beyond Latin-1 once, in order, shown with its code point
+    // so that look-alikes and invisible ones can be told apart.
+    QStringList named;
+    for (const char32_t c : text->toUcs4()) {
+        if (c <= 0xFF)
+            continue;
+        const QString code = QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+        const QString entry = QStringLiteral("\"%1\" (U+%2)").arg(QString::fromUcs4(&c, 1), code);
+        if (!named.contains(entry))
+            named << entry;
+    }
+    if (named.isEmpty())
+        return text;
+    ReportFailure(prompts, pEdit, kMsgCannotStoreChars.arg(named.join(QStringLiteral(", "))));
+    return std::nullopt;
 }
 
 void LimitTyping(QLineEdit* pEdit, int maxChars) { pEdit->setValidator(new TypingLimit(pEdit, maxChars)); }

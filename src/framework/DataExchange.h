@@ -16,6 +16,8 @@ inline const QString kMsgEnterNumber = QStringLiteral("Please enter a number.");
 inline const QString kMsgEnterIntegerBetween = QStringLiteral("Please enter an integer between %1 and %2.");
 inline const QString kMsgEnterNumberBetween = QStringLiteral("Please enter a number between %1 and %2.");
 inline const QString kMsgEnterMaxChars = QStringLiteral("Please enter no more than %1 characters.");
+inline const QString kMsgCannotStoreChars =
+    QStringLiteral("The receiver cannot store these characters: %1\nPlease use other characters.");
 
 // Text to value, for any input. Blanks (space, tab) may surround the value.
 // Integers: optional sign and decimal digits, within the 32-bit int range.
@@ -34,6 +36,9 @@ std::optional<int> ReadIntInRange(IPrompts& prompts, QLineEdit* pEdit, int min, 
 std::optional<double> ReadNumber(IPrompts& prompts, QLineEdit* pEdit);
 std::optional<double> ReadNumberInRange(IPrompts& prompts, QLineEdit* pEdit, double min, double max);
 std::optional<QString> ReadText(IPrompts& prompts, QLineEdit* pEdit, int maxChars);
+// A text the receiver stores as 8-bit Latin-1 bytes (names): ReadText, then
+// characters beyond Latin-1 are refused with a message that names each one.
+std::optional<QString> ReadRecordText(IPrompts& prompts, QLineEdit* pEdit, int maxChars);
 
 // Stops typing beyond maxChars without cutting a longer text that is set
 // into the field, so a stored value is shown whole and ReadText reports it.

@@ -1,6 +1,6 @@
 // Record text is the receiver's 8-bit bytes; the views show each byte as the
 // Latin-1 character of the same value and store typed text back the same way
-// (characters beyond Latin-1 become '?').
+// (the dialogs refuse characters beyond Latin-1 first: ReadRecordText).
 #pragma once
 
 #include <QByteArray>

@@ -19,7 +19,7 @@ CFavRenameDlg::CFavRenameDlg(IPrompts& prompts, const QString& name, QWidget* pa
 
 void CFavRenameDlg::OnOK()
 {
-    const std::optional<QString> name = ReadText(prompts, pNameEdit, kFavNameMaxChars);
+    const std::optional<QString> name = ReadRecordText(prompts, pNameEdit, kFavNameMaxChars);
     if (!name)
         return;
     strName = *name;

@@ -95,7 +95,7 @@ void CSatelliteDlg::OnLnbTypeChanged(int index)
 
 void CSatelliteDlg::OnOK()
 {
-    const std::optional<QString> name = ReadText(prompts, pNameEdit, kSatNameMaxChars);
+    const std::optional<QString> name = ReadRecordText(prompts, pNameEdit, kSatNameMaxChars);
     if (!name)
         return;
     const std::optional<double> angle = ReadNumberInRange(prompts, pAngleEdit, 0, 180);

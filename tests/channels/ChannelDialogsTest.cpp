@@ -222,6 +222,8 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         {&CChannelParamDlg::pPcrPidEdit, "12a", "Please enter an integer."},
         {&CChannelParamDlg::pTxtPidEdit, "-1", kPidRange},
         {&CChannelParamDlg::pTxtPidEdit, "99999999999", "Please enter an integer."},
+        {&CChannelParamDlg::pNameEdit, QString::fromUtf8("Canal \u0218"),
+         QString::fromUtf8("The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters.")},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;

@@ -72,6 +72,13 @@ TEST_F(DataExchangeTest, EachFailureShowsItsStandardMessageAndFocusesTheField)
          longText, {}},
         {"text long", [](IPrompts& p, QLineEdit* e) { return ReadText(p, e, 20).has_value(); }, longText,
          "Please enter no more than 20 characters."},
+        {"record text Latin-1", [](IPrompts& p, QLineEdit* e) { return ReadRecordText(p, e, 20).has_value(); },
+         QString::fromUtf8("Zw\u00f6lf \u00ff\u00b0"), {}},
+        {"record text beyond Latin-1",
+         [](IPrompts& p, QLineEdit* e) { return ReadRecordText(p, e, 20).has_value(); },
+         QString::fromUtf8("\u20ac 1 \u0151\u20ac\U0001F4FA"),
+         QString::fromUtf8("The receiver cannot store these characters: \"\u20ac\" (U+20AC), \"\u0151\" (U+0151), "
+                           "\"\U0001F4FA\" (U+1F4FA)\nPlease use other characters.")},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.pName);
