@@ -7,6 +7,7 @@
 #include "SpreadsheetExport.h"
 
 #include <QApplication>
+#include <QStatusBar>
 
 CEditZarnApp::CEditZarnApp(QSettings& settings, IPrompts* pPrompts)
     : settings(settings), pQtPrompts(pPrompts ? nullptr : std::make_unique<QtPrompts>()),
@@ -23,11 +24,13 @@ void CEditZarnApp::InitInstance(const QString& strFile)
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of
-    // the database; the user waits for it.
+    // the database; the user waits for it, and the status bar tells what went where.
     QObject::connect(pDoc.get(), &CEditZarnDoc::SpreadsheetExportRequested, pFrame.get(), [this](const QString& path) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        RunSpreadsheetExport(pDoc->Data(), pDoc->Prompts(), path, DefaultAutomationRegistry());
+        const QString report = RunSpreadsheetExport(pDoc->Data(), pDoc->Prompts(), path, DefaultAutomationRegistry());
         QApplication::restoreOverrideCursor();
+        if (!report.isEmpty())
+            pFrame->statusBar()->showMessage(report);
     });
     pFrame->show();
     if (!strFile.isEmpty())

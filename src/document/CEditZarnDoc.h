@@ -24,7 +24,7 @@ inline const QString kMsgSaveChanges = QStringLiteral("Do you want to save chang
 inline const QString kFilterNew = QStringLiteral("SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
 inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
 inline const QString kFilterSaveAs =
-    QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||");
+    QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||");
 inline constexpr int kExcelFilterIndex = 2;
 
 inline const QString kTitleNewFile = QStringLiteral("New File");

@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -245,6 +247,17 @@ DispResult ExcelApplication::Invoke(DispId id, CallKind kind, std::span<const Va
     return Unknown();
 }
 
+std::optional<double> CellNumber(const QString& text)
+{
+    static const QRegularExpression kPlainDecimal(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+(\\.[0-9]+)?")));
+    constexpr int kExactDigits = 15;
+    if (!kPlainDecimal.match(text).hasMatch() ||
+        std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }) > kExactDigits)
+        return std::nullopt;
+    return text.toDouble();
+}
+
 QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
 {
     const QString cannotWrite = QStringLiteral("Cannot save the workbook as '%1'").arg(path);
@@ -274,10 +287,15 @@ QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
                                                                      : LXW_ALIGN_RIGHT);
             worksheet_set_column(ws, 0, xl::kMaxColumns - 1, LXW_DEF_COL_WIDTH, format);
         }
-        for (const auto& [key, text] : sheet.aCells)
-            if (error == LXW_NO_ERROR)
-                error = worksheet_write_string(ws, lxw_row_t((key >> 32) - 1), lxw_col_t((key & 0xFFFFFFFF) - 1),
-                                               text.toUtf8().constData(), format);
+        for (const auto& [key, text] : sheet.aCells) {
+            if (error != LXW_NO_ERROR)
+                break;
+            const auto row = lxw_row_t((key >> 32) - 1);
+            const auto column = lxw_col_t((key & 0xFFFFFFFF) - 1);
+            const std::optional<double> number = CellNumber(text);
+            error = number ? worksheet_write_number(ws, row, column, *number, format)
+                           : worksheet_write_string(ws, row, column, text.toUtf8().constData(), format);
+        }
     }
     if (error != LXW_NO_ERROR) {
         lxw_workbook_free(wb);

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 inline const QString kExcelProgId = QStringLiteral("Excel.Application");
@@ -68,7 +69,15 @@ private:
     std::vector<std::shared_ptr<ExcelWorkbook>> aCreated;
 };
 
+// A cell text the application takes as a number, as it parses what is typed
+// into a cell: a plain decimal number (optional sign, digits, optional
+// decimal part: "-12", "3.25") of at most 15 digits, which a double holds
+// exactly. Every other text stays text: blanks, exponents, dates, formulas
+// ("=1+2"), and longer digit strings, which would lose digits.
+std::optional<double> CellNumber(const QString& text);
+
 // Writes the workbook to path; an empty result on success, else why not.
+// Cells whose text is a number (CellNumber) are written as numbers.
 QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path);
 
 void RegisterBuiltinExcel(AutomationRegistry& registry);

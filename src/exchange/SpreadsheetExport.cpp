@@ -4,6 +4,8 @@
 #include "Prompts.h"
 #include "SheetContent.h"
 
+#include <QFileInfo>
+
 #include <initializer_list>
 
 namespace {
@@ -100,13 +102,27 @@ ExportResult ExportSpreadsheet(const Database& db, const QString& path, Automati
     return result;
 }
 
-void RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry)
+QString WorkbookPath(const QString& path)
 {
-    const ExportResult result = ExportSpreadsheet(db, path, registry);
+    return QFileInfo(path).fileName().contains(u'.') ? path : path + QStringLiteral(".xlsx");
+}
+
+QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry)
+{
+    // The save dialog asked about the name as chosen, not about the one the
+    // extension makes.
+    const QString target = WorkbookPath(path);
+    if (target != path && QFileInfo::exists(target) &&
+        WindowMessage(prompts, kMsgReplaceWorkbook.arg(target), MsgButtons::YesNo, MsgIcon::Question) !=
+            MsgAnswer::Yes)
+        return {};
+    const ExportResult result = ExportSpreadsheet(db, target, registry);
     switch (result.status) {
-    case ExportStatus::Done: break;
+    case ExportStatus::Done:
+        return kStatusExported.arg(SheetChannelCount(db, false)).arg(SheetChannelCount(db, true)).arg(target);
     case ExportStatus::InitFailed: AppMessage(prompts, kMsgCannotInitCom); break;
     case ExportStatus::ServerMissing: AppMessage(prompts, kMsgCannotStartExcel); break;
     case ExportStatus::CallFailed: WindowMessage(prompts, result.strError, MsgButtons::Ok, MsgIcon::Stop); break;
     }
+    return {};
 }

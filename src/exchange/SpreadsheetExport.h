@@ -14,6 +14,8 @@ class IPrompts;
 inline const QString kMsgCannotInitCom = QStringLiteral("Can't init Com!");
 inline const QString kMsgCannotStartExcel = QStringLiteral("Can not start excel service!");
 inline const QString kMsgCommandFailed = QStringLiteral("Command failed.");
+inline const QString kMsgReplaceWorkbook = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+inline const QString kStatusExported = QStringLiteral("Exported %1 TV and %2 radio channels to %3");
 
 enum class ExportStatus { Done, InitFailed, ServerMissing, CallFailed };
 
@@ -25,6 +27,15 @@ struct ExportResult {
 // Writes both channel lists to path (used as given). The database is only read.
 ExportResult ExportSpreadsheet(const Database& db, const QString& path, AutomationRegistry& registry);
 
-// The command: the export, then its message, if any. The application keeps
-// running when the automation layer or the server cannot start.
-void RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry);
+// The name a chosen workbook path is saved under: ".xlsx" is appended when
+// its file name has no extension.
+QString WorkbookPath(const QString& path);
+
+// The command for a path chosen in the save dialog: the export to
+// WorkbookPath (asking first when that appended name replaces a file), then
+// its message, if any. Returns the status-bar report of a finished export
+// (rows of each sheet and where they went), or an empty text. The
+// application keeps running when the automation layer or the server cannot
+// start.
+QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path,
+                             AutomationRegistry& registry);

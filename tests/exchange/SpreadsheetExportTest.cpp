@@ -11,6 +11,7 @@
 #include "ZipReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -291,10 +292,17 @@ protected:
     ScriptedPrompts prompts;
 };
 
+// The element of cell ref ("F2") in a worksheet's XML.
+QByteArray CellElement(const QByteArray& sheet, const QByteArray& ref)
+{
+    const qsizetype start = sheet.indexOf("<c r=\"" + ref + "\"");
+    return start < 0 ? QByteArray() : sheet.mid(start, sheet.indexOf("</c>", start) + 4 - start);
+}
+
 TEST_F(BuiltinExport, WritesAWorkbookWithBothSheets)
 {
     const QString path = dir.filePath(QStringLiteral("channels.xls"));
-    RunSpreadsheetExport(*db, prompts, path, registry);
+    EXPECT_EQ(RunSpreadsheetExport(*db, prompts, path, registry), "Exported 1 TV and 1 radio channels to " + path);
     ASSERT_TRUE(prompts.Messages().empty());
 
     ASSERT_EQ(pApp->CreatedWorkbooks().size(), 1u);
@@ -325,11 +333,58 @@ TEST_F(BuiltinExport, WritesAWorkbookWithBothSheets)
                 workbook.contains("name=\"Sheet3\""))
         << workbook.toStdString();
     const QByteArray strings = members.at("xl/sharedStrings.xml");
-    for (const char* text : {"Service Name", "Café TV", "Radio", "Astra", "11747"})
+    for (const char* text : {"Service Name", "Café TV", "Radio", "Astra", "Tp Freq"})
         EXPECT_TRUE(strings.contains(text)) << text;
+    // Index, frequency and symbol rate are numbers; the rest text ("t" = "s").
+    const QByteArray sheet = members.at("xl/worksheets/sheet1.xml");
+    for (const char* ref : {"A2", "F2", "H2"})
+        EXPECT_FALSE(CellElement(sheet, ref).contains("t=\"s\"")) << ref << sheet.toStdString();
+    EXPECT_TRUE(CellElement(sheet, "F2").contains("<v>11747</v>")) << sheet.toStdString();
+    for (const char* ref : {"A1", "B2", "G2"})
+        EXPECT_TRUE(CellElement(sheet, ref).contains("t=\"s\"")) << ref << sheet.toStdString();
     EXPECT_TRUE(members.at("xl/styles.xml").contains("horizontal=\"center\""));
     EXPECT_TRUE(members.at("xl/worksheets/sheet2.xml").contains("r=\"H2\""));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"channels.xls"}); // no temporary left
+}
+
+// A chosen name without an extension gets ".xlsx"; a file of that name is
+// replaced only when the user agrees.
+TEST_F(BuiltinExport, NameWithoutExtensionGetsXlsxAndAsksBeforeReplacing)
+{
+    EXPECT_EQ(WorkbookPath("/d/list"), "/d/list.xlsx");
+    EXPECT_EQ(WorkbookPath("/d.v2/list"), "/d.v2/list.xlsx");
+    EXPECT_EQ(WorkbookPath("/d/list.xls"), "/d/list.xls");
+    EXPECT_EQ(WorkbookPath("/d/list.ods"), "/d/list.ods");
+
+    const QString chosen = dir.filePath(QStringLiteral("list"));
+    const QString target = chosen + ".xlsx";
+    EXPECT_FALSE(RunSpreadsheetExport(*db, prompts, chosen, registry).isEmpty());
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_FALSE(QFile::exists(chosen));
+    ASSERT_TRUE(QFile::resize(target, 3));
+    const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
+                               MsgButtons::YesNo, MsgIcon::Question};
+    prompts.QueueAnswer(MsgAnswer::No);
+    EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
+    EXPECT_EQ(QFileInfo(target).size(), 3);
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "Exported 1 TV and 1 radio channels to " + target);
+    EXPECT_GT(QFileInfo(target).size(), 3);
+    EXPECT_EQ(prompts.Messages(), (std::vector<ShownMessage>{replace, replace}));
+}
+
+TEST(BuiltinExcel, CellNumberTakesPlainDecimalNumbersOnly)
+{
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"1", 1},         {"11747", 11747},   {"-12", -12},         {"+3.25", 3.25},        {"007", 7},
+        {"0.5", 0.5},     {"123456789012345", 123456789012345.0},   {"1234567890123456", {}}, {"", {}},
+        {"1.", {}},       {".5", {}},         {"1e5", {}},          {" 1", {}},             {"1 ", {}},
+        {"1\n", {}},      {"1,5", {}},        {"1/2", {}},          {"12:30", {}},          {"2024-01-02", {}},
+        {"=1+2", {}},     {"-", {}},          {"0x10", {}},         {"inf", {}},            {"Caf\u00e9 1", {}},
+        {"\u0661", {}}, // an Arabic-Indic digit
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(CellNumber(QString::fromUtf8(text)), number) << text;
 }
 
 TEST_F(BuiltinExport, UnwritablePathIsReportedAfterShutdown)

@@ -14,14 +14,15 @@ namespace {
 
 const QString kNewFilter = "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||";
 const QString kOpenFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
-const QString kSaveAsFilter = "SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||";
+const QString kSaveAsFilter =
+    "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||";
 
 TEST(QtNameFiltersTest, ConvertsEveryPairInOrder)
 {
     const std::pair<QString, QStringList> cases[] = {
         {kOpenFilter, {"SDX Files (*.sdx)", "All Files (*)"}},
         {kNewFilter, {"SDX Files (*.sdx)", "Bin Files (*.bin)", "All Files (*)"}},
-        {kSaveAsFilter, {"SDX Files (*.sdx)", "Excel Files (*.xls)", "All Files (*)"}},
+        {kSaveAsFilter, {"SDX Files (*.sdx)", "Excel Files (*.xlsx *.xls)", "All Files (*)"}},
         {"Images (*.png;*.jpg)|*.png;*.jpg||", {"Images (*.png *.jpg)"}},
         {"Shown (*.txt)|*.log||", {"Shown (*.log)"}},
         {"Text|*.txt||", {"Text (*.txt)"}},
