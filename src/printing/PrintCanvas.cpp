@@ -52,8 +52,21 @@ QFont ResolvePrintFont(const PrintFont& font, double pointSize)
         if (!IsFixedPitch(qfont))
             qfont = QFont(kLastFixedFamily);
     }
-    qfont.setPointSizeF(std::max(pointSize, 0.1));
     qfont.setBold(font.bBold);
+    if (font.bCellHeight) {
+        // The em that gives the resolved family a cell of pointSize, measured
+        // at a size where hinting does not matter, on a 72 dpi surface (a
+        // pixel there is a point).
+        constexpr double kMeasuredPoints = 100;
+        QImage surface(1, 1, QImage::Format_Mono);
+        surface.setDotsPerMeterX(qRound(kPointsPerInch / 0.0254));
+        surface.setDotsPerMeterY(qRound(kPointsPerInch / 0.0254));
+        qfont.setPointSizeF(kMeasuredPoints);
+        const QFontMetricsF metrics(qfont, &surface);
+        if (const double cell = metrics.ascent() + metrics.descent(); cell > 0)
+            pointSize *= kMeasuredPoints / cell;
+    }
+    qfont.setPointSizeF(std::max(pointSize, 0.1));
     return qfont;
 }
 

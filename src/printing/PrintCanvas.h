@@ -19,6 +19,9 @@ struct PrintFont {
     FontHint hint = FontHint::Any;
     double dHeight = 0; // character (em) height in logical units
     bool bBold = false;
+    // dHeight is the cell height (ascent + descent, the em and the internal
+    // leading), as a positive font height asks of the printing device.
+    bool bCellHeight = false;
     bool operator==(const PrintFont&) const = default;
 };
 
@@ -77,8 +80,9 @@ private:
     PrintFont font;
 };
 
-// The Qt font for a print font at pointSize. With FontHint::FixedPitch the
-// result is always fixed-pitch.
+// The Qt font for a print font at pointSize (the cell height in points for
+// a font with bCellHeight). With FontHint::FixedPitch the result is always
+// fixed-pitch.
 QFont ResolvePrintFont(const PrintFont& font, double pointSize);
 
 // Draws pages first..last of printout on device (1-based, clamped to the

@@ -57,7 +57,7 @@ int TreePrintout::BeginPrinting(IPrintCanvas& canvas)
         aiPageStart.push_back(aiShown.empty() ? -1 : aiShown[size_t(p * iRowsPerPage)]);
     // The title font is made for the device and then magnified with the page.
     titleFont = {kTreeTitleFamily, FontHint::Cursive, kTreeTitleTenths * kTreeDeviceUnitsPerInch / 720.0};
-    textFont = {kTreeTextFamily, FontHint::SansSerif, kTreeTextHeight, true};
+    textFont = {kTreeTextFamily, FontHint::SansSerif, kTreeTextHeight, true, true};
     return pages;
 }
 

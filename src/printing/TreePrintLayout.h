@@ -26,7 +26,7 @@ inline const QString kTreeTitleText = QStringLiteral("    QRX");
 inline const QString kTreeTitleFamily = QStringLiteral("Monotype Corsiva");
 inline const QString kTreeTextFamily = QStringLiteral("Tahoma");
 inline constexpr int kTreeTitleTenths = 64;
-inline constexpr int kTreeTextHeight = 12;
+inline constexpr int kTreeTextHeight = 12; // a cell height, the em about a fifth less
 // The tree is laid out in units of 1/300 inch and printed four times as
 // large, so that a pixel of the tree becomes a unit of 1/75 inch.
 inline constexpr int kTreeDeviceUnitsPerInch = 300;

@@ -3,6 +3,7 @@
 #include "ListPrintLayout.h"
 #include "RecordingCanvas.h"
 #include "ScriptedPrompts.h"
+#include "TestApplication.h"
 #include "TreePrintLayout.h"
 
 #include <QFontInfo>
@@ -244,7 +245,7 @@ TEST(TreePrintoutTest, PagesStartWhereThePreviousEndedAndDrawIconAndLabel)
     const auto& items = canvas.items;
     ASSERT_EQ(items.size(), 3u + 2 * 10);
     const PrintFont title{"Monotype Corsiva", FontHint::Cursive, 64 * 300 / 720.0};
-    const PrintFont text{"Tahoma", FontHint::SansSerif, 12, true};
+    const PrintFont text{"Tahoma", FontHint::SansSerif, 12, true, true};
     EXPECT_EQ(items[0].strText, "    QRX");
     EXPECT_EQ(items[0].font, title);
     EXPECT_EQ(std::pair(items[0].dX, items[0].dY), std::pair(0.0, 44.0));
@@ -273,11 +274,7 @@ TEST(TreePrintoutTest, PagesStartWhereThePreviousEndedAndDrawIconAndLabel)
 
 TEST(PrintFontTest, FixedPitchFontsResolveToFixedPitchEvenForProportionalFamilies)
 {
-    static int argc = 1;
-    static char name[] = "printing_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
+    EnsureApplication();
     for (const char* family : {"Courier New", "DejaVu Sans", "No Such Family"}) {
         const QFont font = ResolvePrintFont({family, FontHint::FixedPitch, 10}, 9.3);
         const QFontMetricsF metrics(font);
@@ -286,6 +283,22 @@ TEST(PrintFontTest, FixedPitchFontsResolveToFixedPitchEvenForProportionalFamilie
         EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.3);
     }
     EXPECT_TRUE(ResolvePrintFont({"Tahoma", FontHint::SansSerif, 12, true}, 8).bold());
+}
+
+// A cell height is the ascent and descent together; the em comes out smaller.
+TEST(PrintFontTest, CellHeightFontsAreAsTallAsTheirCell)
+{
+    EnsureApplication();
+    QImage surface(1, 1, QImage::Format_Mono); // 72 dpi: a pixel is a point
+    surface.setDotsPerMeterX(2835);
+    surface.setDotsPerMeterY(2835);
+    for (const char* family : {"Tahoma", "DejaVu Sans", "Courier New"})
+        for (const double cell : {12.0, 48.0}) {
+            const QFont font = ResolvePrintFont({family, FontHint::SansSerif, 0, true, true}, cell);
+            const QFontMetricsF metrics(font, &surface);
+            EXPECT_NEAR(metrics.ascent() + metrics.descent(), cell, cell / 12) << family;
+            EXPECT_LT(font.pointSizeF(), cell * 0.95) << family;
+        }
 }
 
 } // namespace
