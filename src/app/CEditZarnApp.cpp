@@ -3,6 +3,7 @@
 #include "BuiltinExcel.h"
 #include "CEditZarnDoc.h"
 #include "CMainFrame.h"
+#include "DialogTitleFit.h"
 #include "QtPrompts.h"
 #include "SpreadsheetExport.h"
 
@@ -21,6 +22,7 @@ void CEditZarnApp::InitInstance(const QString& strFile)
 {
     recentFiles.Load(settings);
     pFrame = std::make_unique<CMainFrame>(*pDoc);
+    QApplication::instance()->installEventFilter(new DialogTitleFit(pFrame.get()));
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of
