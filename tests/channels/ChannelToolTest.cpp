@@ -106,6 +106,7 @@ TEST_F(ChannelToolTest, RefusesBadArguments)
         {"sort", In(), "--by", "size", Out()},
         {"sort", In(), "--by", "tp", "--fav", Out()},
         {"list", In(), "--satellite", "0"},
+        {"list", In(), "--satellite", "7"}, // the demo has six satellites
         {"list", In(), "--fav", "9"},
         {"list", In(), "--fav", "1", "--satellite", "1"},
         {"list", In(), "--transponder", "x"},
@@ -113,7 +114,9 @@ TEST_F(ChannelToolTest, RefusesBadArguments)
         {"list"},
     };
     for (const QStringList& args : bad) {
-        EXPECT_EQ(RunTool(args).exitCode, 1) << args.join(' ').toStdString();
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(Out()));
     EXPECT_EQ(RunTool({"list", dir.filePath("missing.sdx")}).exitCode, 2);

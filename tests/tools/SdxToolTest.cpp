@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <random>
 #include <thread>
 
@@ -55,6 +56,7 @@ TEST_F(SdxToolTest, ExitCodesTellSuccessBadInputAndUnopenableFiles)
         {{"check", missing}, 2, nullptr},
         {{"info", demo}, 0, "TV channels:"},
         {{"info", junk}, 1, nullptr},
+        {{"print", demo, PathOf("x.pdf"), "--radio", "--tree"}, 1, nullptr},
         {{"dump", missing}, 2, nullptr},
         {{"resave", demo, unwritable}, 2, nullptr},
         {{"resave", junk, PathOf("x.sdx")}, 1, nullptr},
@@ -79,6 +81,21 @@ TEST_F(SdxToolTest, ExitCodesTellSuccessBadInputAndUnopenableFiles)
         }
     }
     EXPECT_FALSE(QFile::exists(PathOf("x.sdx")));
+    EXPECT_FALSE(QFile::exists(PathOf("x.pdf")));
+}
+
+// Group names are the receiver's Latin-1 bytes; info shows them as UTF-8,
+// padded to one column by characters.
+TEST_F(SdxToolTest, InfoPrintsGroupNamesAsUtf8)
+{
+    auto db = MakeEmptyDatabase();
+    std::memcpy(db->SettingsBlock.data() + kFavNamePos + kFavNameSize, "Caf\xE9 \xB0", 6);
+    const QString path = PathOf("groups.sdx");
+    ASSERT_EQ(SaveDatabaseFile(*db, path), FileSaveResult::Ok);
+    const ToolRun run = RunTool({"info", path});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8("\n  2 Caf\u00e9 \u00b0%1  0 TV").arg(QString(11, u' ')).toUtf8()))
+        << run.out.data();
 }
 
 // The diagnostic lines of loading and saving reach standard output only when

@@ -131,6 +131,11 @@ int RunList(const std::vector<std::string>& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, options.files[0]))
         return rc;
+    if (options.filter == RowFilter::Satellite && options.iValue >= db->header.sSatNumber) {
+        std::fprintf(stderr, "sdxtool list: there is no satellite %d; %s has %d\n", options.iValue + 1,
+                     options.files[0].c_str(), int(db->header.sSatNumber));
+        return kExitBadInput;
+    }
     std::vector<int> rowMap(kMaxChannels);
     const int rows = FillRowMap(*db, options.bRadio, options.filter, options.iValue, rowMap);
     for (int row = 0; row < rows; ++row) {

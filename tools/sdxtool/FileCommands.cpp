@@ -7,6 +7,7 @@
 #include "FileAccess.h"
 #include "JsonDump.h"
 #include "ModelOperations.h"
+#include "RecordText.h"
 
 #include <QString>
 
@@ -50,8 +51,9 @@ int RunInfo(const std::vector<std::string>& args)
     std::printf("Favourite groups:  %d of %d bytes\n", h.sFavNumber, h.sFavSize);
     for (int g = 0; g < h.sFavNumber; ++g) {
         const FavCounts n = ClampedFavCounts(db->FavGroupTable[g]);
-        const std::string_view name = FavName(*db, g);
-        std::printf("  %d %-16.*s %3d TV, %3d radio\n", g + 1, int(name.size()), name.data(), n.tv, n.radio);
+        // Names as UTF-8, each byte read as Latin-1, padded by characters.
+        const QByteArray name = FromRecordText(FavName(*db, g)).leftJustified(16).toUtf8();
+        std::printf("  %d %s %3d TV, %3d radio\n", g + 1, name.constData(), n.tv, n.radio);
     }
     std::printf("Check value:       0x%08X\n", h.ulCheck);
     return kExitOk;

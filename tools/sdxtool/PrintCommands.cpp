@@ -61,6 +61,10 @@ int RunPrint(const std::vector<std::string>& args)
             return kExitBadInput;
         }
     }
+    if (radio && tree) {
+        std::fprintf(stderr, "sdxtool print: give either --radio or --tree, not both\n");
+        return kExitBadInput;
+    }
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
@@ -91,7 +95,8 @@ std::vector<ToolCommand> PrintToolCommands()
     return {
         {"print", "print IN OUT.pdf [--radio] [--tree]",
          "Prints the list of all TV channels (radio channels with --radio), or with --tree the fully "
-         "expanded tree, to a PDF file on A4 paper, as the editor prints them.",
+         "expanded tree, to a PDF file on A4 paper, as the editor prints them. --radio and --tree exclude "
+         "each other.",
          RunPrint},
     };
 }
