@@ -66,6 +66,11 @@ QComboBox* MakeDropDown()
     auto* pBox = new QComboBox;
     pBox->setEditable(true);
     pBox->setInsertPolicy(QComboBox::NoInsert);
+    // Qt makes an entry whose text was typed current when the box loses the
+    // focus (clicking OK), changing the satellite under a transponder the
+    // user never saw. Typed text is no choice: only picking an entry from the
+    // list, or Enter on a completion, commits one.
+    QObject::disconnect(pBox->lineEdit(), SIGNAL(editingFinished()), pBox, nullptr);
     return pBox;
 }
 

@@ -258,7 +258,11 @@ TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasType
          "Do not find the transponder"},
         {[](CChannelParamDlg& d) { d.pSatelliteBox->setCurrentIndex(0); d.pSatelliteBox->setEditText("?"); },
          "Do not select right sat or type"},
-        {[](CChannelParamDlg& d) { d.pSatelliteBox->setEditText("4-Cable"); }, "Do not select right sat or type"},
+        {[](CChannelParamDlg& d) {
+             d.pSatelliteBox->setEditText("4-Cable");
+             emit d.pSatelliteBox->lineEdit()->editingFinished(); // the box loses the focus to OK
+         },
+         "Do not select right sat or type"},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
