@@ -25,10 +25,8 @@ TEST(DialogTitleFitTest, ShownDialogsAreAsWideAsTheirTitles)
     dialog.setWindowTitle(title);
     dialog.show();
     EXPECT_GE(dialog.width(), TitleBarWidth(title));
-    const QString longer = title + QStringLiteral(" and a good deal more than that");
-    dialog.setWindowTitle(longer);
-    EXPECT_GE(dialog.width(), TitleBarWidth(longer));
-    dialog.hide();
+    dialog.setWindowTitle(title + title);
+    EXPECT_GE(dialog.width(), TitleBarWidth(title + title));
     QApplication::instance()->removeEventFilter(&filter);
 }
 
