@@ -460,6 +460,23 @@ TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
     EXPECT_EQ(list->model()->rowCount(), db.header.sRadioNumber);
 }
 
+TEST_F(ChannelFrameTest, EditMenuFavouritesNameTheGroupsAndActOnTheSelection)
+{
+    QMenu* pFavourites = frame->menuBar()->actions()[1]->menu()->actions()[6]->menu();
+    ASSERT_TRUE(pFavourites);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    emit pFavourites->aboutToShow();
+    const QList<QAction*> entries = pFavourites->actions();
+    ASSERT_EQ(entries.size(), 8);
+    EXPECT_EQ(entries[1]->text(), "2 News");
+    EXPECT_EQ(entries[2]->text(), "3 Sport");
+    entries[3]->trigger();
+    const Database& db = app->Document().Data();
+    EXPECT_EQ(db.FavGroupTable[3].sTvFavNum, 1);
+    EXPECT_EQ(db.FavGroupTable[3].aulFavKey[0], ChannelKey(db.TvChannelTable[2]));
+    EXPECT_TRUE(app->Document().IsModified());
+}
+
 TEST_F(ChannelFrameTest, ContextMenuOffersTheEditMenuAlwaysEnabled)
 {
     QMenu* pEdit = frame->menuBar()->actions()[1]->menu();
