@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -194,9 +195,8 @@ TEST_F(FavouriteOrderTest, MembershipOfManyChannelsStopsAtTwoHundredEntries)
     EXPECT_EQ(db->FavGroupTable[3].aulFavKey[0], ChannelKey(tv[149])); // entries follow the given order
 
     db->RadioChannelTable[0].usFavBits = 1u << 3; // a channel in the group by its bit only: skipped
-    const std::vector<int> radio = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
-                                    22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,
-                                    42, 43, 44, 45, 46, 47, 48, 49, 50, 51};
+    std::vector<int> radio(52);
+    std::iota(radio.begin(), radio.end(), 0);
     const FavMembershipChange full = AddChannelsToFavGroup(*db, true, 3, radio);
     EXPECT_EQ(full.iChanged, 49);
     EXPECT_EQ(full.iRefused, 2);
