@@ -64,6 +64,7 @@ const QList<QKeySequence> kUnhandledKeys = {
 
 constexpr int kSeparator = 0;
 constexpr int kSortSubmenu = -1;
+constexpr int kFavouritesSubmenu = -2;
 
 constexpr int kFileMenu[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, kSeparator,
@@ -74,7 +75,7 @@ constexpr int kFileMenu[] = {
 };
 constexpr int kEditMenu[] = {
     ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, kSeparator,
-    kSortSubmenu, kSeparator,
+    kSortSubmenu, kFavouritesSubmenu, kSeparator,
 };
 constexpr int kSortMenu[] = {ID_SORT_AZ, ID_SORT_ZA, kSeparator, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 constexpr int kViewMenu[] = {ID_VIEW_TV, ID_VIEW_RADIO};
@@ -168,6 +169,8 @@ void CMainFrame::CreateMenus()
                 pMenu->addSeparator();
             else if (id == kSortSubmenu)
                 addSubmenu(pMenu);
+            else if (id == kFavouritesSubmenu)
+                pFavouritesMenu = pMenu->addMenu(kMenuFavourites); // filled by the list when it opens
             else
                 pMenu->addAction(Action(id));
         }
@@ -261,6 +264,11 @@ void CMainFrame::ConnectCommands()
     for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
                    ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
         onCommand(id, [this, id] { pListView->RunCommand(id); });
+    pListView->AttachFavouritesMenu(pFavouritesMenu);
+    connect(pFavouritesMenu, &QMenu::triggered, this, [this](QAction* pEntry) {
+        pListView->RunCommand(pEntry->data().toInt());
+        UpdateCommandUI();
+    });
     pListView->SetContextMenu(pEditMenu);
     // With two panes the next and the previous pane are the same: the other one.
     for (int id : {ID_NEXT_PANE, ID_PREV_PANE})
@@ -274,6 +282,7 @@ void CMainFrame::UpdateCommandUI()
     const bool bRadioMode = pListView->iTvRadioMode == 1;
     for (auto it = aActions.cbegin(); it != aActions.cend(); ++it)
         it.value()->setEnabled(IsCommandEnabled(it.key(), pane, bDataLoaded));
+    pFavouritesMenu->menuAction()->setEnabled(IsCommandEnabled(ID_FAVOURITES, pane, bDataLoaded));
     Action(ID_VIEW_TV)->setChecked(!bRadioMode);
     Action(ID_VIEW_RADIO)->setChecked(bRadioMode);
 }

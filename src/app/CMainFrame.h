@@ -69,6 +69,7 @@ private:
     CEditZarnDoc& doc;
     QHash<int, QAction*> aActions;
     QMenu* pEditMenu = nullptr;
+    QMenu* pFavouritesMenu = nullptr;
     QSplitter* pSplitter = nullptr;
     CLeftView* pLeftView = nullptr;
     CEditZarnView* pListView = nullptr;

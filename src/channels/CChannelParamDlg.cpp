@@ -4,6 +4,7 @@
 #include "ChannelDialogs.h"
 #include "ChannelOperations.h"
 #include "DataExchange.h"
+#include "FavGroupNames.h"
 #include "OptionNames.h"
 #include "RecordText.h"
 
@@ -33,7 +34,6 @@ const QString kTxtPidLabel = QStringLiteral("TXT PID");
 const QString kSatelliteLabel = QStringLiteral("Satellite Name");
 const QString kTransponderLabel = QStringLiteral("Transponder");
 const QString kFavoritesTitle = QStringLiteral("Favorites");
-const QString kFav1Label = QStringLiteral("FAV1");
 const QString kStateTitle = QStringLiteral("State");
 const QString kScrambleLabel = QStringLiteral("Scramble");
 const QString kLockLabel = QStringLiteral("Lock");
@@ -84,7 +84,7 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
       pAudioDelButton(new QPushButton(kAudioDelLabel)),
       pPcrPidEdit(new QLineEdit(QString::number(input.record.sPcrPid))),
       pTxtPidEdit(new QLineEdit(QString::number(input.record.sTxtPid))), pSatelliteBox(MakeDropDown()),
-      pTransponderBox(MakeDropDown()), pFav1Check(new QCheckBox(kFav1Label)),
+      pTransponderBox(MakeDropDown()),
       pScrambleCheck(new QCheckBox(kScrambleLabel)), pLockCheck(new QCheckBox(kLockLabel)),
       apAudioModeButtons{new QRadioButton(QString::fromLatin1(kAudioModeNames[0])),
                          new QRadioButton(QString::fromLatin1(kAudioModeNames[1])),
@@ -105,7 +105,12 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
     pNameEdit->setText(FromRecordText(FieldText(record.acName)));
     LimitTyping(pNameEdit, kMaxNameChars);
     pNumberEdit->setReadOnly(true);
-    pFav1Check->setChecked(record.usFavBits & 1);
+    // One box per group, labelled as the tree names the group.
+    for (int g = 0; g < kMaxFavGroups; ++g) {
+        apFavChecks[size_t(g)] = new QCheckBox(FromRecordText(FavGroupLabel(db, g)));
+        apFavChecks[size_t(g)]->setChecked(record.usFavBits & (1u << g));
+        connect(apFavChecks[size_t(g)], &QCheckBox::clicked, this, &CChannelParamDlg::OnFavClicked);
+    }
     pLockCheck->setChecked(ChLocked(record));
     pScrambleCheck->setChecked(ChCas(record) != 0);
 
@@ -132,7 +137,6 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
     connect(pAudioAddButton, &QPushButton::clicked, this, &CChannelParamDlg::OnAudioAdd);
     connect(pAudioEditButton, &QPushButton::clicked, this, &CChannelParamDlg::OnAudioEdit);
     connect(pAudioDelButton, &QPushButton::clicked, this, &CChannelParamDlg::OnAudioDel);
-    connect(pFav1Check, &QCheckBox::clicked, this, &CChannelParamDlg::OnFav1Clicked);
     BuildLayout();
 }
 
@@ -148,7 +152,9 @@ void CChannelParamDlg::BuildLayout()
     pAudioList->setMinimumWidth(200);
 
     auto* pFavGroup = new QGroupBox(kFavoritesTitle);
-    (new QVBoxLayout(pFavGroup))->addWidget(pFav1Check);
+    auto* pFavLayout = new QGridLayout(pFavGroup);
+    for (int g = 0; g < kMaxFavGroups; ++g)
+        pFavLayout->addWidget(apFavChecks[size_t(g)], g % (kMaxFavGroups / 2), g / (kMaxFavGroups / 2));
 
     auto* pStateGroup = new QGroupBox(kStateTitle);
     auto* pStateLayout = new QGridLayout(pStateGroup);
@@ -316,7 +322,7 @@ void CChannelParamDlg::OnAudioDel()
     FillAudioList();
 }
 
-void CChannelParamDlg::OnFav1Clicked() { ReadFields(); }
+void CChannelParamDlg::OnFavClicked() { ReadFields(); }
 
 std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
 {
@@ -370,7 +376,10 @@ void CChannelParamDlg::OnOK()
     record.sVideoPid = int16_t(fields->iVideoPid);
     record.sPcrPid = int16_t(fields->iPcrPid);
     record.sTxtPid = int16_t(fields->iTxtPid);
-    record.usFavBits = uint16_t((record.usFavBits & 0xFE) | (pFav1Check->isChecked() ? 1 : 0));
+    record.usFavBits = 0; // bits 8-15 are cleared
+    for (int g = 0; g < kMaxFavGroups; ++g)
+        if (apFavChecks[size_t(g)]->isChecked())
+            record.usFavBits = uint16_t(record.usFavBits | (1u << g));
     SetChLocked(record, pLockCheck->isChecked());
     SetChScrambled(record, pScrambleCheck->isChecked());
 

@@ -1,5 +1,5 @@
 // "Channel Parameters": edits a copy of one channel record (name, PIDs, audio
-// tracks, transponder, delivery type, favourite group 0, scrambling, lock and
+// tracks, transponder, delivery type, favourite groups, scrambling, lock and
 // audio mode). The caller decides what to do with the record on OK; the
 // dialog itself never writes the database.
 #pragma once
@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -59,8 +60,8 @@ public:
     void OnAudioAdd();
     void OnAudioEdit();
     void OnAudioDel();
-    // Ticking "FAV1" reads the fields back, with their messages.
-    void OnFav1Clicked();
+    // Ticking a favourite box reads the fields back, with their messages.
+    void OnFavClicked();
     // Fills the transponder box for satellite entry entry.
     void FillTransponderBox(int entry);
 
@@ -78,7 +79,7 @@ public:
     QLineEdit* pTxtPidEdit;
     QComboBox* pSatelliteBox;
     QComboBox* pTransponderBox;
-    QCheckBox* pFav1Check;
+    std::array<QCheckBox*, kMaxFavGroups> apFavChecks; // group g's box
     QCheckBox* pScrambleCheck;
     QCheckBox* pLockCheck;
     QRadioButton* apAudioModeButtons[3];

@@ -4,6 +4,8 @@
 #include "ChannelOperations.h"
 #include "CMoveDlg.h"
 #include "CommandIds.h"
+#include "FavGroupNames.h"
+#include "FavouriteOrder.h"
 #include "ModelOperations.h"
 #include "RecordText.h"
 
@@ -99,11 +101,13 @@ CEditZarnView::~CEditZarnView() = default;
 
 void CEditZarnView::SetContextMenu(const QMenu* pEditMenu)
 {
-    const auto mirror = [](const auto& self, const QMenu* pFrom, QMenu* pTo) -> void {
+    const auto mirror = [this](const auto& self, const QMenu* pFrom, QMenu* pTo) -> void {
         pTo->setSeparatorsCollapsible(false);
         for (const QAction* pAction : pFrom->actions()) {
             if (pAction->isSeparator())
                 pTo->addSeparator();
+            else if (pAction->menu() && pAction->menu()->title() == kMenuFavourites)
+                AttachFavouritesMenu(pTo->addMenu(kMenuFavourites));
             else if (pAction->menu())
                 self(self, pAction->menu(), pTo->addMenu(pAction->menu()->title()));
             else
@@ -126,7 +130,38 @@ bool CEditZarnView::RunCommand(int id)
     case ID_SORT_ZA: SortByNameDescending(); return true;
     case ID_SORT_TRANSPONDER: SortByTransponder(); return true;
     case ID_SORT_SATELLITE: SortBySatellite(); return true;
-    default: return false;
+    case ID_FAV_REMOVE_FROM_GROUP: RemoveFromThisGroup(); return true;
+    default:
+        if (id < ID_FAV_GROUP_FIRST || id >= ID_FAV_GROUP_FIRST + kMaxFavGroups)
+            return false;
+        ToggleFavGroup(id - ID_FAV_GROUP_FIRST);
+        return true;
+    }
+}
+
+void CEditZarnView::AttachFavouritesMenu(QMenu* pMenu)
+{
+    connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] { FillFavouritesMenu(*pMenu); });
+}
+
+void CEditZarnView::FillFavouritesMenu(QMenu& menu) const
+{
+    menu.clear();
+    if (!HasDatabase())
+        return;
+    const Database& db = doc.Data();
+    const std::vector<int> channels = SelectedChannels();
+    for (int g = 0, n = FavGroupCount(db); g < n; ++g) {
+        QString label = FromRecordText(FavGroupLabel(db, g));
+        label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* pEntry = menu.addAction(kMenuFavGroupEntry.arg(g + 1).arg(label));
+        pEntry->setData(ID_FAV_GROUP_FIRST + g);
+        pEntry->setCheckable(true);
+        pEntry->setChecked(AllInFavGroup(db, Radio(), g, channels));
+    }
+    if (ShowsFavGroup()) {
+        menu.addSeparator();
+        menu.addAction(kMenuRemoveFromGroup)->setData(ID_FAV_REMOVE_FROM_GROUP);
     }
 }
 
@@ -194,6 +229,15 @@ std::vector<int> CEditZarnView::SelectedRows() const
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+std::vector<int> CEditZarnView::SelectedChannels() const
+{
+    std::vector<int> channels;
+    for (int row : SelectedRows())
+        if (row < iRowCount)
+            channels.push_back(aiRowChannel[size_t(row)]);
+    return channels;
 }
 
 bool CEditZarnView::HasDatabase() const { return doc.bDataLoaded != 0; }
@@ -275,6 +319,12 @@ void CEditZarnView::SwapOrMove(bool move)
         return;
     }
     const int target = *to - 1;
+    if (move && ShowsFavGroup()) {
+        ReorderFavGroup(kActionMoveChannels, [&](Database& db) {
+            return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, target);
+        });
+        return;
+    }
     if (move)
         MoveChannelRows(doc.Data(), Radio(), ListedRows(), rows, target);
     else
@@ -286,6 +336,12 @@ void CEditZarnView::SortByNameAscending()
 {
     if (!HasDatabase())
         return;
+    if (ShowsFavGroup()) {
+        ReorderFavGroup(kActionSortAZ, [&](Database& db) {
+            return SortFavouriteRowsByName(db, Radio(), doc.SelectedFavGroup, ListedRows(), false);
+        });
+        return;
+    }
     SortRowsByName(doc.Data(), Radio(), ListedRows(), false);
     Finish();
 }
@@ -294,6 +350,12 @@ void CEditZarnView::SortByNameDescending()
 {
     if (!HasDatabase())
         return;
+    if (ShowsFavGroup()) {
+        ReorderFavGroup(kActionSortZA, [&](Database& db) {
+            return SortFavouriteRowsByName(db, Radio(), doc.SelectedFavGroup, ListedRows(), true);
+        });
+        return;
+    }
     SortRowsByName(doc.Data(), Radio(), ListedRows(), true);
     Finish();
 }
@@ -312,6 +374,47 @@ void CEditZarnView::SortBySatellite()
         return;
     SortChannelsBySatellite(doc.Data(), Radio());
     Finish();
+}
+
+void CEditZarnView::ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder)
+{
+    int result = kChannelNothing;
+    doc.ApplyEdit(strAction, [&](Database& db) {
+        result = reorder(db);
+        return result == kChannelDone;
+    });
+    if (result == kFavGroupFull)
+        AppMessage(doc.Prompts(), kMsgFavFull);
+    RefreshChannelList(iTvRadioMode);
+}
+
+void CEditZarnView::ToggleFavGroup(int group)
+{
+    const std::vector<int> channels = SelectedChannels();
+    if (!HasDatabase() || channels.empty() || group < 0 || group >= FavGroupCount(doc.Data()))
+        return;
+    const QString label = FromRecordText(FavGroupLabel(doc.Data(), group));
+    const bool remove = AllInFavGroup(doc.Data(), Radio(), group, channels);
+    FavMembershipChange change;
+    doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
+        change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
+                        : AddChannelsToFavGroup(db, Radio(), group, channels);
+        return change.iChanged > 0;
+    });
+    if (change.iRefused > 0)
+        AppMessage(doc.Prompts(), kMsgFavFull);
+    RefreshChannelList(iTvRadioMode);
+}
+
+void CEditZarnView::RemoveFromThisGroup()
+{
+    const std::vector<int> channels = SelectedChannels();
+    if (!HasDatabase() || !ShowsFavGroup() || channels.empty())
+        return;
+    doc.ApplyEdit(kActionRemoveFromThisGroup, [&](Database& db) {
+        return RemoveChannelsFromFavGroup(db, Radio(), doc.SelectedFavGroup, channels).iChanged > 0;
+    });
+    RefreshChannelList(iTvRadioMode);
 }
 
 // --- input ------------------------------------------------------------------
@@ -340,6 +443,10 @@ void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
 {
     if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
         EditChannel();
+        return;
+    }
+    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        RemoveFromThisGroup();
         return;
     }
     QTableView::keyPressEvent(pEvent);

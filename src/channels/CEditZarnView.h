@@ -23,6 +23,21 @@ inline const QString kMsgFavFull = QStringLiteral("Favor are full,can not store 
 inline const QString kMsgDeleteChannel = QStringLiteral("Are you sure to delete channel ?");
 inline const QString kMsgOutOfRange = QStringLiteral("Out of Range");
 
+// The Favourites submenu of the Edit menu and the list's context menu: one
+// checkable entry per group ("1 MyFav"), and in the favourite list the entry
+// that takes the selection out of the shown group.
+inline const QString kMenuFavourites = QStringLiteral("Favourites");
+inline const QString kMenuFavGroupEntry = QStringLiteral("%1 %2");
+inline const QString kMenuRemoveFromGroup = QStringLiteral("Remove from This Group\tCtrl+Shift+Delete");
+
+// Names of the edits in the editing history.
+inline const QString kActionAddToGroup = QStringLiteral("Add to %1");
+inline const QString kActionRemoveFromGroup = QStringLiteral("Remove from %1");
+inline const QString kActionRemoveFromThisGroup = QStringLiteral("Remove from Group");
+inline const QString kActionMoveChannels = QStringLiteral("Move Channels");
+inline const QString kActionSortAZ = QStringLiteral("Sort A to Z");
+inline const QString kActionSortZA = QStringLiteral("Sort Z to A");
+
 class CEditZarnView : public QTableView {
     Q_OBJECT
 
@@ -54,6 +69,10 @@ public:
     const QMenu& ContextMenu() const { return contextMenu; }
     // Runs the channel command id; false for an id the list does not handle.
     bool RunCommand(int id);
+    // Fills pMenu with the Favourites entries each time it opens; an entry's
+    // data is its command id.
+    void AttachFavouritesMenu(QMenu* pMenu);
+    void FillFavouritesMenu(QMenu& menu) const;
 
     // Fill passes.
     void ShowAllChannels();
@@ -71,6 +90,11 @@ public:
     void SortByNameDescending();
     void SortByTransponder();
     void SortBySatellite();
+    // Adds the selected channels to the group, or takes them all out when
+    // every one is in it already.
+    void ToggleFavGroup(int group);
+    // In the favourite list: takes the selected channels out of the shown group.
+    void RemoveFromThisGroup();
 
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
@@ -102,6 +126,12 @@ private:
     // Marks the document modified and refills the list.
     void Finish();
     void SwapOrMove(bool move);
+    // The table indices of the selected rows, in row order.
+    std::vector<int> SelectedChannels() const;
+    bool ShowsFavGroup() const { return iListKind == kListFavGroup; }
+    // Runs a reorder of the shown favourite group as one edit, tells when
+    // the group is full, and refills the list.
+    void ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder);
 
     CEditZarnDoc& doc;
     ChannelRowModel* pRows;

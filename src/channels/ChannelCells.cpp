@@ -2,6 +2,7 @@
 
 #include "BitFields.h"
 #include "ChannelOperations.h"
+#include "FavouriteOrder.h"
 
 #include <array>
 
@@ -76,10 +77,7 @@ int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std:
     }
     case RowFilter::Transponder:
         return FillPassing(count, aiRowChannel, [&](int i) { return int(table[size_t(i)].usTpId) == value; });
-    case RowFilter::FavGroup:
-        if (value < 0 || value >= kMaxFavGroups)
-            return 0;
-        return FillPassing(count, aiRowChannel, [&](int i) { return (table[size_t(i)].usFavBits >> value) & 1; });
+    case RowFilter::FavGroup: return FillFavouriteRows(db, radio, value, aiRowChannel);
     }
     return 0;
 }

@@ -42,5 +42,6 @@ std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int 
 // Walks the TV (radio false) or radio table in order and writes the index of
 // each channel that passes the filter to aiRowChannel, at most
 // aiRowChannel.size() of them; returns how many were written. value is the
-// satellite index, the transponder id or the favourite group.
+// satellite index, the transponder id or the favourite group; a group lists
+// its channels in the order it keeps them (FillFavouriteRows).
 int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std::span<int> aiRowChannel);

@@ -169,11 +169,9 @@ int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int r
     return kChannelDone;
 }
 
-int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::span<const int> selectedRows,
-                    int target)
+int BlockMoveOrder(int rows, std::span<const int> selectedRows, int target, std::vector<int>& order)
 {
-    const int rows = int(rowMap.size());
-    std::vector<bool> chosen(size_t(rows), false);
+    std::vector<bool> chosen(size_t(std::max(rows, 0)), false);
     int chosenCount = 0;
     for (int r : selectedRows)
         if (r >= 0 && r < rows && !chosen[size_t(r)]) {
@@ -184,8 +182,6 @@ int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::
         return kChannelNothing;
     if (target < 0 || target >= rows)
         return kRowOutOfRange;
-    if (!RowMapFits(rowMap, UsedChannels(db, radio)))
-        return kChannelNothing;
 
     // The selected rows become one block in their earlier order; the other
     // rows keep theirs around it. The block is placed so that a selected
@@ -196,19 +192,27 @@ int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::
         (chosen[size_t(p)] ? block : others).push_back(p);
     const int above = int(std::count(chosen.begin(), chosen.begin() + target, true));
     const int start = target - above + (chosen[size_t(target)] || above == 0 ? 0 : 1);
-    std::vector<int> result(others.begin(), others.begin() + start);
-    result.insert(result.end(), block.begin(), block.end());
-    result.insert(result.end(), others.begin() + start, others.end());
-
-    ApplyRowOrder(ChannelTable(db, radio), rowMap, result);
+    order.assign(others.begin(), others.begin() + start);
+    order.insert(order.end(), block.begin(), block.end());
+    order.insert(order.end(), others.begin() + start, others.end());
     return kChannelDone;
 }
 
-int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending)
+int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::span<const int> selectedRows,
+                    int target)
 {
+    std::vector<int> order;
+    if (const int rc = BlockMoveOrder(int(rowMap.size()), selectedRows, target, order); rc != kChannelDone)
+        return rc;
     if (!RowMapFits(rowMap, UsedChannels(db, radio)))
         return kChannelNothing;
-    Table& table = ChannelTable(db, radio);
+    ApplyRowOrder(ChannelTable(db, radio), rowMap, order);
+    return kChannelDone;
+}
+
+std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending)
+{
+    const Table& table = ChannelTable(db, radio);
     std::vector<NameKey> keys(rowMap.size());
     for (size_t p = 0; p < rowMap.size(); ++p)
         keys[p] = SortKey(table[size_t(rowMap[p])]);
@@ -218,7 +222,14 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
         const int c = CompareKeys(keys[size_t(a)], keys[size_t(b)]);
         return descending ? c > 0 : c < 0;
     });
-    ApplyRowOrder(table, rowMap, order);
+    return order;
+}
+
+int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending)
+{
+    if (!RowMapFits(rowMap, UsedChannels(db, radio)))
+        return kChannelNothing;
+    ApplyRowOrder(ChannelTable(db, radio), rowMap, NameSortOrder(db, radio, rowMap, descending));
     return kChannelDone;
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 inline constexpr int kChannelDone = 1;
 inline constexpr int kChannelNothing = 0;    // nothing to act on: no change
@@ -61,6 +62,10 @@ int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int r
 // or kChannelNothing when no valid row is selected.
 int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::span<const int> selectedRows,
                     int target);
+// The row order that move gives a list of rows: order[p] is the row that
+// ends at position p. kChannelDone, kRowOutOfRange, or kChannelNothing when
+// no valid row is selected (order is then left as it was).
+int BlockMoveOrder(int rows, std::span<const int> selectedRows, int target, std::vector<int>& order);
 
 // A byte of a name as the name sorts (and the channel filter) compare it:
 // the Latin-1 small letters a-z, U+00E0-U+00FE but U+00F7 become their
@@ -76,6 +81,9 @@ inline unsigned char FoldLetterCase(unsigned char c)
 // equal names keep their order. kChannelDone, or
 // kChannelNothing when the row map does not fit the table.
 int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending);
+// The row order of that sort (order[p] is the row that ends at position p);
+// every entry of rowMap must be a channel of the table.
+std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending);
 
 // Reorders the whole table by transponder id (0..3999), or by the satellite
 // of the channel's transponder (0..99). Stable; channels outside those ranges

@@ -30,6 +30,11 @@ inline constexpr int ID_SORT_AZ = 32794;
 inline constexpr int ID_SORT_ZA = 32795;
 inline constexpr int ID_SORT_TRANSPONDER = 32801;
 inline constexpr int ID_SORT_SATELLITE = 32802;
+// The Favourites submenu, its entry for group g (ID_FAV_GROUP_FIRST + g) and
+// the favourite list's entry that takes channels out of the shown group.
+inline constexpr int ID_FAVOURITES = 32840;
+inline constexpr int ID_FAV_GROUP_FIRST = 32841;
+inline constexpr int ID_FAV_REMOVE_FROM_GROUP = 32849;
 
 // Status-bar texts of the frame.
 inline const QString kIdleMessage = QStringLiteral("Ready");

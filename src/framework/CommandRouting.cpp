@@ -29,6 +29,7 @@ constexpr CommandRoute kRoutes[] = {
     {ID_SORT_ZA, Handler::ListView, EnableWhen::Always},
     {ID_SORT_TRANSPONDER, Handler::ListView, EnableWhen::Always},
     {ID_SORT_SATELLITE, Handler::ListView, EnableWhen::Always},
+    {ID_FAVOURITES, Handler::ListView, EnableWhen::Database},
 };
 
 bool OnRoute(Handler handler, Pane activePane)

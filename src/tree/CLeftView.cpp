@@ -7,6 +7,7 @@
 #include "CMoveDlg.h"
 #include "CSatelliteDlg.h"
 #include "CTransponderDlg.h"
+#include "FavGroupNames.h"
 #include "FavRename.h"
 #include "ListKind.h"
 #include "RecordText.h"
@@ -151,7 +152,8 @@ void CLeftView::FillTree()
     FillSatelliteNodes();
     Root(kRootSatellite)->setExpanded(true);
     FillAllTransponderNodes();
-    Root(kRootFavList)->addChild(MakeItem(kFavNodeText, iconNode));
+    for (int g = 0, n = FavGroupCount(doc.Data()); g < n; ++g)
+        Root(kRootFavList)->addChild(MakeItem(FavGroupLabel(doc.Data(), g), iconNode));
     bRebuilding = false;
     emit ListCleared();
 }
@@ -503,13 +505,16 @@ void CLeftView::OnRenameFavGroup()
     const Node node = Selected();
     if (!Loaded() || node.kind != NodeKind::FavGroup || node.iPosition >= kMaxFavGroups)
         return;
-    Database& db = doc.Data();
-    CFavRenameDlg dialog(doc.Prompts(), FromRecordText(FavName(db, node.iPosition)), this);
+    CFavRenameDlg dialog(doc.Prompts(), FromRecordText(FavName(doc.Data(), node.iPosition)), this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
-    RenameFavGroup(db, node.iPosition, ToRecordText(dialog.Name()).toStdString());
-    doc.SetModifiedFlag();
-    node.pItem->setText(0, FromRecordText(FavName(db, node.iPosition)));
+    const std::string name = ToRecordText(dialog.Name()).toStdString();
+    doc.ApplyEdit(kActionRenameFav, [&](Database& db) {
+        const std::string before(FavName(db, node.iPosition));
+        RenameFavGroup(db, node.iPosition, name);
+        return FavName(db, node.iPosition) != before;
+    });
+    node.pItem->setText(0, FromRecordText(FavGroupLabel(doc.Data(), node.iPosition)));
 }
 
 void CLeftView::OnLoadListing()

@@ -30,6 +30,9 @@ inline const QString kMenuDeleteTransponder = QStringLiteral("Delete Transponder
 inline const QString kMenuModifyTransponders = QStringLiteral("Modify Transponders");
 inline const QString kMenuRenameFav = QStringLiteral("Rename FAV Group Name");
 
+// Names of the edits in the editing history.
+inline const QString kActionRenameFav = QStringLiteral("Rename FAV Group");
+
 // Messages of the commands.
 inline const QString kMsgAntennaOutOfRange = QStringLiteral("Out ot range");
 inline const QString kMsgDeleteSatellite = QStringLiteral("Are you sure to delete (%1) satellite?");

@@ -1,6 +1,7 @@
 #include "TreeLabels.h"
 
 #include "BitFields.h"
+#include "FavGroupNames.h"
 #include "OptionNames.h"
 
 #include <algorithm>
@@ -156,7 +157,8 @@ std::vector<TreeLine> TreeOutline(const Database& db)
                 addRow(s, 2);
             }
         } else if (root == kRootFavList) {
-            lines.push_back({1, kFavNodeText});
+            for (int g = 0, n = FavGroupCount(db); g < n; ++g)
+                lines.push_back({1, FavGroupLabel(db, g)});
         } else if (const int row = CategoryRow(root); row >= 0) {
             addRow(row, 1);
         }

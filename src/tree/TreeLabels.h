@@ -29,8 +29,6 @@ enum RootPosition {
 };
 inline constexpr std::array<const char*, 7> kRootTexts = {"All Services", "Satellite",   "Channel List", "FAV List",
                                                           "Terrestrial",  "Cable",       "ISDB"};
-// The favourite group node's text whenever the tree is filled.
-inline constexpr char kFavNodeText[] = "MyFav";
 
 // The row a transponder is listed in, or -1 (a satellite transponder whose
 // satellite index is past the table).

@@ -186,7 +186,7 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
          {"Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-", "Sort Channel >", "  A--->Z",
-          "  Z--->A", "  -", "  Transponder", "  Satellite", "-"}},
+          "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
         {"&View", {"&TV Channel", "&Radio Channel"}},
         {"&Help", {"&About EditZarn..."}},
     };

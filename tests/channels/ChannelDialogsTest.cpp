@@ -126,7 +126,7 @@ TEST_F(ChannelDialogsTest, OpensOnTheRecord)
     EXPECT_EQ(dlg->pPcrPidEdit->text(), "402");
     EXPECT_EQ(dlg->pTxtPidEdit->text(), "403");
     EXPECT_TRUE(dlg->pVideoPidEdit->isEnabled());
-    EXPECT_FALSE(dlg->pFav1Check->isChecked());
+    EXPECT_FALSE(dlg->apFavChecks[0]->isChecked());
     EXPECT_TRUE(dlg->apAudioModeButtons[2]->isChecked());
     EXPECT_EQ(Items(dlg->pAudioList), QStringList({"1  404  German", "2  405  French Default"}));
     EXPECT_EQ(Items(dlg->pSatelliteBox), QStringList({"1-Astra", QString::fromUtf8("2-Hotëird"), "3-Terrestrial", "4-Cable"}));
@@ -153,7 +153,7 @@ TEST_F(ChannelDialogsTest, OkWritesTheRecord)
     auto dlg = Open(before);
     dlg->pNameEdit->setText(QString::fromUtf8("Zwölf"));
     dlg->pVideoPidEdit->setText(" 8191 ");
-    dlg->pFav1Check->setChecked(true);
+    dlg->apFavChecks[0]->setChecked(true);
     dlg->pScrambleCheck->setChecked(true);
     dlg->pLockCheck->setChecked(true);
     dlg->apAudioModeButtons[1]->setChecked(true);
@@ -190,6 +190,25 @@ TEST_F(ChannelDialogsTest, OkWritesTheRecord)
     EXPECT_EQ(ChCas(again->Record()), 0u);
     EXPECT_EQ(ChDelivery(again->Record()), kChTerrestrial);
     EXPECT_EQ(again->Record().usTpId, 30);
+}
+
+TEST_F(ChannelDialogsTest, EightFavouriteBoxesNamedAsTheGroups)
+{
+    std::memcpy(db->SettingsBlock.data() + kFavNamePos + 2 * kFavNameSize, "Kids", 5);
+    auto dlg = Open(Channel()); // bits 0xFF0A: groups 2 and 4, and bits 8-15
+    QStringList labels;
+    QString checked;
+    for (const QCheckBox* pBox : dlg->apFavChecks) {
+        labels << pBox->text();
+        checked += pBox->isChecked() ? '1' : '0';
+    }
+    EXPECT_EQ(labels, QStringList({"MyFav", "FAV 2", "Kids", "FAV 4", "FAV 5", "FAV 6", "FAV 7", "FAV 8"}));
+    EXPECT_EQ(checked, "01010000");
+    dlg->apFavChecks[1]->setChecked(false);
+    dlg->apFavChecks[7]->setChecked(true);
+    dlg->OnOK();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(dlg->Record().usFavBits, 0x0088);
 }
 
 TEST_F(ChannelDialogsTest, ServiceIdFollowsTheHighestOfTheTransponder)
@@ -241,7 +260,7 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
     fresh->pVideoPidEdit->setText("0");
     fresh->pPcrPidEdit->setText("0");
     prompts.QueueAnswer(MsgAnswer::Ok);
-    fresh->OnFav1Clicked(); // ticking FAV1 reads the fields too
+    fresh->OnFavClicked(); // ticking FAV1 reads the fields too
     EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage(kPidRange)}));
 }
 

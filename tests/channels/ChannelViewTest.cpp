@@ -165,6 +165,72 @@ TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
     EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
+{
+    Database& db = doc.Data();
+    const auto& tv = db.TvChannelTable;
+    const auto menuOf = [this] {
+        QMenu menu;
+        view.FillFavouritesMenu(menu);
+        QStringList lines;
+        for (const QAction* pEntry : menu.actions())
+            lines << (pEntry->isSeparator() ? "-" : pEntry->text() + (pEntry->isChecked() ? " *" : ""));
+        return lines;
+    };
+    const auto choose = [this](int group) { view.RunCommand(ID_FAV_GROUP_FIRST + group); };
+    const QStringList tableNames = {"Delta", "alpha", "Charlie", "bravo", "Echo"};
+
+    // A mixed selection: Delta is in MyFav, alpha and bravo are not.
+    view.ShowListKind(kListAll);
+    Select({0, 1, 3});
+    EXPECT_EQ(menuOf(), QStringList({"1 MyFav", "2 FAV 2", "3 FAV 3", "4 FAV 4", "5 FAV 5", "6 FAV 6", "7 FAV 7",
+                                     "8 FAV 8"}));
+    choose(0);
+    EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 2); // appended in row order; Delta was in already
+    EXPECT_EQ(db.FavGroupTable[0].aulFavKey[0], ChannelKey(tv[1]));
+    EXPECT_EQ(db.FavGroupTable[0].aulFavKey[1], ChannelKey(tv[3]));
+    EXPECT_TRUE(doc.IsModified());
+    Select({0, 1, 3});
+    EXPECT_EQ(menuOf().first(), "1 MyFav *");
+
+    // The favourite list shows the entries in stored order, then the
+    // channels in the group by their bit alone.
+    doc.SelectedFavGroup = 0;
+    view.ShowListKind(kListFavGroup);
+    EXPECT_EQ(Names(), QStringList({"alpha", "bravo", "Delta", "Charlie"}));
+    Select({0});
+    EXPECT_EQ(menuOf().mid(8), QStringList({"-", "Remove from This Group\tCtrl+Shift+Delete"}));
+
+    // Move reorders the group, never the table; the channels shown from
+    // their bit get entries.
+    Select({3});
+    moveAnswer = 1;
+    view.MoveChannels();
+    EXPECT_EQ(Names(), QStringList({"Charlie", "alpha", "bravo", "Delta"}));
+    EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 4);
+    EXPECT_EQ(Column(view, kColumnIndex), QStringList({"1", "2", "3", "4"}));
+
+    Select({1});
+    QTest::keyClick(&view, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Names(), QStringList({"Charlie", "bravo", "Delta"}));
+    EXPECT_EQ(db.header.sTVNumber, 5);
+    EXPECT_EQ(tv[1].usFavBits, 0);
+
+    view.SortByNameAscending();
+    EXPECT_EQ(Names(), QStringList({"bravo", "Charlie", "Delta"}));
+    view.ShowListKind(kListAll);
+    EXPECT_EQ(Names(), tableNames);
+
+    // All selected channels in the group: the entry takes them all out.
+    Select({0, 2, 3});
+    EXPECT_EQ(menuOf().first(), "1 MyFav *");
+    EXPECT_EQ(menuOf().size(), 8);
+    choose(0);
+    EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 0);
+    EXPECT_EQ(tv[0].usFavBits | tv[2].usFavBits | tv[3].usFavBits, 0);
+    EXPECT_EQ(Names(), tableNames);
+}
+
 TEST_F(ChannelViewTest, EveryFillStartsWithoutSelectionAndWithTheBuiltColumns)
 {
     view.ShowListKind(kListAll);
@@ -392,6 +458,23 @@ TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
 
     frame->Action(ID_VIEW_RADIO)->trigger();
     EXPECT_EQ(list->model()->rowCount(), db.header.sRadioNumber);
+}
+
+TEST_F(ChannelFrameTest, EditMenuFavouritesNameTheGroupsAndActOnTheSelection)
+{
+    QMenu* pFavourites = frame->menuBar()->actions()[1]->menu()->actions()[6]->menu();
+    ASSERT_TRUE(pFavourites);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    emit pFavourites->aboutToShow();
+    const QList<QAction*> entries = pFavourites->actions();
+    ASSERT_EQ(entries.size(), 8);
+    EXPECT_EQ(entries[1]->text(), "2 News");
+    EXPECT_EQ(entries[2]->text(), "3 Sport");
+    entries[3]->trigger();
+    const Database& db = app->Document().Data();
+    EXPECT_EQ(db.FavGroupTable[3].sTvFavNum, 1);
+    EXPECT_EQ(db.FavGroupTable[3].aulFavKey[0], ChannelKey(db.TvChannelTable[2]));
+    EXPECT_TRUE(app->Document().IsModified());
 }
 
 TEST_F(ChannelFrameTest, ContextMenuOffersTheEditMenuAlwaysEnabled)

@@ -181,7 +181,8 @@ TEST_F(LeftViewTest, NewDatabaseShowsTheBareBranches)
                                               "Cable", "ISDB"}));
     OpenNew();
     EXPECT_EQ(WidgetLines(view), QStringList({"All Services", "Satellite", "Channel List", "FAV List", "  MyFav",
-                                              "Terrestrial", "Cable", "ISDB"}));
+                                              "  FAV 2", "  FAV 3", "  FAV 4", "  FAV 5", "  FAV 6", "  FAV 7",
+                                              "  FAV 8", "Terrestrial", "Cable", "ISDB"}));
     EXPECT_TRUE(Root(kRootSatellite)->isExpanded());
     EXPECT_EQ(1, iCleared);
     for (int i = 0; i < CLeftView::kRootCount; ++i)
@@ -638,6 +639,28 @@ TEST_F(LeftViewTest, RenameFavouriteGroup)
     EXPECT_EQ("Caf\xe9  20\xb0", FavName(Db(), 0));
     EXPECT_EQ(QString::fromLatin1("Caf\xe9  20\xb0"), Root(kRootFavList)->child(0)->text(0));
     EXPECT_TRUE(doc.IsModified());
+
+    // Every group has the rename; its node keeps the name when the tree is
+    // filled again, and an empty name shows as "FAV n".
+    const auto groupLabels = [this] {
+        QStringList labels;
+        for (int g = 0; g < Root(kRootFavList)->childCount(); ++g)
+            labels << Root(kRootFavList)->child(g)->text(0);
+        return labels;
+    };
+    Select(Root(kRootFavList)->child(3));
+    Answer<CFavRenameDlg>([](CFavRenameDlg& d) { d.pNameEdit->setText("Kids"); });
+    Menu("Rename FAV Group Name");
+    EXPECT_EQ("Kids", Root(kRootFavList)->child(3)->text(0));
+    emit doc.DatabaseOpened();
+    EXPECT_EQ(groupLabels(), QStringList({QString::fromLatin1("Caf\xe9  20\xb0"), "News", "Sport", "Kids", "FAV 5",
+                                          "FAV 6", "FAV 7", "FAV 8"}));
+    Select(Root(kRootFavList)->child(1));
+    EXPECT_EQ(1, doc.SelectedFavGroup);
+    Answer<CFavRenameDlg>([](CFavRenameDlg& d) { d.pNameEdit->setText(""); });
+    Menu("Rename FAV Group Name");
+    EXPECT_EQ("FAV 2", Root(kRootFavList)->child(1)->text(0));
+    EXPECT_EQ("", FavName(Db(), 1));
 }
 
 TEST_F(LeftViewTest, ImportFromTheSatelliteRootMenu)

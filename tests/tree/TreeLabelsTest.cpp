@@ -86,6 +86,8 @@ TEST(TreeLabelsTest, OutlineListsEachTransponderOnceUnderItsNode)
     TransponderRecord second = DefaultSatelliteTp(1);
     second.usFreq = 12500;
     AddTransponder(*db, second);
+    db->header.sFavNumber = 3; // the groups the file holds, named or "FAV n"
+    std::memcpy(db->SettingsBlock.data() + kFavNamePos + 2 * kFavNameSize, "Kids", 5);
 
     const auto text = [&] {
         std::string lines;
@@ -102,6 +104,8 @@ TEST(TreeLabelsTest, OutlineListsEachTransponderOnceUnderItsNode)
               "Channel List\n"
               "FAV List\n"
               "  MyFav\n"
+              "  FAV 2\n"
+              "  Kids\n"
               "Terrestrial\n"
               "Cable\n"
               "ISDB\n",

@@ -164,7 +164,8 @@ std::vector<ToolCommand> ChannelToolCommands()
         {"list", "list IN [--radio] [--satellite N | --transponder ID | --fav G]",
          "Prints the rows the editor's channel list shows for IN, one line each, the ten cells separated by tabs "
          "(names as UTF-8, each byte read as Latin-1): all TV (or radio) channels, or those of satellite N "
-         "(numbered from 1 as in the tree), of transponder id ID, or of favourite group G (1 to 8).",
+         "(numbered from 1 as in the tree), of transponder id ID, or of favourite group G (1 to 8) in the order the "
+         "group keeps them.",
          RunList},
     };
 }

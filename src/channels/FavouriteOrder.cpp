@@ -1,0 +1,177 @@
+#include "FavouriteOrder.h"
+
+#include "BitFields.h"
+#include "ChannelOperations.h"
+#include "ModelOperations.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool ValidGroup(int group) { return group >= 0 && group < kMaxFavGroups; }
+
+uint16_t GroupBit(int group) { return uint16_t(1u << group); }
+
+int EntrySlot(bool radio, int position) { return radio ? kFavSlots - 1 - position : position; }
+
+int EntryCount(const FavGroup& g, bool radio)
+{
+    const FavCounts n = ClampedFavCounts(g);
+    return radio ? n.radio : n.tv;
+}
+
+bool InGroup(const ChannelRecord& c, int group) { return (c.usFavBits & GroupBit(group)) != 0; }
+
+// True when rowMap lists distinct channels of the table that carry the bit.
+bool RowMapOfGroup(const Database& db, bool radio, int group, std::span<const int> rowMap)
+{
+    const int count = UsedChannels(db, radio);
+    std::vector<bool> seen(size_t(count), false);
+    for (int i : rowMap) {
+        if (i < 0 || i >= count || seen[size_t(i)] || !InGroup(ChannelTable(db, radio)[size_t(i)], group))
+            return false;
+        seen[size_t(i)] = true;
+    }
+    return true;
+}
+
+// Stores the keys of the listed rows, in the given order, as the group's
+// entries for the table; entries past them are freed.
+int StoreGroupOrder(Database& db, bool radio, int group, std::span<const int> rowMap, const std::vector<int>& order)
+{
+    FavGroup& g = db.FavGroupTable[size_t(group)];
+    const FavCounts n = ClampedFavCounts(g);
+    const int entries = int(order.size());
+    if (entries + (radio ? n.tv : n.radio) > kFavSlots)
+        return kFavGroupFull;
+    const FavGroup before = g;
+    const auto& table = ChannelTable(db, radio);
+    for (int p = 0; p < entries; ++p)
+        g.aulFavKey[EntrySlot(radio, p)] = ChannelKey(table[size_t(rowMap[size_t(order[size_t(p)])])]);
+    for (int p = entries; p < (radio ? n.radio : n.tv); ++p)
+        g.aulFavKey[EntrySlot(radio, p)] = kFreeFavSlot;
+    (radio ? g.sRadioFavNum : g.sTvFavNum) = int16_t(entries);
+    if (std::memcmp(&before, &g, sizeof g) == 0)
+        return kChannelNothing;
+    g.ucFavChanged = 1;
+    return kChannelDone;
+}
+
+// Runs change on each channel of the table not yet in (join true) or still
+// in the group; change returns false when the group refuses the channel.
+template <typename Change>
+FavMembershipChange ChangeMembership(Database& db, bool radio, int group, std::span<const int> channels, bool join,
+                                     Change change)
+{
+    FavMembershipChange result;
+    if (!ValidGroup(group))
+        return result;
+    auto& table = ChannelTable(db, radio);
+    const int count = UsedChannels(db, radio);
+    for (int i : channels) {
+        if (i < 0 || i >= count || InGroup(table[size_t(i)], group) == join)
+            continue;
+        ++(change(table[size_t(i)]) ? result.iChanged : result.iRefused);
+    }
+    return result;
+}
+
+} // namespace
+
+int FillFavouriteRows(const Database& db, bool radio, int group, std::span<int> aiRowChannel)
+{
+    if (!ValidGroup(group))
+        return 0;
+    const FavGroup& g = db.FavGroupTable[size_t(group)];
+    const int entries = EntryCount(g, radio);
+
+    // The entries sorted by key, then by position: the channels of one key
+    // take its entries in table order, so each table pass step is a search.
+    std::array<std::pair<uint32_t, int>, kFavSlots> byKey;
+    for (int p = 0; p < entries; ++p)
+        byKey[size_t(p)] = {g.aulFavKey[EntrySlot(radio, p)], p};
+    std::sort(byKey.begin(), byKey.begin() + entries);
+    std::array<int, kFavSlots> taken{};      // entries of the key starting here already given a channel
+    std::array<int, kFavSlots> channelOf;    // channel shown by entry position p, or -1
+    channelOf.fill(-1);
+    std::vector<int> bitOnly;
+
+    const auto& table = ChannelTable(db, radio);
+    const auto end = byKey.begin() + entries;
+    for (int i = 0, count = UsedChannels(db, radio); i < count; ++i) {
+        if (!InGroup(table[size_t(i)], group))
+            continue;
+        const uint32_t key = ChannelKey(table[size_t(i)]);
+        const auto first = std::lower_bound(byKey.begin(), end, std::pair<uint32_t, int>{key, -1});
+        const size_t start = size_t(first - byKey.begin());
+        const size_t next = start + size_t(first != end ? taken[start] : 0);
+        if (first != end && first->first == key && next < size_t(entries) && byKey[next].first == key) {
+            channelOf[size_t(byKey[next].second)] = i;
+            ++taken[start];
+        } else {
+            bitOnly.push_back(i);
+        }
+    }
+
+    int rows = 0;
+    const int capacity = int(aiRowChannel.size());
+    for (int p = 0; p < entries && rows < capacity; ++p)
+        if (channelOf[size_t(p)] >= 0)
+            aiRowChannel[size_t(rows++)] = channelOf[size_t(p)];
+    for (size_t k = 0; k < bitOnly.size() && rows < capacity; ++k)
+        aiRowChannel[size_t(rows++)] = bitOnly[k];
+    return rows;
+}
+
+int MoveFavouriteRows(Database& db, bool radio, int group, std::span<const int> rowMap,
+                      std::span<const int> selectedRows, int target)
+{
+    if (!ValidGroup(group))
+        return kChannelNothing;
+    std::vector<int> order;
+    if (const int rc = BlockMoveOrder(int(rowMap.size()), selectedRows, target, order); rc != kChannelDone)
+        return rc;
+    if (!RowMapOfGroup(db, radio, group, rowMap))
+        return kChannelNothing;
+    return StoreGroupOrder(db, radio, group, rowMap, order);
+}
+
+int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const int> rowMap, bool descending)
+{
+    if (!ValidGroup(group) || !RowMapOfGroup(db, radio, group, rowMap))
+        return kChannelNothing;
+    return StoreGroupOrder(db, radio, group, rowMap, NameSortOrder(db, radio, rowMap, descending));
+}
+
+FavMembershipChange AddChannelsToFavGroup(Database& db, bool radio, int group, std::span<const int> channels)
+{
+    return ChangeMembership(db, radio, group, channels, true, [&](ChannelRecord& c) {
+        if (AddFavEntry(db, group, ChannelKey(c), radio) != kFavDone)
+            return false;
+        c.usFavBits = uint16_t(c.usFavBits | GroupBit(group));
+        return true;
+    });
+}
+
+FavMembershipChange RemoveChannelsFromFavGroup(Database& db, bool radio, int group, std::span<const int> channels)
+{
+    return ChangeMembership(db, radio, group, channels, false, [&](ChannelRecord& c) {
+        c.usFavBits = uint16_t(c.usFavBits & ~GroupBit(group));
+        RemoveFavEntry(db, group, ChannelKey(c), radio);
+        return true;
+    });
+}
+
+bool AllInFavGroup(const Database& db, bool radio, int group, std::span<const int> channels)
+{
+    if (!ValidGroup(group) || channels.empty())
+        return false;
+    const int count = UsedChannels(db, radio);
+    return std::all_of(channels.begin(), channels.end(), [&](int i) {
+        return i >= 0 && i < count && InGroup(ChannelTable(db, radio)[size_t(i)], group);
+    });
+}
