@@ -163,9 +163,9 @@ private:
     std::vector<int> aiNameCursor;
 };
 
-// The new state of everything applying may change, built beside the old one.
+// The favourite groups and settings as applying leaves them, built beside
+// the old ones, and the summary.
 struct Outcome {
-    std::array<std::vector<ChannelRecord>, 2> aTables;
     std::array<FavGroup, kMaxFavGroups> aGroups;
     std::array<uint8_t, kSettingsSize> settings;
     ReferenceSummary summary;
@@ -205,10 +205,52 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
     return plan;
 }
 
+// The key and the favourite bits 0-7 of each channel of one table after
+// applying, by new slot: what the group rebuild reads, kept compact.
+struct Members {
+    std::vector<uint32_t> aulKey;
+    std::vector<uint8_t> aucBits;
+};
+
+// A channel as applying leaves it: partner null for an unmatched one.
+ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartner, const ReferenceOptions& options)
+{
+    if (!pPartner)
+        return channel;
+    if (options.bLocks)
+        SetChLocked(channel, pPartner->ucLocked);
+    if (options.bFavourites)
+        channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
+    if (options.bNames) {
+        std::memcpy(channel.acName, pPartner->acName, sizeof channel.acName);
+        channel.ucNameLen = pPartner->ucNameLen;
+    }
+    return channel;
+}
+
+const ReferenceChannel* PartnerAt(const TablePlan& plan, const std::vector<ReferenceChannel>& reference, size_t slot)
+{
+    const int r = plan.aiReference[slot];
+    return r < 0 ? nullptr : &reference[size_t(r)];
+}
+
+Members MembersOf(const std::array<ChannelRecord, kMaxChannels>& table, const TablePlan& plan,
+                  const std::vector<ReferenceChannel>& reference)
+{
+    Members members;
+    for (size_t i = 0; i < plan.aiOldSlot.size(); ++i) {
+        const ChannelRecord& channel = table[size_t(plan.aiOldSlot[i])];
+        const ReferenceChannel* pPartner = PartnerAt(plan, reference, i);
+        members.aulKey.push_back(ChannelKey(channel));
+        members.aucBits.push_back(pPartner ? pPartner->ucFavBits : uint8_t(channel.usFavBits & kLowFavBits));
+    }
+    return members;
+}
+
 // The channels of one table that group g lists after applying, in order:
 // the matched ones by their partner's place (listed partners first), then
 // the unmatched ones that were members, by their earlier place.
-std::vector<uint32_t> GroupKeys(int g, const std::array<ChannelRecord, kMaxChannels>& oldTable, const TablePlan& plan,
+std::vector<uint32_t> GroupKeys(int g, const Members& members, const TablePlan& plan,
                                 const std::vector<ReferenceChannel>& reference, const FavPlaces& oldPlaces)
 {
     struct Member {
@@ -217,17 +259,14 @@ std::vector<uint32_t> GroupKeys(int g, const std::array<ChannelRecord, kMaxChann
         uint32_t ulKey;
     };
     std::vector<Member> matched, unmatched;
-    const uint16_t bit = uint16_t(1u << g);
     for (size_t i = 0; i < plan.aiOldSlot.size(); ++i) {
-        const ChannelRecord& channel = oldTable[size_t(plan.aiOldSlot[i])];
-        const uint32_t key = ChannelKey(channel);
+        if (!(members.aucBits[i] & (1u << g)))
+            continue;
+        const uint32_t key = members.aulKey[i];
         if (const int r = plan.aiReference[i]; r >= 0) {
-            const ReferenceChannel& partner = reference[size_t(r)];
-            if (partner.ucFavBits & bit) {
-                const int place = partner.asFavPlace[size_t(g)];
-                matched.push_back({place == kNoFavPlace ? INT_MAX : place, r, key});
-            }
-        } else if (channel.usFavBits & bit) {
+            const int place = reference[size_t(r)].asFavPlace[size_t(g)];
+            matched.push_back({place == kNoFavPlace ? INT_MAX : place, r, key});
+        } else {
             const int place = oldPlaces.Place(g, key);
             unmatched.push_back({place == kNoFavPlace ? INT_MAX : place, plan.aiOldSlot[i], key});
         }
@@ -267,43 +306,27 @@ std::array<int, 2> RebuildGroup(FavGroup& group, int capacity, const std::array<
     return {int(keys[0].size()) - tv, int(keys[1].size()) - radio};
 }
 
-Outcome Plan(const Database& db, const ReferenceList& reference, const ReferenceOptions& options)
+Outcome Plan(const Database& db, const ReferenceList& reference, const ReferenceOptions& options,
+             std::array<TablePlan, 2>& plans)
 {
     Outcome outcome;
     outcome.aGroups = db.FavGroupTable;
     outcome.settings = db.SettingsBlock;
-    std::array<TablePlan, 2> plans;
     for (const bool radio : {false, true}) {
         const size_t t = radio ? 1 : 0;
-        TablePlan& plan = plans[t] = PlanTable(db, radio, reference.aTables[t], outcome.summary.aTables[t]);
-        const auto& oldTable = ChannelTable(db, radio);
-        std::vector<ChannelRecord>& table = outcome.aTables[t];
-        table.reserve(plan.aiOldSlot.size());
-        for (size_t i = 0; i < plan.aiOldSlot.size(); ++i) {
-            ChannelRecord channel = oldTable[size_t(plan.aiOldSlot[i])];
-            if (const int r = plan.aiReference[i]; r >= 0) {
-                const ReferenceChannel& partner = reference.aTables[t][size_t(r)];
-                if (options.bLocks)
-                    SetChLocked(channel, partner.ucLocked);
-                if (options.bFavourites)
-                    channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | partner.ucFavBits);
-                if (options.bNames) {
-                    std::memcpy(channel.acName, partner.acName, sizeof channel.acName);
-                    channel.ucNameLen = partner.ucNameLen;
-                }
-            }
-            table.push_back(channel);
-        }
+        plans[t] = PlanTable(db, radio, reference.aTables[t], outcome.summary.aTables[t]);
     }
     if (!options.bFavourites)
         return outcome;
 
     const std::array<FavPlaces, 2> oldPlaces = {FavPlaces(db, false), FavPlaces(db, true)};
+    const std::array<Members, 2> members = {MembersOf(db.TvChannelTable, plans[0], reference.aTables[0]),
+                                            MembersOf(db.RadioChannelTable, plans[1], reference.aTables[1])};
     const int storedGroups = Clamped(db.header.sFavNumber, kMaxFavGroups);
     for (int g = 0; g < kFavBitCount; ++g) {
         std::array<std::vector<uint32_t>, 2> keys;
         for (const size_t t : {size_t(0), size_t(1)})
-            keys[t] = GroupKeys(g, ChannelTable(db, t == 1), plans[t], reference.aTables[t], oldPlaces[t]);
+            keys[t] = GroupKeys(g, members[t], plans[t], reference.aTables[t], oldPlaces[t]);
         // A group the file does not store has no room at all.
         const auto leftOut = RebuildGroup(outcome.aGroups[size_t(g)], g < storedGroups ? kFavSlots : 0, keys);
         for (const size_t t : {size_t(0), size_t(1)})
@@ -313,6 +336,22 @@ Outcome Plan(const Database& db, const ReferenceList& reference, const Reference
             std::copy(name.begin(), name.end(), outcome.settings.begin() + kFavNamePos + kFavNameSize * g);
     }
     return outcome;
+}
+
+// Whether a table changes: a channel moves or takes something from its partner.
+bool TableChanges(const std::array<ChannelRecord, kMaxChannels>& table, const TablePlan& plan,
+                  const std::vector<ReferenceChannel>& reference, const ReferenceOptions& options)
+{
+    for (size_t i = 0; i < plan.aiOldSlot.size(); ++i) {
+        if (plan.aiOldSlot[i] != int(i))
+            return true;
+        if (const ReferenceChannel* pPartner = PartnerAt(plan, reference, i)) {
+            const ChannelRecord after = ChannelAfter(table[i], pPartner, options);
+            if (std::memcmp(&after, &table[i], sizeof after) != 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -428,27 +467,31 @@ std::string DescribeTableSummary(const TableSummary& summary)
 
 ReferenceSummary SummariseReference(const Database& db, const ReferenceList& reference)
 {
-    return Plan(db, reference, ReferenceOptions{}).summary;
+    std::array<TablePlan, 2> plans;
+    return Plan(db, reference, ReferenceOptions{}, plans).summary;
 }
 
 ReferenceSummary ApplyReference(Database& db, const ReferenceList& reference, const ReferenceOptions& options)
 {
-    Outcome outcome = Plan(db, reference, options);
+    std::array<TablePlan, 2> plans;
+    Outcome outcome = Plan(db, reference, options, plans);
     bool changed = std::memcmp(outcome.aGroups.data(), db.FavGroupTable.data(), sizeof db.FavGroupTable) != 0 ||
                    outcome.settings != db.SettingsBlock;
-    for (const bool radio : {false, true}) {
-        const auto& table = outcome.aTables[radio ? 1 : 0];
-        changed = changed || std::memcmp(table.data(), ChannelTable(db, radio).data(),
-                                         table.size() * sizeof(ChannelRecord)) != 0;
-    }
-    if (changed) {
-        for (const bool radio : {false, true}) {
-            const auto& table = outcome.aTables[radio ? 1 : 0];
-            std::copy(table.begin(), table.end(), ChannelTable(db, radio).begin());
-        }
-        db.FavGroupTable = outcome.aGroups;
-        db.SettingsBlock = outcome.settings;
-    }
+    for (const bool radio : {false, true})
+        changed = changed || TableChanges(ChannelTable(db, radio), plans[radio ? 1 : 0], reference.aTables[radio ? 1 : 0],
+                                          options);
     outcome.summary.bChanged = changed;
+    if (!changed)
+        return outcome.summary;
+    for (const bool radio : {false, true}) {
+        const TablePlan& plan = plans[radio ? 1 : 0];
+        auto& table = ChannelTable(db, radio);
+        const std::vector<ChannelRecord> old(table.begin(), table.begin() + ptrdiff_t(plan.aiOldSlot.size()));
+        for (size_t i = 0; i < plan.aiOldSlot.size(); ++i)
+            table[i] = ChannelAfter(old[size_t(plan.aiOldSlot[i])], PartnerAt(plan, reference.aTables[radio ? 1 : 0], i),
+                                    options);
+    }
+    db.FavGroupTable = outcome.aGroups;
+    db.SettingsBlock = outcome.settings;
     return outcome.summary;
 }
