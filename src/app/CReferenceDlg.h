@@ -1,5 +1,6 @@
 // "Apply Reference List": what applying the chosen reference list would do,
-// and which of its settings the matched channels take over.
+// and which of its settings the matched channels take over. The title also
+// names the file dialog before it and the editing step after it.
 #pragma once
 
 #include "ReferenceList.h"

@@ -14,7 +14,7 @@ bool ReferenceListCommands::OnApplyReferenceList()
 {
     if (!doc.bDataLoaded)
         return false;
-    const auto choice = doc.Prompts().OpenFileDialog(kTitleApplyReference, kFilterReference, false);
+    const auto choice = doc.Prompts().OpenFileDialog(kReferenceTitle, kFilterReference, false);
     if (!choice)
         return false;
     const ReferenceLoad load = LoadReferenceFile(choice->strPath);
@@ -35,7 +35,7 @@ bool ReferenceListCommands::OnApplyReferenceList()
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return false;
     const ReferenceOptions options = dialog.Options();
-    return doc.ApplyEdit(kTitleApplyReference,
+    return doc.ApplyEdit(kReferenceTitle,
                          [&](Database& db) { return ApplyReference(db, *load.list, options).bChanged; });
 }
 

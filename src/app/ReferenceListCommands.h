@@ -10,7 +10,6 @@
 class CEditZarnDoc;
 class QWidget;
 
-inline const QString kTitleApplyReference = QStringLiteral("Apply Reference List");
 inline const QString kTitleExportReference = QStringLiteral("Export Reference List");
 // The line of a malformed text form, after the wrong-file message.
 inline const QString kMsgReferenceLine = QStringLiteral("\n\nLine %1: %2");

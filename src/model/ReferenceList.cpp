@@ -172,7 +172,6 @@ struct Outcome {
 };
 
 struct TablePlan {
-    TableMatch match;
     std::vector<int> aiOldSlot;   // new slot -> old slot
     std::vector<int> aiReference; // new slot -> partner's reference index, -1 for unmatched
 };
@@ -181,12 +180,12 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
                     TableSummary& summary)
 {
     TablePlan plan;
-    plan.match = MatchTable(db, radio, reference);
+    const TableMatch match = MatchTable(db, radio, reference);
     const int count = UsedChannels(db, radio);
     std::vector<bool> matched(static_cast<size_t>(count));
     for (size_t r = 0; r < reference.size(); ++r) {
-        const int slot = plan.match.aiPartner[r];
-        switch (plan.match.aHow[r]) {
+        const int slot = match.aiPartner[r];
+        switch (match.aHow[r]) {
         case MatchKind::Identity: ++summary.iByIdentity; break;
         case MatchKind::Name: ++summary.iByName; break;
         case MatchKind::None: ++summary.iNotFound; continue;
