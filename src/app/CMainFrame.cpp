@@ -7,6 +7,8 @@
 #include "CLeftView.h"
 #include "CommandIds.h"
 #include "PanePrinter.h"
+#include "ReferenceListCommands.h"
+#include "TreeLabels.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -34,6 +36,8 @@ constexpr ActionText kActionTexts[] = {
     {ID_FILE_CLOSE, "ID_FILE_CLOSE", "&Close", nullptr},
     {ID_FILE_SAVE, "ID_FILE_SAVE", "&Save", "Ctrl+S"},
     {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", "Save &As...", nullptr},
+    {ID_FILE_APPLY_REFERENCE, "ID_FILE_APPLY_REFERENCE", "Apply Reference List…", nullptr},
+    {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", "Export Reference List…", nullptr},
     {ID_FILE_PRINT, "ID_FILE_PRINT", "&Print...", "Ctrl+P"},
     {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", "Print Pre&view", nullptr},
     {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", "P&rint Setup...", nullptr},
@@ -69,6 +73,7 @@ constexpr int kFavouritesSubmenu = -2;
 constexpr int kFileMenu[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, kSeparator,
     ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator,
+    ID_FILE_APPLY_REFERENCE, ID_FILE_EXPORT_REFERENCE, kSeparator,
     ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kSeparator,
     ID_FILE_MRU_FILE1, kSeparator,
     ID_APP_EXIT,
@@ -134,7 +139,7 @@ CMainFrame::~CMainFrame()
 void CMainFrame::CreateActions()
 {
     for (const ActionText& entry : kActionTexts) {
-        auto* pAction = new QAction(QString::fromLatin1(entry.pText), this);
+        auto* pAction = new QAction(QString::fromUtf8(entry.pText), this);
         pAction->setObjectName(QString::fromLatin1(entry.pName));
         pAction->setData(entry.iId);
         pAction->setStatusTip(CommandPrompt(entry.iId));
@@ -260,6 +265,15 @@ void CMainFrame::ConnectCommands()
     onCommand(ID_FILE_PRINT, [this] { pPrinter->Print(*ActivePrintout()); });
     onCommand(ID_FILE_PRINT_PREVIEW, [this] { pPrinter->Preview(*ActivePrintout()); });
     onCommand(ID_FILE_PRINT_SETUP, [this] { pPrinter->PrintSetup(); });
+    pReferenceCommands = std::make_unique<ReferenceListCommands>(doc, this);
+    onCommand(ID_FILE_APPLY_REFERENCE, [this] {
+        // The new order shows in the list of all channels.
+        if (pReferenceCommands->OnApplyReferenceList()) {
+            pLeftView->FillTree();
+            pLeftView->setCurrentItem(pLeftView->Root(kRootChannelList));
+        }
+    });
+    onCommand(ID_FILE_EXPORT_REFERENCE, [this] { pReferenceCommands->OnExportReferenceList(); });
     // The channel commands act on the list; its context menu offers the Edit menu.
     for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
                    ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})

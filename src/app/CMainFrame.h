@@ -16,6 +16,7 @@ class CEditZarnView;
 class CLeftView;
 class IPrintout;
 class PanePrinter;
+class ReferenceListCommands;
 class QSplitter;
 
 inline const QString kMenuFile = QStringLiteral("&File");
@@ -42,6 +43,8 @@ public:
     Pane ActivePane() const { return activePane; }
     // Print, Print Preview and Print Setup; tests replace its dialogs.
     PanePrinter& Printer() const { return *pPrinter; }
+    // Apply and Export Reference List; tests answer its dialog.
+    ReferenceListCommands& ReferenceCommands() const { return *pReferenceCommands; }
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -75,4 +78,5 @@ private:
     CEditZarnView* pListView = nullptr;
     Pane activePane = Pane::Tree;
     std::unique_ptr<PanePrinter> pPrinter;
+    std::unique_ptr<ReferenceListCommands> pReferenceCommands;
 };

@@ -16,6 +16,8 @@ constexpr CommandText kCommandTexts[] = {
     {ID_FILE_PRINT_PREVIEW, "Display full pages"},
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options"},
     {ID_FILE_MRU_FILE1, "Open this document"},
+    {ID_FILE_APPLY_REFERENCE, "Apply the channel order, locks and favourites of a reference list"},
+    {ID_FILE_EXPORT_REFERENCE, "Write the channel order, locks and favourites as a reference list"},
     {ID_APP_EXIT, "Quit the application; prompts to save documents"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     {ID_CHANNEL_ADD, "Add a new Channel\nAdd CH"},

@@ -134,7 +134,7 @@ const std::vector<ToolCommand>& ToolCommands()
         std::vector<ToolCommand> all;
         for (const auto& table :
              {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(), TreeToolCommands(),
-              PrintToolCommands()})
+              PrintToolCommands(), ReferenceToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();

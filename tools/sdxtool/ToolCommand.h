@@ -24,3 +24,4 @@ std::vector<ToolCommand> ExchangeToolCommands();
 std::vector<ToolCommand> TreeToolCommands();
 std::vector<ToolCommand> ChannelToolCommands();
 std::vector<ToolCommand> PrintToolCommands();
+std::vector<ToolCommand> ReferenceToolCommands();

@@ -1,0 +1,32 @@
+// File > "Apply Reference List…" and "Export Reference List…": the
+// arrangement of another database (or its text form) applied to the open one
+// as one editing step, and the open one's arrangement written as text.
+#pragma once
+
+#include "DialogButtons.h"
+
+#include <QString>
+
+class CEditZarnDoc;
+class QWidget;
+
+inline const QString kTitleExportReference = QStringLiteral("Export Reference List");
+// The line of a malformed text form, after the wrong-file message.
+inline const QString kMsgReferenceLine = QStringLiteral("\n\nLine %1: %2");
+
+class ReferenceListCommands {
+public:
+    ReferenceListCommands(CEditZarnDoc& doc, QWidget* pParent) : doc(doc), pParent(pParent) {}
+
+    // Asks for the reference file, shows what applying it would do and
+    // applies it on OK; true when the database changed.
+    bool OnApplyReferenceList();
+    void OnExportReferenceList();
+
+    // How the summary dialog is run; tests answer it here.
+    DialogRunner fnRunDialog = ExecModal;
+
+private:
+    CEditZarnDoc& doc;
+    QWidget* pParent;
+};

@@ -1,0 +1,35 @@
+// Reference lists on disk: read from a database file or from the text form
+// (a name ending in .csv), and the text form written from a database.
+#pragma once
+
+#include "ReferenceCsv.h"
+#include "SdxFile.h"
+
+#include <QString>
+
+#include <optional>
+
+// The filter of the file dialog that chooses a reference list, and of the
+// one that names the text form to write.
+inline const QString kFilterReference =
+    QStringLiteral("Reference Lists (*.sdx *.csv)|*.sdx;*.csv|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|"
+                   "All Files (*.*)|*.*||");
+inline const QString kFilterReferenceCsv = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+
+struct ReferenceLoad {
+    // CannotOpen: the file cannot be read; NotCorrect: not a correct database
+    // file, or a text form with a malformed record (csvError says which).
+    LoadResult result = LoadResult::CannotOpen;
+    std::optional<ReferenceList> list;
+    bool bCsv = false;
+    CsvError csvError;
+};
+
+bool IsReferenceCsvPath(const QString& path);
+
+ReferenceLoad LoadReferenceFile(const QString& path);
+
+// Writes the text form of db to path beside the target first, read back and
+// checked before it replaces an existing file; false when that fails (the
+// previous file is then as it was).
+bool ExportReferenceFile(const Database& db, const QString& path);

@@ -1,0 +1,383 @@
+#include "ReferenceCsv.h"
+
+#include "BitFields.h"
+
+#include <charconv>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr char kDeliveryLetters[] = "SITC"; // by delivery system 0..3
+constexpr char kPolarisationLetters[] = "HV";
+constexpr char kDirectionLetters[] = "EW";
+constexpr const char* kListNames[] = {"TV", "Radio"};
+constexpr int kFieldCount = 9;
+constexpr int kMaxNameBytes = kChannelNameSize - 1;
+constexpr uint32_t kMaxPosition = 2047; // 11 bits of tenths
+
+// Reasons for a malformed record.
+constexpr char kErrHeader[] = "the first line is not the header ";
+constexpr char kErrFieldCount[] = "the line does not have 9 fields";
+constexpr char kErrQuoteInside[] = "a quote inside a field that does not start with one";
+constexpr char kErrAfterQuote[] = "text after the closing quote of a field";
+constexpr char kErrOpenQuote[] = "a quoted field is not closed";
+constexpr char kErrList[] = "the list is not TV or Radio";
+constexpr char kErrDelivery[] = "the delivery is not S, C, T or I";
+constexpr char kErrPosition[] = "the position is not like 19.2E or 0.8W";
+constexpr char kErrFrequency[] = "the frequency is not a whole number in range";
+constexpr char kErrPolarisation[] = "the polarisation is not H or V";
+constexpr char kErrSatellite[] = "a satellite position needs a frequency and a polarisation";
+constexpr char kErrNotSatellite[] = "a polarisation needs a satellite position";
+constexpr char kErrSatelliteDelivery[] = "a satellite channel with a frequency needs a position";
+constexpr char kErrServiceId[] = "the service id is not a number from 0 to 65535";
+constexpr char kErrName[] = "the name is not UTF-8 text of Latin-1 characters";
+constexpr char kErrNameLength[] = "the name is longer than 27 bytes";
+constexpr char kErrLock[] = "the lock is not 0 or 1";
+constexpr char kErrTooMany[] = "more than 8000 channels in one list";
+constexpr char kErrFavourites[] = "the favourites are not groups 1 to 8, each once, with places from 1 to 200";
+
+// --- writing -----------------------------------------------------------------
+
+void AppendField(std::string& out, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string Utf8FromLatin1(std::string_view bytes)
+{
+    std::string text;
+    for (const char c : bytes) {
+        const auto b = uint8_t(c);
+        if (b < 0x80) {
+            text += c;
+        } else {
+            text += char(0xC0 | (b >> 6));
+            text += char(0x80 | (b & 0x3F));
+        }
+    }
+    return text;
+}
+
+// The identity columns, empty where the text form cannot say what the
+// identity is: a polarisation beyond H and V, or a cable or terrestrial
+// transponder under a channel of another delivery system.
+std::array<std::string, 3> IdentityFields(const ReferenceChannel& ref)
+{
+    const ChannelIdentity& id = ref.identity;
+    switch (id.kind) {
+    case IdentityKind::Satellite:
+        if (id.ucPolarisation > 1)
+            return {};
+        return {std::to_string(id.usPosition / 10) + '.' + std::to_string(id.usPosition % 10) +
+                    kDirectionLetters[id.ucWest],
+                std::to_string(id.ulFrequency), std::string(1, kPolarisationLetters[id.ucPolarisation])};
+    case IdentityKind::Cable:
+        if (ref.ulDelivery != kChCable)
+            return {};
+        return {std::string(), std::to_string(id.ulFrequency), std::string()};
+    case IdentityKind::Terrestrial:
+        if (ref.ulDelivery != kChTerrestrial && ref.ulDelivery != kChIsdbt)
+            return {};
+        return {std::string(), std::to_string(id.ulFrequency), std::string()};
+    case IdentityKind::None: break;
+    }
+    return {};
+}
+
+std::string FavouritesField(const ReferenceChannel& ref)
+{
+    std::string field;
+    for (int g = 0; g < kMaxFavGroups; ++g) {
+        if (!(ref.ucFavBits & (1u << g)))
+            continue;
+        if (!field.empty())
+            field += ';';
+        field += std::to_string(g + 1);
+        if (ref.asFavPlace[size_t(g)] != kNoFavPlace)
+            field += ':' + std::to_string(ref.asFavPlace[size_t(g)] + 1);
+    }
+    return field;
+}
+
+// --- reading -----------------------------------------------------------------
+
+// Splits the text into records of fields as RFC 4180 quotes them; line ends
+// may be CRLF or LF.
+class CsvScanner {
+public:
+    explicit CsvScanner(std::string_view text) : text(text)
+    {
+        if (this->text.substr(0, 3) == "\xEF\xBB\xBF")
+            pos = 3;
+    }
+
+    bool AtEnd() const { return pos >= text.size(); }
+    int Line() const { return iLine; }
+
+    // The next record; false with the reason when its quoting is faulty.
+    bool Next(std::vector<std::string>& fields, const char*& pszReason)
+    {
+        fields.clear();
+        while (true) {
+            std::string field;
+            if (pos < text.size() && text[pos] == '"') {
+                ++pos;
+                while (true) {
+                    if (pos >= text.size()) {
+                        pszReason = kErrOpenQuote;
+                        return false;
+                    }
+                    const char c = text[pos++];
+                    if (c == '"') {
+                        if (pos < text.size() && text[pos] == '"')
+                            ++pos;
+                        else
+                            break;
+                    }
+                    if (c == '\n')
+                        ++iLine;
+                    field += c;
+                }
+                if (pos < text.size() && text[pos] != ',' && text[pos] != '\r' && text[pos] != '\n') {
+                    pszReason = kErrAfterQuote;
+                    return false;
+                }
+            } else {
+                const size_t end = std::min(text.find_first_of(",\r\n", pos), text.size());
+                field.assign(text.substr(pos, end - pos));
+                pos = end;
+                if (field.find('"') != std::string::npos) {
+                    pszReason = kErrQuoteInside;
+                    return false;
+                }
+            }
+            fields.push_back(std::move(field));
+            if (pos < text.size() && text[pos] == ',') {
+                ++pos;
+                continue;
+            }
+            EndLine();
+            return true;
+        }
+    }
+
+private:
+    void EndLine()
+    {
+        if (pos < text.size() && text[pos] == '\r')
+            ++pos;
+        if (pos < text.size() && text[pos] == '\n')
+            ++pos;
+        ++iLine;
+    }
+
+    std::string_view text;
+    size_t pos = 0;
+    int iLine = 1;
+};
+
+template <typename T>
+bool ParseNumber(std::string_view text, T max, T& value)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value <= max;
+}
+
+int LetterIndex(std::string_view field, std::string_view letters)
+{
+    return field.size() == 1 && letters.find(field[0]) != std::string_view::npos ? int(letters.find(field[0])) : -1;
+}
+
+// "19.2E", "0.8W" or "13E": tenths of a degree and the direction.
+bool ParsePosition(std::string_view text, ChannelIdentity& id)
+{
+    if (text.size() < 2)
+        return false;
+    const int west = LetterIndex(text.substr(text.size() - 1), kDirectionLetters);
+    text.remove_suffix(1);
+    uint32_t degrees = 0, tenths = 0;
+    const size_t dot = text.find('.');
+    if (west < 0 || !ParseNumber(text.substr(0, dot), kMaxPosition, degrees) ||
+        (dot != std::string_view::npos && (text.size() != dot + 2 || !ParseNumber(text.substr(dot + 1), 9u, tenths))))
+        return false;
+    if (degrees * 10 + tenths > kMaxPosition)
+        return false;
+    id.usPosition = uint16_t(degrees * 10 + tenths);
+    id.ucWest = uint8_t(west);
+    return true;
+}
+
+// UTF-8 text of Latin-1 characters back to the bytes it was made from.
+bool Latin1FromUtf8(std::string_view text, std::string& bytes)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto b = uint8_t(text[i]);
+        if (b == 0)
+            return false;
+        if (b < 0x80) {
+            bytes += char(b);
+            continue;
+        }
+        if ((b != 0xC2 && b != 0xC3) || i + 1 >= text.size() || (uint8_t(text[i + 1]) & 0xC0) != 0x80)
+            return false;
+        bytes += char(((b & 0x03) << 6) | (uint8_t(text[++i]) & 0x3F));
+    }
+    return true;
+}
+
+// "1:4;3" - groups from 1 with their places from 1, each group once.
+bool ParseFavourites(std::string_view text, ReferenceChannel& ref)
+{
+    while (!text.empty()) {
+        const size_t semicolon = text.find(';');
+        std::string_view item = text.substr(0, semicolon);
+        text = semicolon == std::string_view::npos ? std::string_view() : text.substr(semicolon + 1);
+        if (semicolon != std::string_view::npos && text.empty())
+            return false;
+        const size_t colon = item.find(':');
+        uint32_t group = 0, place = 0;
+        if (!ParseNumber(item.substr(0, colon), uint32_t(kMaxFavGroups), group) || group == 0 ||
+            (ref.ucFavBits & (1u << (group - 1))))
+            return false;
+        if (colon != std::string_view::npos) {
+            if (!ParseNumber(item.substr(colon + 1), uint32_t(kFavSlots), place) || place == 0)
+                return false;
+            ref.asFavPlace[group - 1] = int16_t(place - 1);
+        }
+        ref.ucFavBits = uint8_t(ref.ucFavBits | (1u << (group - 1)));
+    }
+    return true;
+}
+
+// One channel line; the reason when a field is malformed.
+const char* ParseChannel(const std::vector<std::string>& f, int& list, ReferenceChannel& ref)
+{
+    if (f.size() != kFieldCount)
+        return kErrFieldCount;
+    list = f[0] == kListNames[0] ? 0 : f[0] == kListNames[1] ? 1 : -1;
+    if (list < 0)
+        return kErrList;
+    const int delivery = LetterIndex(f[1], kDeliveryLetters);
+    if (delivery < 0)
+        return kErrDelivery;
+    ref.ulDelivery = uint32_t(delivery);
+
+    const std::string& position = f[2];
+    const std::string& frequency = f[3];
+    const std::string& polarisation = f[4];
+    ChannelIdentity id;
+    if (!position.empty()) {
+        if (!ParsePosition(position, id))
+            return kErrPosition;
+        if (frequency.empty() || polarisation.empty())
+            return kErrSatellite;
+        const int pol = LetterIndex(polarisation, kPolarisationLetters);
+        if (pol < 0)
+            return kErrPolarisation;
+        id.kind = IdentityKind::Satellite;
+        id.ucPolarisation = uint8_t(pol);
+    } else if (!polarisation.empty()) {
+        return kErrNotSatellite;
+    } else if (!frequency.empty()) {
+        if (delivery == kChSatellite)
+            return kErrSatelliteDelivery;
+        id.kind = delivery == kChCable ? IdentityKind::Cable : IdentityKind::Terrestrial;
+    }
+    if (id.kind != IdentityKind::None) {
+        const uint32_t max = id.kind == IdentityKind::Terrestrial ? UINT32_MAX : UINT16_MAX;
+        if (!ParseNumber(frequency, max, id.ulFrequency))
+            return kErrFrequency;
+    }
+    if (!ParseNumber(f[5], uint16_t(UINT16_MAX), id.usServiceId))
+        return kErrServiceId;
+    ref.identity = id;
+
+    std::string name;
+    if (!Latin1FromUtf8(f[6], name))
+        return kErrName;
+    if (name.size() > size_t(kMaxNameBytes))
+        return kErrNameLength;
+    std::memcpy(ref.acName, name.data(), name.size());
+    ref.ucNameLen = uint8_t(name.size());
+
+    const int lock = LetterIndex(f[7], "01");
+    if (lock < 0)
+        return kErrLock;
+    ref.ucLocked = uint8_t(lock);
+    if (!ParseFavourites(f[8], ref))
+        return kErrFavourites;
+    return nullptr;
+}
+
+} // namespace
+
+std::string WriteReferenceCsv(const Database& db)
+{
+    const ReferenceList list = ReferenceFromDatabase(db);
+    std::string out = std::string(kReferenceCsvHeader) + "\r\n";
+    for (const int t : {0, 1}) {
+        for (const ReferenceChannel& ref : list.aTables[size_t(t)]) {
+            const auto identity = IdentityFields(ref);
+            const std::string fields[] = {
+                kListNames[t], std::string(1, kDeliveryLetters[ref.ulDelivery]), identity[0], identity[1],
+                identity[2], std::to_string(ref.identity.usServiceId), Utf8FromLatin1(ref.Name()),
+                std::to_string(ref.ucLocked), FavouritesField(ref),
+            };
+            for (size_t i = 0; i < std::size(fields); ++i) {
+                if (i > 0)
+                    out += ',';
+                AppendField(out, fields[i]);
+            }
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+std::optional<ReferenceList> ReadReferenceCsv(std::string_view text, CsvError& error)
+{
+    CsvScanner scanner(text);
+    std::vector<std::string> fields;
+    const char* pszReason = nullptr;
+    const auto fail = [&](int line, const std::string& reason) {
+        error = {line, reason};
+        return std::nullopt;
+    };
+    std::string header;
+    if (!scanner.Next(fields, pszReason) || fields.empty())
+        return fail(1, std::string(kErrHeader) + kReferenceCsvHeader);
+    for (size_t i = 0; i < fields.size(); ++i)
+        header += (i ? "," : "") + fields[i];
+    if (header != kReferenceCsvHeader)
+        return fail(1, std::string(kErrHeader) + kReferenceCsvHeader);
+
+    ReferenceList list;
+    while (!scanner.AtEnd()) {
+        const int line = scanner.Line();
+        if (!scanner.Next(fields, pszReason))
+            return fail(line, pszReason);
+        if (fields.size() == 1 && fields[0].empty())
+            continue; // blank line
+        ReferenceChannel ref;
+        int table = 0;
+        if (const char* pszBad = ParseChannel(fields, table, ref))
+            return fail(line, pszBad);
+        if (list.aTables[size_t(table)].size() >= size_t(kMaxChannels))
+            return fail(line, kErrTooMany);
+        list.aTables[size_t(table)].push_back(ref);
+    }
+    return list;
+}

@@ -1,0 +1,114 @@
+// Reference lists: the arrangement of one database (channel order, locks,
+// favourites, names) applied to another, typically a fresh scan of the same
+// receiver. A channel is recognised across the two databases by where its
+// transponder is and by its service id, since a rescan renumbers the
+// transponders and lists the channels in scan order.
+#pragma once
+
+#include "Database.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a channel's identity is made of. Terrestrial covers ISDB-T too: both
+// give a frequency in kHz and nothing else.
+enum class IdentityKind : uint8_t { None, Satellite, Cable, Terrestrial };
+
+struct ChannelIdentity {
+    IdentityKind kind = IdentityKind::None;
+    uint16_t usPosition = 0;    // satellite: orbital position in tenths of a degree
+    uint8_t ucWest = 0;         // satellite: direction, 0 east, 1 west
+    uint8_t ucPolarisation = 0; // satellite: 0 horizontal, 1 vertical
+    uint32_t ulFrequency = 0;   // MHz (satellite, cable) or kHz (terrestrial, ISDB-T)
+    uint16_t usServiceId = 0;
+};
+
+// The largest frequency difference at which two identities of a kind still match.
+uint32_t FrequencyTolerance(IdentityKind kind);
+
+// All parts but the frequency equal, the frequencies within the tolerance.
+bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b);
+
+// The first transponder slot of each TpId (-1 for none), so that a table of
+// channels finds its transponders without a scan per channel.
+using TpSlotIndex = std::array<int16_t, 4096>;
+TpSlotIndex IndexTransponders(const Database& db);
+
+// A channel's identity from its transponder (the first one with its TpId);
+// kind None (the service id still set) when the transponder or its satellite
+// is missing.
+ChannelIdentity IdentityOfChannel(const Database& db, const TpSlotIndex& tps, const ChannelRecord& channel);
+
+inline constexpr int16_t kNoFavPlace = -1;
+
+// One channel of a reference list: what matching and applying need of it.
+struct ReferenceChannel {
+    ChannelIdentity identity;
+    uint32_t ulDelivery = 0; // the channel's delivery system (ulChType bits 5-6)
+    char acName[kChannelNameSize] = {};
+    uint8_t ucNameLen = 0;
+    uint8_t ucLocked = 0;
+    uint8_t ucFavBits = 0; // usFavBits bits 0-7
+    // For each group the channel belongs to, its place in the group's stored
+    // list (0-based); kNoFavPlace when it is not listed there.
+    std::array<int16_t, kMaxFavGroups> asFavPlace;
+
+    ReferenceChannel() { asFavPlace.fill(kNoFavPlace); }
+    std::string_view Name() const { return FieldText(acName); }
+};
+
+struct ReferenceList {
+    std::array<std::vector<ReferenceChannel>, 2> aTables; // TV, radio
+    // Favourite group names as stored; all-zero when the list carries none.
+    std::array<std::array<char, kFavNameSize>, kMaxFavGroups> aacFavName{};
+};
+
+ReferenceList ReferenceFromDatabase(const Database& db);
+
+// How each reference channel found its partner in the current table.
+enum class MatchKind : uint8_t { None, Identity, Name };
+struct TableMatch {
+    std::vector<int> aiPartner; // current slot of each reference channel's partner, -1 for none
+    std::vector<MatchKind> aHow;
+};
+
+// Walks the reference channels in order; each takes the not yet matched
+// current channel with a matching identity (nearest frequency, then lowest
+// slot), or else the not yet matched one of lowest slot with the same
+// non-empty name and delivery system.
+TableMatch MatchTable(const Database& db, bool radio, const std::vector<ReferenceChannel>& reference);
+
+struct ReferenceOptions {
+    bool bFavourites = true;
+    bool bLocks = true;
+    bool bNames = false;
+};
+
+struct TableSummary {
+    int iByIdentity = 0;
+    int iByName = 0;
+    int iUnmatched = 0; // current channels without a partner
+    int iNotFound = 0;  // reference channels without a partner
+    int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
+};
+
+// "412 by identity, 3 by name, 5 unmatched (placed last), 2 reference
+// channels not found, 0 favourite entries left out"
+std::string DescribeTableSummary(const TableSummary& summary);
+
+struct ReferenceSummary {
+    std::array<TableSummary, 2> aTables; // TV, radio
+    bool bChanged = false;
+};
+
+// What applying would do (favourites counted as applied), changing nothing.
+ReferenceSummary SummariseReference(const Database& db, const ReferenceList& reference);
+
+// Puts the matched channels first in their partners' order, then the others
+// in their earlier order, and takes over locks, favourites (bits, group lists
+// and group names) and names as the options say. Nothing else changes; the
+// summary tells whether anything did.
+ReferenceSummary ApplyReference(Database& db, const ReferenceList& reference, const ReferenceOptions& options);

@@ -1,0 +1,130 @@
+// File > Apply Reference List and Export Reference List, end to end through
+// the main window: file dialog, summary dialog, one editing step, the tree
+// and list refreshed; an unreadable reference changes nothing.
+#include "CEditZarnDoc.h"
+#include "CEditZarnView.h"
+#include "CReferenceDlg.h"
+#include "CommandIds.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "ListKind.h"
+#include "MainWindowFixture.h"
+#include "ReferenceFile.h"
+#include "ReferenceListCommands.h"
+
+#include "BitFields.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+class ReferenceListCommandTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        auto db = std::make_unique<Database>();
+        BuildDemoDatabase(*db, DemoSize::Typical);
+        ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("scan.sdx")), FileSaveResult::Ok);
+        // The arranged list: the TV channels backwards, the new first one locked.
+        std::reverse(db->TvChannelTable.begin(), db->TvChannelTable.begin() + db->header.sTVNumber);
+        SetChLocked(db->TvChannelTable[0], 1);
+        ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("arranged.sdx")), FileSaveResult::Ok);
+        arranged = std::move(db);
+        prompts.QueueFile(dir.filePath("scan.sdx"));
+        frame->Action(ID_FILE_OPEN)->trigger();
+        ASSERT_EQ(Doc().bDataLoaded, 1);
+    }
+
+    CEditZarnDoc& Doc() { return app->Document(); }
+
+    // The TV table as (service id, transponder id) keys.
+    static std::vector<uint32_t> TvKeys(const Database& db)
+    {
+        std::vector<uint32_t> keys;
+        for (int i = 0; i < db.header.sTVNumber; ++i)
+            keys.push_back(ChannelKey(db.TvChannelTable[size_t(i)]));
+        return keys;
+    }
+
+    std::unique_ptr<Database> arranged;
+};
+
+TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannels)
+{
+    ASSERT_TRUE(ExportReferenceFile(*arranged, dir.filePath("ref.csv")));
+    frame->ListView()->RefreshChannelList(1);
+    QString summary;
+    bool defaults = false;
+    frame->ReferenceCommands().fnRunDialog = [&](QDialog& dialog) {
+        auto& reference = static_cast<CReferenceDlg&>(dialog);
+        summary = reference.pSummary->text();
+        defaults = reference.pFavourites->isChecked() && reference.pLocks->isChecked() && !reference.pNames->isChecked();
+        reference.OnOK();
+        return reference.result();
+    };
+    prompts.QueueCancel();
+    frame->Action(ID_FILE_APPLY_REFERENCE)->trigger();
+    EXPECT_FALSE(Doc().IsModified());
+
+    prompts.QueueFile(dir.filePath("ref.csv"));
+    frame->Action(ID_FILE_APPLY_REFERENCE)->trigger();
+    EXPECT_TRUE(defaults);
+    EXPECT_TRUE(summary.contains("TV: " + QString::number(arranged->header.sTVNumber) + " by identity, 0 by name"))
+        << summary.toStdString();
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(TvKeys(Doc().Data()), TvKeys(*arranged));
+    EXPECT_EQ(ChLocked(Doc().Data().TvChannelTable[0]), 1u);
+    EXPECT_EQ(frame->ListView()->iListKind, kListAll);
+    EXPECT_EQ(frame->ListView()->iRowCount, Doc().Data().header.sRadioNumber);
+
+    // The export writes the open database's text form, ".csv" added.
+    prompts.QueueFile(dir.filePath("mine"));
+    frame->Action(ID_FILE_EXPORT_REFERENCE)->trigger();
+    QFile written(dir.filePath("mine.csv"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), WriteReferenceCsv(Doc().Data()));
+    const std::vector<AskedFileDialog> asked = {
+        {AskedDialog::Open, "Select File", kFilterOpen},
+        {AskedDialog::Open, "Apply Reference List", kFilterReference},
+        {AskedDialog::Open, "Apply Reference List", kFilterReference},
+        {AskedDialog::Save, "Export Reference List", kFilterReferenceCsv},
+    };
+    EXPECT_EQ(prompts.FileDialogs(), asked);
+}
+
+TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessagesAndChangeNothing)
+{
+    QFile bad(dir.filePath("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(kReferenceCsvHeader) + "\nTV,S,19.2E,11494,H,1,x,0,\nTV,S,19.2E,11494,X,1,x,0,\n");
+    bad.close();
+    QFile junk(dir.filePath("junk.sdx"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(300, 'j'));
+    junk.close();
+    frame->ReferenceCommands().fnRunDialog = [](QDialog&) -> int {
+        ADD_FAILURE() << "no summary for an unreadable reference";
+        return QDialog::Rejected;
+    };
+    const std::vector<uint32_t> before = TvKeys(Doc().Data());
+    for (const char* name : {"missing.sdx", "junk.sdx", "bad.csv"}) {
+        prompts.QueueFile(dir.filePath(name));
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        frame->Action(ID_FILE_APPLY_REFERENCE)->trigger();
+    }
+    const std::vector<ShownMessage> expected = {
+        {kMsgCannotOpen, "EditZarn", MsgButtons::Ok, MsgIcon::None},
+        {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
+        {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H or V", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
+    };
+    EXPECT_EQ(prompts.Messages(), expected);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(TvKeys(Doc().Data()), before);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+// sdxtool export-reference and apply-reference as a user runs them: the
+// text form applies as the database it came from, and a malformed one is
+// reported by line with nothing written.
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "ReferenceList.h"
+
+#include "BitFields.h"
+#include "ModelOperations.h"
+#include "ToolRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TEST(ReferenceToolTest, TextFormAndDatabaseGiveTheSameResultAndMalformedTextWritesNothing)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return dir.filePath(name); };
+    auto db = std::make_unique<Database>();
+    BuildDemoDatabase(*db, DemoSize::Typical);
+    ASSERT_EQ(SaveDatabaseFile(*db, path("scan.sdx")), FileSaveResult::Ok);
+    // Arranged: radio backwards, one radio channel locked, the group names as they were.
+    std::reverse(db->RadioChannelTable.begin(), db->RadioChannelTable.begin() + db->header.sRadioNumber);
+    SetChLocked(db->RadioChannelTable[0], 1);
+    ASSERT_EQ(SaveDatabaseFile(*db, path("arranged.sdx")), FileSaveResult::Ok);
+
+    ASSERT_EQ(RunTool({"export-reference", path("arranged.sdx"), path("ref.csv")}).exitCode, 0);
+    const ToolRun fromCsv = RunTool({"apply-reference", path("scan.sdx"), path("ref.csv"), path("a.sdx")});
+    const ToolRun fromSdx = RunTool({"apply-reference", path("scan.sdx"), path("arranged.sdx"), path("b.sdx")});
+    ASSERT_EQ(fromCsv.exitCode, 0) << fromCsv.err.toStdString();
+    ASSERT_EQ(fromSdx.exitCode, 0) << fromSdx.err.toStdString();
+    EXPECT_EQ(fromCsv.out, fromSdx.out);
+    EXPECT_TRUE(fromCsv.out.startsWith("TV: " + QByteArray::number(db->header.sTVNumber) + " by identity"));
+    const auto dump = [](const QString& file) { return RunTool({"dump", file}).out; };
+    EXPECT_EQ(dump(path("a.sdx")), dump(path("b.sdx")));
+    EXPECT_EQ(dump(path("a.sdx")), dump(path("arranged.sdx")));
+    const ToolRun unlocked =
+        RunTool({"apply-reference", path("scan.sdx"), path("ref.csv"), path("c.sdx"), "--no-locks", "--names"});
+    ASSERT_EQ(unlocked.exitCode, 0);
+    auto c = std::make_unique<Database>();
+    ASSERT_EQ(LoadDatabaseFile(*c, path("c.sdx"), false), LoadResult::Ok);
+    EXPECT_EQ(ChannelKey(c->RadioChannelTable[0]), ChannelKey(db->RadioChannelTable[0]));
+    EXPECT_EQ(ChLocked(c->RadioChannelTable[0]), 0u);
+
+    QFile csv(path("ref.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = csv.readAll().split('\n');
+    csv.close();
+    lines[5].replace(",0,", ",7,");
+    QFile bad(path("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(lines.join('\n'));
+    bad.close();
+    const ToolRun malformed = RunTool({"apply-reference", path("scan.sdx"), path("bad.csv"), path("d.sdx")});
+    EXPECT_EQ(malformed.exitCode, 1);
+    EXPECT_TRUE(malformed.err.contains("bad.csv line 6: the lock is not 0 or 1")) << malformed.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("d.sdx")));
+    EXPECT_EQ(RunTool({"apply-reference", path("scan.sdx"), path("missing.csv"), path("d.sdx")}).exitCode, 2);
+    EXPECT_EQ(RunTool({"apply-reference", path("scan.sdx"), path("ref.csv"), path("d.sdx"), "--lock"}).exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path("d.sdx")));
+}
+
+} // namespace

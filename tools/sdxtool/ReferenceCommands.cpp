@@ -1,0 +1,98 @@
+// The commands that take a reference list (the arrangement of one database)
+// over to another and write the text form of one.
+#include "ToolCommand.h"
+#include "ToolFiles.h"
+
+#include "ReferenceFile.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr const char* kTableNames[] = {"TV", "Radio"};
+
+// Loads the reference list at path; on failure prints why and returns the exit code.
+int LoadReferenceOrReport(const std::string& path, ReferenceLoad& load)
+{
+    load = LoadReferenceFile(PathArg(path));
+    switch (load.result) {
+    case LoadResult::Ok: return kExitOk;
+    case LoadResult::CannotOpen:
+        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
+        return kExitCannotOpen;
+    case LoadResult::NotCorrect:
+        if (load.bCsv)
+            std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.csvError.iLine,
+                         load.csvError.strReason.c_str());
+        else
+            std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
+        return kExitBadInput;
+    }
+    return kExitBadInput;
+}
+
+int RunApplyReference(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    ReferenceOptions options;
+    for (const std::string& arg : args) {
+        if (arg == "--no-favourites")
+            options.bFavourites = false;
+        else if (arg == "--no-locks")
+            options.bLocks = false;
+        else if (arg == "--names")
+            options.bNames = true;
+        else if (arg.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "sdxtool apply-reference: unknown option %s\n", arg.c_str());
+            return kExitBadInput;
+        } else
+            files.push_back(arg);
+    }
+    if (files.size() != 3) {
+        std::fprintf(stderr, "sdxtool apply-reference: give IN, REF and OUT\n");
+        return kExitBadInput;
+    }
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, files[0]))
+        return rc;
+    ReferenceLoad load;
+    if (const int rc = LoadReferenceOrReport(files[1], load))
+        return rc;
+    const ReferenceSummary summary = ApplyReference(*db, *load.list, options);
+    if (const int rc = SaveOrReport(*db, files[2]))
+        return rc;
+    for (size_t t = 0; t < summary.aTables.size(); ++t)
+        std::printf("%s: %s\n", kTableNames[t], DescribeTableSummary(summary.aTables[t]).c_str());
+    return kExitOk;
+}
+
+int RunExportReference(const std::vector<std::string>& args)
+{
+    auto db = std::make_unique<Database>();
+    if (const int rc = LoadOrReport(*db, args[0]))
+        return rc;
+    if (!ExportReferenceFile(*db, PathArg(args[1]))) {
+        std::fprintf(stderr, "sdxtool: cannot write %s\n", args[1].c_str());
+        return kExitCannotOpen;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+std::vector<ToolCommand> ReferenceToolCommands()
+{
+    return {
+        {"apply-reference", "apply-reference IN REF OUT [--no-favourites] [--no-locks] [--names]",
+         "Applies the reference list REF (an arranged .sdx, or the .csv text form of one) to IN and writes OUT "
+         "as Save As does: the channels matched in REF come first in REF's order, the others follow in their "
+         "order; matched channels take REF's locks and favourites (unless --no-locks, --no-favourites) and, "
+         "with --names, REF's names. Prints what was matched per list.",
+         RunApplyReference},
+        {"export-reference", "export-reference IN OUT.csv",
+         "Writes the reference list of IN in its text form: one line per channel with its transponder, "
+         "service id, name, lock and favourite groups.",
+         RunExportReference},
+    };
+}
