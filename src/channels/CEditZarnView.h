@@ -23,6 +23,18 @@ inline const QString kMsgFavFull = QStringLiteral("Favor are full,can not store 
 inline const QString kMsgDeleteChannel = QStringLiteral("Are you sure to delete channel ?");
 inline const QString kMsgOutOfRange = QStringLiteral("Out of Range");
 
+// Names of the channel commands in the editing history (Edit > Undo ...).
+inline const QString kActionAddChannel = QStringLiteral("Add Channel");
+inline const QString kActionEditChannel = QStringLiteral("Edit Channel");
+inline const QString kActionDeleteChannel = QStringLiteral("Delete Channel");
+inline const QString kActionDeleteChannels = QStringLiteral("Delete %1 Channels");
+inline const QString kActionSwapChannels = QStringLiteral("Swap Channels");
+inline const QString kActionMoveChannels = QStringLiteral("Move Channels");
+inline const QString kActionSortAToZ = QStringLiteral("Sort A to Z");
+inline const QString kActionSortZToA = QStringLiteral("Sort Z to A");
+inline const QString kActionSortByTransponder = QStringLiteral("Sort by Transponder");
+inline const QString kActionSortBySatellite = QStringLiteral("Sort by Satellite");
+
 class CEditZarnView : public QTableView {
     Q_OBJECT
 
@@ -74,6 +86,9 @@ public:
 
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
+    // Selects the listed rows of the given channels (indices into the working
+    // table) and scrolls the first of them into view.
+    void SelectChannels(std::span<const int> channels);
 
 public slots:
     // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
@@ -99,7 +114,7 @@ private:
     std::span<const int> ListedRows() const { return {aiRowChannel.data(), size_t(iRowCount)}; }
     // Commands act only on an open database.
     bool HasDatabase() const;
-    // Marks the document modified and refills the list.
+    // Refills the list after a command.
     void Finish();
     void SwapOrMove(bool move);
 

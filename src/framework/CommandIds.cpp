@@ -17,6 +17,8 @@ constexpr CommandText kCommandTexts[] = {
     {ID_FILE_PRINT_SETUP, "Change the printer and printing options"},
     {ID_FILE_MRU_FILE1, "Open this document"},
     {ID_APP_EXIT, "Quit the application; prompts to save documents"},
+    {ID_EDIT_UNDO, "Undo the last action\nUndo"},
+    {ID_EDIT_REDO, "Redo the previously undone action\nRedo"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     {ID_CHANNEL_ADD, "Add a new Channel\nAdd CH"},
     {ID_CHANNEL_EDIT, "Edit a channel\nEdit CH"},

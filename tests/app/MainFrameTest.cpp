@@ -185,8 +185,8 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
          {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
-         {"Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-", "Sort Channel >", "  A--->Z",
-          "  Z--->A", "  -", "  Transponder", "  Satellite", "-"}},
+         {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
+          "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "-"}},
         {"&View", {"&TV Channel", "&Radio Channel"}},
         {"&Help", {"&About EditZarn..."}},
     };
