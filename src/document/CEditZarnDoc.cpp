@@ -35,9 +35,8 @@ bool CEditZarnDoc::ApplyEdit(const QString& strAction, const std::function<bool(
 {
     if (bInEdit)
         return edit(*pDatabase);
-    if (!pBeforeEdit)
-        pBeforeEdit = std::make_unique<Database>();
-    CopyFileContents(*pDatabase, *pBeforeEdit);
+    if (!history.IsStarted())
+        history.Start(*pDatabase);
     std::vector<int> place = CapturePlace();
     bool changed = false;
     {
@@ -47,7 +46,7 @@ bool CEditZarnDoc::ApplyEdit(const QString& strAction, const std::function<bool(
     }
     if (!changed)
         return false;
-    history.Record(strAction.toStdString(), DatabaseDiff::Between(*pBeforeEdit, *pDatabase), std::move(place));
+    history.Record(strAction.toStdString(), *pDatabase, std::move(place));
     FollowHistory();
     return true;
 }
@@ -92,7 +91,7 @@ void CEditZarnDoc::FollowHistory()
 
 void CEditZarnDoc::StartHistory()
 {
-    history.Clear();
+    history.Start(*pDatabase);
     emit HistoryChanged();
 }
 

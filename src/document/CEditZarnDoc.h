@@ -123,8 +123,5 @@ private:
     SaveSession saveSession;
     bool bModified = false;
     EditHistory history;
-    // What the file held before the edit being recorded; kept between edits
-    // so that each one needs no new allocation.
-    std::unique_ptr<Database> pBeforeEdit;
     bool bInEdit = false;
 };

@@ -10,14 +10,31 @@ size_t EditHistory::Step::Bytes() const
 
 EditHistory::EditHistory(size_t maxSteps, size_t maxBytes) : ulMaxSteps(maxSteps), ulMaxBytes(maxBytes) {}
 
-void EditHistory::Record(std::string strName, DatabaseDiff diff, std::vector<int> aiPlace)
+EditHistory::~EditHistory() = default;
+
+void EditHistory::Start(const Database& db)
 {
+    steps.clear();
+    iDone = 0;
+    iClean = 0;
+    ulBytes = 0;
+    if (!pState)
+        pState = std::make_unique<Database>();
+    CopyFileContents(db, *pState);
+}
+
+void EditHistory::Record(std::string strName, const Database& db, std::vector<int> aiPlace)
+{
+    if (!pState)
+        return;
     while (steps.size() > iDone) {
         ulBytes -= steps.back().Bytes();
         steps.pop_back();
     }
     if (iClean && *iClean > iDone)
         iClean.reset(); // the saved state was among the steps undone
+    DatabaseDiff diff = DatabaseDiff::Between(*pState, db);
+    diff.Redo(*pState);
     steps.push_back({std::move(strName), std::move(diff), std::move(aiPlace), {}});
     ulBytes += steps.back().Bytes();
     ++iDone;
@@ -42,12 +59,16 @@ std::string EditHistory::UndoName() const { return CanUndo() ? steps[iDone - 1].
 
 std::string EditHistory::RedoName() const { return CanRedo() ? steps[iDone].strName : std::string(); }
 
+void EditHistory::ReturnToState(Database& db) const { DatabaseDiff::Between(*pState, db).Undo(db); }
+
 std::optional<std::vector<int>> EditHistory::Undo(Database& db, std::vector<int> aiPlaceNow)
 {
     if (!CanUndo())
         return std::nullopt;
+    ReturnToState(db);
     Step& step = steps[--iDone];
     step.diff.Undo(db);
+    step.diff.Undo(*pState);
     ulBytes -= step.Bytes();
     step.aiPlaceAfter = std::move(aiPlaceNow);
     ulBytes += step.Bytes();
@@ -58,15 +79,9 @@ std::optional<std::vector<int>> EditHistory::Redo(Database& db)
 {
     if (!CanRedo())
         return std::nullopt;
+    ReturnToState(db);
     const Step& step = steps[iDone++];
     step.diff.Redo(db);
+    step.diff.Redo(*pState);
     return step.aiPlaceAfter;
-}
-
-void EditHistory::Clear()
-{
-    steps.clear();
-    iDone = 0;
-    iClean = 0;
-    ulBytes = 0;
 }

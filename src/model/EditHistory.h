@@ -3,6 +3,10 @@
 // at most 100 steps and at most 64 MiB (the oldest steps go first), and knows
 // which point is the state of the last save (the clean state): a clean state
 // that falls off the start is not reached again until the next save.
+// It keeps a copy of the state it stands at, so that a change made to the
+// database outside it (the favourite upkeep of the channel list) can never
+// mix with the steps: such a change becomes part of the next step recorded,
+// and Undo or Redo first takes it back.
 // With each step the caller may keep where the user was (numbers of its own
 // choosing): Undo returns where the user was when the step was made, Redo
 // where the user was when it was undone.
@@ -12,6 +16,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,9 +27,15 @@ public:
     static constexpr size_t kMaxBytes = size_t(64) << 20;
 
     explicit EditHistory(size_t maxSteps = kMaxSteps, size_t maxBytes = kMaxBytes);
+    ~EditHistory();
 
-    // Adds the step just done; the steps undone before it are dropped.
-    void Record(std::string strName, DatabaseDiff diff, std::vector<int> aiPlace = {});
+    // Starts again at db's state, with no steps, clean (New, Open, Close).
+    void Start(const Database& db);
+    bool IsStarted() const { return pState != nullptr; }
+
+    // Records the change from the state the history stands at to db's as one
+    // step; the steps undone before it are dropped. Needs a started history.
+    void Record(std::string strName, const Database& db, std::vector<int> aiPlace = {});
 
     bool CanUndo() const { return iDone > 0; }
     bool CanRedo() const { return iDone < steps.size(); }
@@ -39,14 +50,12 @@ public:
     // Redoes the first step undone; returns where the user was when it was undone.
     std::optional<std::vector<int>> Redo(Database& db);
 
-    // No steps; the current state is the clean one (New, Open, Close).
-    void Clear();
     // The current state is the saved one.
     void MarkClean() { iClean = iDone; }
     bool IsClean() const { return iClean == iDone; }
 
     size_t StepCount() const { return steps.size(); }
-    // Memory the steps hold, in bytes.
+    // Memory the steps hold, in bytes (the copy of the current state aside).
     size_t Bytes() const { return ulBytes; }
 
 private:
@@ -57,6 +66,8 @@ private:
         std::vector<int> aiPlaceAfter;
         size_t Bytes() const;
     };
+    // Takes back what changed in db since the history last stood at it.
+    void ReturnToState(Database& db) const;
     // Drops the oldest steps beyond the limits.
     void Trim();
 
@@ -66,4 +77,5 @@ private:
     size_t iDone = 0;                  // steps 0 .. iDone-1 are done
     std::optional<size_t> iClean = 0;  // steps done in the saved state; none once it is out of reach
     size_t ulBytes = 0;
+    std::unique_ptr<Database> pState;  // the state after the steps done
 };
