@@ -250,7 +250,8 @@ DatabaseDiff DatabaseDiff::Between(const Database& before, const Database& after
         while (prefix < common && same(record(b, prefix), record(a, prefix)))
             ++prefix;
         int suffix = 0;
-        while (suffix < common - prefix && same(record(b, beforeCount - 1 - suffix), record(a, afterCount - 1 - suffix)))
+        while (suffix < common - prefix &&
+               same(record(b, beforeCount - 1 - suffix), record(a, afterCount - 1 - suffix)))
             ++suffix;
         change.iPrefix = prefix;
         change.iSuffix = suffix;

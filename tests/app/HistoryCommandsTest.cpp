@@ -4,11 +4,13 @@
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "CLeftView.h"
+#include "CModifiedTpDlg.h"
 #include "CommandIds.h"
 #include "ListKind.h"
 #include "MainWindowFixture.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStatusBar>
 #include <QTest>
 
@@ -108,6 +110,26 @@ TEST_F(HistoryCommandsTest, UndoingATreeCommandRebuildsTheTreeAndSelectsTheNodeA
     EXPECT_TRUE(pSatellites->child(0)->isExpanded()); // open nodes stay open
     EXPECT_EQ(Doc().SelectedSatellite, 1);
     EXPECT_EQ(list->iListKind, kListSatellite);
+}
+
+TEST_F(HistoryCommandsTest, ModifiedTpSessionIsOneStepEvenWhenCancelled)
+{
+    tree->setCurrentItem(tree->Root(kRootSatellite)->child(0));
+    tree->fnRunDialog = [](QDialog& dialog) {
+        if (auto* pSession = dynamic_cast<CModifiedTpDlg*>(&dialog)) {
+            for (int deletes = 0; deletes < 2; ++deletes) {
+                pSession->pList->item(0)->setSelected(true);
+                pSession->OnDel();
+            }
+        }
+        return int(QDialog::Rejected);
+    };
+    tree->OnModifyTransponders();
+    EXPECT_EQ(Doc().Data().header.sTpNumber, original->header.sTpNumber - 2);
+    ExpectMenu("Undo Modify Transponders", "Redo");
+    Action(ID_EDIT_UNDO)->trigger();
+    ExpectSameDatabase(Doc().Data(), *original);
+    ExpectMenu("Undo", "Redo Modify Transponders");
 }
 
 TEST_F(HistoryCommandsTest, FocusedLineEditKeepsCtrlZForItsOwnTyping)
