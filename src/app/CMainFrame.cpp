@@ -9,6 +9,7 @@
 #include "PanePrinter.h"
 #include "ReferenceListCommands.h"
 #include "TreeLabels.h"
+#include "ViewPlace.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -43,6 +44,8 @@ constexpr ActionText kActionTexts[] = {
     {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", "P&rint Setup...", nullptr},
     {ID_FILE_MRU_FILE1, "ID_FILE_MRU_FILE1", "Recent File", nullptr},
     {ID_APP_EXIT, "ID_APP_EXIT", "E&xit", nullptr},
+    {ID_EDIT_UNDO, "ID_EDIT_UNDO", "Undo", nullptr},
+    {ID_EDIT_REDO, "ID_EDIT_REDO", "Redo", nullptr},
     {ID_CHANNEL_ADD, "ID_CHANNEL_ADD", "Add Channel", nullptr},
     {ID_CHANNEL_EDIT, "ID_CHANNEL_EDIT", "Edit Channel", nullptr},
     {ID_CHANNEL_DELETE, "ID_CHANNEL_DELETE", "Delete Channel", nullptr},
@@ -58,12 +61,16 @@ constexpr ActionText kActionTexts[] = {
     {ID_PREV_PANE, "ID_PREV_PANE", "", "Shift+F6"},
 };
 
-// Clipboard and undo keys of the accelerator table. No command handles them,
-// so the frame takes them and nothing happens.
+// Undo and Redo answer several keys each.
+const QList<QKeySequence> kUndoKeys = {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")};
+const QList<QKeySequence> kRedoKeys = {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")};
+
+// Clipboard keys of the accelerator table. No command handles them, so the
+// frame takes them and nothing happens.
 const QList<QKeySequence> kUnhandledKeys = {
     QKeySequence("Ctrl+C"),      QKeySequence("Ctrl+X"),       QKeySequence("Ctrl+V"),
-    QKeySequence("Ctrl+Z"),      QKeySequence("Alt+Backspace"), QKeySequence("Ctrl+Insert"),
-    QKeySequence("Shift+Insert"), QKeySequence("Shift+Delete"), QKeySequence("Ctrl+Delete"),
+    QKeySequence("Ctrl+Insert"), QKeySequence("Shift+Insert"), QKeySequence("Shift+Delete"),
+    QKeySequence("Ctrl+Delete"),
 };
 
 constexpr int kSeparator = 0;
@@ -78,6 +85,8 @@ constexpr int kFileMenu[] = {
     ID_FILE_MRU_FILE1, kSeparator,
     ID_APP_EXIT,
 };
+// Undo and Redo head the Edit menu.
+constexpr int kHistoryItems[] = {ID_EDIT_UNDO, ID_EDIT_REDO, kSeparator};
 constexpr int kEditMenu[] = {
     ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, kSeparator,
     kSortSubmenu, kFavouritesSubmenu, kSeparator,
@@ -124,6 +133,10 @@ CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent)
     connect(&doc, &CEditZarnDoc::DatabaseOpened, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::DatabaseClosed, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::ModifiedChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(&doc, &CEditZarnDoc::HistoryChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(&doc, &CEditZarnDoc::HistoryApplied, this,
+            [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); });
+    doc.fnCapturePlace = [this] { return CaptureViewPlace(*pLeftView, *pListView); };
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
     UpdateCommandUI();
@@ -134,6 +147,7 @@ CMainFrame::~CMainFrame()
     // The panes go before the QObject connections do; no focus report may
     // reach the frame while they are being destroyed.
     disconnect(qApp, nullptr, this, nullptr);
+    doc.fnCapturePlace = nullptr;
 }
 
 void CMainFrame::CreateActions()
@@ -155,6 +169,8 @@ void CMainFrame::CreateActions()
         addAction(pAction); // accelerators work wherever the focus is in the window
         aActions.insert(entry.iId, pAction);
     }
+    Action(ID_EDIT_UNDO)->setShortcuts(kUndoKeys);
+    Action(ID_EDIT_REDO)->setShortcuts(kRedoKeys);
     auto* pModes = new QActionGroup(this);
     for (int id : {ID_VIEW_TV, ID_VIEW_RADIO}) {
         Action(id)->setCheckable(true);
@@ -284,6 +300,17 @@ void CMainFrame::ConnectCommands()
         UpdateCommandUI();
     });
     pListView->SetContextMenu(pEditMenu);
+    // Undo and Redo join the Edit menu only now, so that the context menu,
+    // a copy of it, keeps to the channel commands.
+    QAction* pFirstEdit = pEditMenu->actions().value(0);
+    for (int id : kHistoryItems) {
+        if (id == kSeparator)
+            pEditMenu->insertSeparator(pFirstEdit);
+        else
+            pEditMenu->insertAction(pFirstEdit, Action(id));
+    }
+    onCommand(ID_EDIT_UNDO, [this] { doc.Undo(); });
+    onCommand(ID_EDIT_REDO, [this] { doc.Redo(); });
     // With two panes the next and the previous pane are the same: the other one.
     for (int id : {ID_NEXT_PANE, ID_PREV_PANE})
         onCommand(id, [this] { ActivatePane(activePane == Pane::Tree ? Pane::List : Pane::Tree); });
@@ -295,8 +322,10 @@ void CMainFrame::UpdateCommandUI()
     const bool bDataLoaded = doc.bDataLoaded != 0;
     const bool bRadioMode = pListView->iTvRadioMode == 1;
     for (auto it = aActions.cbegin(); it != aActions.cend(); ++it)
-        it.value()->setEnabled(IsCommandEnabled(it.key(), pane, bDataLoaded));
+        it.value()->setEnabled(IsCommandEnabled(it.key(), pane, bDataLoaded, false, doc.CanUndo(), doc.CanRedo()));
     pFavouritesMenu->menuAction()->setEnabled(IsCommandEnabled(ID_FAVOURITES, pane, bDataLoaded));
+    Action(ID_EDIT_UNDO)->setText(doc.UndoText());
+    Action(ID_EDIT_REDO)->setText(doc.RedoText());
     Action(ID_VIEW_TV)->setChecked(!bRadioMode);
     Action(ID_VIEW_RADIO)->setChecked(bRadioMode);
 }

@@ -240,13 +240,36 @@ std::vector<int> CEditZarnView::SelectedChannels() const
     return channels;
 }
 
+void CEditZarnView::SelectChannels(std::span<const int> channels)
+{
+    std::vector<bool> wanted(kMaxChannels, false);
+    for (int channel : channels)
+        if (channel >= 0 && channel < kMaxChannels)
+            wanted[size_t(channel)] = true;
+    QItemSelection selection;
+    int first = -1;
+    for (int row = 0; row < iRowCount;) {
+        if (!wanted[size_t(aiRowChannel[size_t(row)])]) {
+            ++row;
+            continue;
+        }
+        const int start = row;
+        while (row < iRowCount && wanted[size_t(aiRowChannel[size_t(row)])])
+            ++row;
+        selection.select(pRows->index(start, 0), pRows->index(row - 1, kChannelColumnCount - 1));
+        if (first < 0)
+            first = start;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (first >= 0) {
+        selectionModel()->setCurrentIndex(pRows->index(first, 0), QItemSelectionModel::NoUpdate);
+        scrollTo(pRows->index(first, 0));
+    }
+}
+
 bool CEditZarnView::HasDatabase() const { return doc.bDataLoaded != 0; }
 
-void CEditZarnView::Finish()
-{
-    doc.SetModifiedFlag();
-    RefreshChannelList(iTvRadioMode);
-}
+void CEditZarnView::Finish() { RefreshChannelList(iTvRadioMode); }
 
 void CEditZarnView::AddChannel()
 {
@@ -262,7 +285,8 @@ void CEditZarnView::AddChannel()
     const std::optional<ChannelRecord> channel = fnChannelDialog(input);
     if (!channel)
         return;
-    if (AddChannelRecord(db, *channel) != kChannelDone) {
+    if (!doc.ApplyEdit(kActionAddChannel,
+                       [&](Database& data) { return AddChannelRecord(data, *channel) == kChannelDone; })) {
         WindowMessage(doc.Prompts(), kMsgChannelsFull, MsgButtons::Ok, MsgIcon::Stop, kCaptionInfomation);
         return;
     }
@@ -283,7 +307,11 @@ void CEditZarnView::EditChannel()
     const std::optional<ChannelRecord> channel = fnChannelDialog(input);
     if (!channel)
         return;
-    const int fullGroups = StoreEditedChannel(db, Radio(), index, *channel);
+    int fullGroups = 0;
+    doc.ApplyEdit(kActionEditChannel, [&](Database& data) {
+        fullGroups = StoreEditedChannel(data, Radio(), index, *channel);
+        return fullGroups >= 0;
+    });
     for (int g = 0; g < std::popcount(unsigned(std::max(fullGroups, 0))); ++g)
         AppMessage(doc.Prompts(), kMsgFavFull);
     Finish();
@@ -299,7 +327,9 @@ void CEditZarnView::DeleteChannels()
     std::vector<int> channels;
     for (int row : rows)
         channels.push_back(aiRowChannel[size_t(row)]);
-    DeleteChannelRecords(doc.Data(), Radio(), channels);
+    const QString action =
+        channels.size() == 1 ? kActionDeleteChannel : kActionDeleteChannels.arg(qsizetype(channels.size()));
+    doc.ApplyEdit(action, [&](Database& data) { return DeleteChannelRecords(data, Radio(), channels) > 0; });
     Finish();
 }
 
@@ -325,10 +355,11 @@ void CEditZarnView::SwapOrMove(bool move)
         });
         return;
     }
-    if (move)
-        MoveChannelRows(doc.Data(), Radio(), ListedRows(), rows, target);
-    else
-        SwapChannelRows(doc.Data(), Radio(), ListedRows(), rows.back(), target);
+    doc.ApplyEdit(move ? kActionMoveChannels : kActionSwapChannels, [&](Database& data) {
+        const int result = move ? MoveChannelRows(data, Radio(), ListedRows(), rows, target)
+                                : SwapChannelRows(data, Radio(), ListedRows(), rows.back(), target);
+        return result == kChannelDone;
+    });
     Finish();
 }
 
@@ -337,12 +368,13 @@ void CEditZarnView::SortByNameAscending()
     if (!HasDatabase())
         return;
     if (ShowsFavGroup()) {
-        ReorderFavGroup(kActionSortAZ, [&](Database& db) {
+        ReorderFavGroup(kActionSortAToZ, [&](Database& db) {
             return SortFavouriteRowsByName(db, Radio(), doc.SelectedFavGroup, ListedRows(), false);
         });
         return;
     }
-    SortRowsByName(doc.Data(), Radio(), ListedRows(), false);
+    doc.ApplyEdit(kActionSortAToZ,
+                  [&](Database& data) { return SortRowsByName(data, Radio(), ListedRows(), false) == kChannelDone; });
     Finish();
 }
 
@@ -351,12 +383,13 @@ void CEditZarnView::SortByNameDescending()
     if (!HasDatabase())
         return;
     if (ShowsFavGroup()) {
-        ReorderFavGroup(kActionSortZA, [&](Database& db) {
+        ReorderFavGroup(kActionSortZToA, [&](Database& db) {
             return SortFavouriteRowsByName(db, Radio(), doc.SelectedFavGroup, ListedRows(), true);
         });
         return;
     }
-    SortRowsByName(doc.Data(), Radio(), ListedRows(), true);
+    doc.ApplyEdit(kActionSortZToA,
+                  [&](Database& data) { return SortRowsByName(data, Radio(), ListedRows(), true) == kChannelDone; });
     Finish();
 }
 
@@ -364,7 +397,10 @@ void CEditZarnView::SortByTransponder()
 {
     if (!HasDatabase())
         return;
-    SortChannelsByTransponder(doc.Data(), Radio());
+    doc.ApplyEdit(kActionSortByTransponder, [&](Database& data) {
+        SortChannelsByTransponder(data, Radio());
+        return true;
+    });
     Finish();
 }
 
@@ -372,7 +408,10 @@ void CEditZarnView::SortBySatellite()
 {
     if (!HasDatabase())
         return;
-    SortChannelsBySatellite(doc.Data(), Radio());
+    doc.ApplyEdit(kActionSortBySatellite, [&](Database& data) {
+        SortChannelsBySatellite(data, Radio());
+        return true;
+    });
     Finish();
 }
 

@@ -30,13 +30,20 @@ inline const QString kMenuFavourites = QStringLiteral("Favourites");
 inline const QString kMenuFavGroupEntry = QStringLiteral("%1 %2");
 inline const QString kMenuRemoveFromGroup = QStringLiteral("Remove from This Group\tCtrl+Shift+Delete");
 
-// Names of the edits in the editing history.
+// Names of the channel commands in the editing history (Edit > Undo ...).
+inline const QString kActionAddChannel = QStringLiteral("Add Channel");
+inline const QString kActionEditChannel = QStringLiteral("Edit Channel");
+inline const QString kActionDeleteChannel = QStringLiteral("Delete Channel");
+inline const QString kActionDeleteChannels = QStringLiteral("Delete %1 Channels");
+inline const QString kActionSwapChannels = QStringLiteral("Swap Channels");
+inline const QString kActionMoveChannels = QStringLiteral("Move Channels");
+inline const QString kActionSortAToZ = QStringLiteral("Sort A to Z");
+inline const QString kActionSortZToA = QStringLiteral("Sort Z to A");
+inline const QString kActionSortByTransponder = QStringLiteral("Sort by Transponder");
+inline const QString kActionSortBySatellite = QStringLiteral("Sort by Satellite");
 inline const QString kActionAddToGroup = QStringLiteral("Add to %1");
 inline const QString kActionRemoveFromGroup = QStringLiteral("Remove from %1");
 inline const QString kActionRemoveFromThisGroup = QStringLiteral("Remove from Group");
-inline const QString kActionMoveChannels = QStringLiteral("Move Channels");
-inline const QString kActionSortAZ = QStringLiteral("Sort A to Z");
-inline const QString kActionSortZA = QStringLiteral("Sort Z to A");
 
 class CEditZarnView : public QTableView {
     Q_OBJECT
@@ -98,6 +105,9 @@ public:
 
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
+    // Selects the listed rows of the given channels (indices into the working
+    // table) and scrolls the first of them into view.
+    void SelectChannels(std::span<const int> channels);
 
 public slots:
     // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
@@ -123,7 +133,7 @@ private:
     std::span<const int> ListedRows() const { return {aiRowChannel.data(), size_t(iRowCount)}; }
     // Commands act only on an open database.
     bool HasDatabase() const;
-    // Marks the document modified and refills the list.
+    // Refills the list after a command.
     void Finish();
     void SwapOrMove(bool move);
     // The table indices of the selected rows, in row order.

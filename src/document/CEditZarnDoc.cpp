@@ -3,6 +3,7 @@
 #include "ModelOperations.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -32,11 +33,66 @@ void CEditZarnDoc::SetModifiedFlag(bool modified)
 
 bool CEditZarnDoc::ApplyEdit(const QString& strAction, const std::function<bool(Database&)>& edit)
 {
-    Q_UNUSED(strAction);
-    if (!edit(*pDatabase))
+    if (bInEdit)
+        return edit(*pDatabase);
+    if (!history.IsStarted())
+        history.Start(*pDatabase);
+    std::vector<int> place = CapturePlace();
+    bool changed = false;
+    {
+        bInEdit = true;
+        const auto leave = qScopeGuard([this] { bInEdit = false; });
+        changed = edit(*pDatabase);
+    }
+    if (!changed)
         return false;
-    SetModifiedFlag();
+    history.Record(strAction.toStdString(), *pDatabase, std::move(place));
+    FollowHistory();
     return true;
+}
+
+std::vector<int> CEditZarnDoc::CapturePlace() const { return fnCapturePlace ? fnCapturePlace() : std::vector<int>(); }
+
+QString CEditZarnDoc::UndoText() const
+{
+    return CanUndo() ? kUndoText + QLatin1Char(' ') + QString::fromStdString(history.UndoName()) : kUndoText;
+}
+
+QString CEditZarnDoc::RedoText() const
+{
+    return CanRedo() ? kRedoText + QLatin1Char(' ') + QString::fromStdString(history.RedoName()) : kRedoText;
+}
+
+void CEditZarnDoc::Undo()
+{
+    if (!bDataLoaded || bInEdit)
+        return;
+    if (const auto place = history.Undo(*pDatabase, CapturePlace())) {
+        emit HistoryApplied(*place);
+        FollowHistory();
+    }
+}
+
+void CEditZarnDoc::Redo()
+{
+    if (!bDataLoaded || bInEdit)
+        return;
+    if (const auto place = history.Redo(*pDatabase)) {
+        emit HistoryApplied(*place);
+        FollowHistory();
+    }
+}
+
+void CEditZarnDoc::FollowHistory()
+{
+    SetModifiedFlag(!history.IsClean());
+    emit HistoryChanged();
+}
+
+void CEditZarnDoc::StartHistory()
+{
+    history.Start(*pDatabase);
+    emit HistoryChanged();
 }
 
 void CEditZarnDoc::SetTitle() { emit TitleChanged(WindowTitle()); }
@@ -54,6 +110,7 @@ void CEditZarnDoc::OnFileNew()
     // that the name is taken; an existing file is replaced only by a save.
     if (!QFileInfo::exists(strFilePath))
         saveSession.Save(*pDatabase, strFilePath);
+    StartHistory();
     bDataLoaded = 1;
     emit DatabaseOpened();
     SetTitle();
@@ -75,11 +132,13 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
         return;
     case LoadResult::NotCorrect:
         bDataLoaded = 0;
+        StartHistory();
         WindowMessage(prompts, kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop);
         return;
     case LoadResult::Ok:
         break;
     }
+    StartHistory();
     bDataLoaded = 1;
     emit DatabaseOpened();
     SetTitle();
@@ -87,8 +146,10 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
 
 bool CEditZarnDoc::SaveToOwnPath()
 {
-    if (saveSession.Save(*pDatabase, strFilePath) == FileSaveResult::Ok)
+    if (saveSession.Save(*pDatabase, strFilePath) == FileSaveResult::Ok) {
+        history.MarkClean();
         return true;
+    }
     WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop);
     return false;
 }
@@ -117,6 +178,7 @@ void CEditZarnDoc::OnFileSaveAs()
         WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
         return;
     }
+    history.MarkClean();
     strFilePath = target;
     SetTitle();
     SetModifiedFlag(false);
@@ -129,6 +191,7 @@ void CEditZarnDoc::OnFileClose()
         !SaveToOwnPath())
         return; // the user asked to keep the changes: stay open and modified
     SetModifiedFlag(false);
+    StartHistory();
     bDataLoaded = 0;
     emit DatabaseClosed();
     strFilePath.clear();

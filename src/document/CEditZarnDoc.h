@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Database.h"
+#include "EditHistory.h"
 #include "FileAccess.h"
 #include "Prompts.h"
 
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
 
@@ -26,6 +28,10 @@ inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All F
 inline const QString kFilterSaveAs =
     QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||");
 inline constexpr int kExcelFilterIndex = 2;
+
+// Edit menu texts: "Undo Delete 9 Channels", or the bare word with nothing to undo.
+inline const QString kUndoText = QStringLiteral("Undo");
+inline const QString kRedoText = QStringLiteral("Redo");
 
 inline const QString kTitleNewFile = QStringLiteral("New File");
 inline const QString kTitleSelectFile = QStringLiteral("Select File");
@@ -45,8 +51,24 @@ public:
 
     // Runs one change of the database as one step of the editing history,
     // named for the Edit menu ("Delete 9 Channels"). edit returns whether it
-    // changed anything: a refused command leaves no step and no mark.
+    // changed anything: a refused command leaves no step and no mark. An
+    // ApplyEdit inside another one's edit is part of the outer step.
     bool ApplyEdit(const QString& strAction, const std::function<bool(Database&)>& edit);
+
+    // Edit > Undo and Edit > Redo. The modified mark follows the history:
+    // back at the state of the last save it is clear. New, Open and Close
+    // start a new history; undo never reaches past them.
+    bool CanUndo() const { return history.CanUndo(); }
+    bool CanRedo() const { return history.CanRedo(); }
+    QString UndoText() const;
+    QString RedoText() const;
+    void Undo();
+    void Redo();
+    const EditHistory& History() const { return history; }
+    // Where the user is (the views' selection), kept with each step; set by
+    // the frame. Undo returns to where the user was when the step was made,
+    // Redo to where the user was when it was undone.
+    std::function<std::vector<int>()> fnCapturePlace;
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
@@ -80,14 +102,26 @@ signals:
     void DatabaseClosed();
     void TitleChanged(const QString& title);
     void ModifiedChanged(bool modified);
+    // Steps were added, undone, redone or cleared: the Edit menu follows.
+    void HistoryChanged();
+    // A step was undone or redone: the views show the restored database and
+    // go back to place (from fnCapturePlace).
+    void HistoryApplied(const std::vector<int>& place);
     // Save As with the spreadsheet filter: the channel lists go to path.
     void SpreadsheetExportRequested(const QString& path);
 
 private:
     void SetTitle();
+    std::vector<int> CapturePlace() const;
+    // After the history moved: the modified mark and the Edit menu follow it.
+    void FollowHistory();
+    // New, Open or Close: the history starts again at a clean state.
+    void StartHistory();
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;
     SaveSession saveSession;
     bool bModified = false;
+    EditHistory history;
+    bool bInEdit = false;
 };

@@ -19,6 +19,8 @@ constexpr CommandText kCommandTexts[] = {
     {ID_FILE_APPLY_REFERENCE, "Apply the channel order, locks and favourites of a reference list"},
     {ID_FILE_EXPORT_REFERENCE, "Write the channel order, locks and favourites as a reference list"},
     {ID_APP_EXIT, "Quit the application; prompts to save documents"},
+    {ID_EDIT_UNDO, "Undo the last action\nUndo"},
+    {ID_EDIT_REDO, "Redo the previously undone action\nRedo"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     {ID_CHANNEL_ADD, "Add a new Channel\nAdd CH"},
     {ID_CHANNEL_EDIT, "Edit a channel\nEdit CH"},

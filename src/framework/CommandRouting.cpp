@@ -16,6 +16,8 @@ constexpr CommandRoute kRoutes[] = {
     {ID_FILE_PRINT_PREVIEW, Handler::ActiveView, EnableWhen::Always},
     {ID_FILE_PRINT_SETUP, Handler::App, EnableWhen::Always},
     {ID_FILE_MRU_FILE1, Handler::App, EnableWhen::RecentFiles},
+    {ID_EDIT_UNDO, Handler::Document, EnableWhen::CanUndo},
+    {ID_EDIT_REDO, Handler::Document, EnableWhen::CanRedo},
     {ID_APP_ABOUT, Handler::App, EnableWhen::Always},
     {ID_APP_EXIT, Handler::App, EnableWhen::Always},
     {ID_NEXT_PANE, Handler::Frame, EnableWhen::Always},
@@ -50,7 +52,7 @@ const CommandRoute* FindCommandRoute(int id)
     return nullptr;
 }
 
-bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecentFiles)
+bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecentFiles, bool bCanUndo, bool bCanRedo)
 {
     const CommandRoute* pRoute = FindCommandRoute(id);
     if (!pRoute || !OnRoute(pRoute->handler, activePane))
@@ -60,6 +62,8 @@ bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecent
     case EnableWhen::NoDatabase: return !bDataLoaded;
     case EnableWhen::Database: return bDataLoaded;
     case EnableWhen::RecentFiles: return bHasRecentFiles;
+    case EnableWhen::CanUndo: return bDataLoaded && bCanUndo;
+    case EnableWhen::CanRedo: return bDataLoaded && bCanRedo;
     }
     return false;
 }

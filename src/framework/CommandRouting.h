@@ -9,7 +9,7 @@ enum class Pane { Tree, List };
 enum class Handler { ListView, ActiveView, Document, Frame, App };
 
 // When the handler enables it.
-enum class EnableWhen { Always, NoDatabase, Database, RecentFiles };
+enum class EnableWhen { Always, NoDatabase, Database, RecentFiles, CanUndo, CanRedo };
 
 struct CommandRoute {
     int iId;
@@ -20,4 +20,5 @@ struct CommandRoute {
 // The route of a command; null for a command that nobody handles.
 const CommandRoute* FindCommandRoute(int id);
 
-bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecentFiles = false);
+bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecentFiles = false, bool bCanUndo = false,
+                      bool bCanRedo = false);

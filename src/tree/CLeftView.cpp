@@ -174,6 +174,53 @@ void CLeftView::RefreshSatelliteBranch()
     bRebuilding = wasRebuilding;
 }
 
+std::vector<int> CLeftView::CurrentPath() const
+{
+    std::vector<int> path;
+    for (const QTreeWidgetItem* pItem = currentItem(); pItem; pItem = pItem->parent())
+        path.insert(path.begin(), NodePosition(pItem->parent(), pItem));
+    return path;
+}
+
+bool CLeftView::RefillTree(const std::vector<int>& path)
+{
+    // Which roots and which of their children are open, by position.
+    std::vector<std::vector<int>> openNodes;
+    for (int root = 0; root < topLevelItemCount(); ++root) {
+        const QTreeWidgetItem* pRoot = topLevelItem(root);
+        if (pRoot->isExpanded())
+            openNodes.push_back({root});
+        for (int child = 0; child < pRoot->childCount(); ++child)
+            if (pRoot->child(child)->isExpanded())
+                openNodes.push_back({root, child});
+    }
+    FillTree();
+    const bool wasRebuilding = std::exchange(bRebuilding, true);
+    for (int root = 0; root < topLevelItemCount(); ++root)
+        topLevelItem(root)->setExpanded(false);
+    for (const std::vector<int>& open : openNodes) {
+        QTreeWidgetItem* pItem = topLevelItem(open[0]);
+        if (pItem && open.size() > 1)
+            pItem = pItem->child(open[1]);
+        if (pItem)
+            pItem->setExpanded(true);
+    }
+    // Down the path as far as it goes; a position past the last child takes the last one.
+    QTreeWidgetItem* pItem = nullptr;
+    for (size_t depth = 0; depth < path.size(); ++depth) {
+        const int count = pItem ? pItem->childCount() : topLevelItemCount();
+        if (count == 0 || path[depth] < 0)
+            break;
+        const int position = std::min(path[depth], count - 1);
+        pItem = pItem ? pItem->child(position) : topLevelItem(position);
+    }
+    setCurrentItem(pItem);
+    bRebuilding = wasRebuilding;
+    if (pItem)
+        scrollToItem(pItem);
+    return ReportSelection(pItem);
+}
+
 // --- identity and selection ----------------------------------------------
 
 int CLeftView::NodePosition(const QTreeWidgetItem* parent, const QTreeWidgetItem* node) const
@@ -314,11 +361,13 @@ void CLeftView::OnAddAntenna()
     CSatelliteDlg dialog(db, doc.Prompts(), DefaultSatellite(), db.header.sSatNumber, this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
-    const int index = AddSatellite(db, dialog.Record());
-    if (index < 0)
-        return;
-    AddSatelliteNode(index);
-    doc.SetModifiedFlag();
+    doc.ApplyEdit(kActionAddSatellite, [&](Database& data) {
+        const int index = AddSatellite(data, dialog.Record());
+        if (index < 0)
+            return false;
+        AddSatelliteNode(index);
+        return true;
+    });
 }
 
 void CLeftView::OnEditAntenna()
@@ -330,8 +379,8 @@ void CLeftView::OnEditAntenna()
     CSatelliteDlg dialog(db, doc.Prompts(), db.SatelliteTable[size_t(node.iRow)], node.iRow, this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
-    ReplaceSatellite(db, node.iRow, dialog.Record());
-    doc.SetModifiedFlag();
+    doc.ApplyEdit(kActionEditSatellite,
+                  [&](Database& data) { return ReplaceSatellite(data, node.iRow, dialog.Record()) == kSatDone; });
     node.pItem->setText(0, FromRecordText(SatelliteLabel(db.SatelliteTable[size_t(node.iRow)], node.iRow)));
 }
 
@@ -352,9 +401,9 @@ void CLeftView::OnMoveAntenna()
         WindowMessage(doc.Prompts(), kMsgAntennaOutOfRange);
         return;
     }
-    if (MoveSatellite(db, Plus(dialog.From(), -1), to) != kSatDone)
+    if (!doc.ApplyEdit(kActionMoveSatellite,
+                       [&](Database& data) { return MoveSatellite(data, Plus(dialog.From(), -1), to) == kSatDone; }))
         return;
-    doc.SetModifiedFlag();
     RefreshSatelliteBranch();
     SelectSatellite(node.iRow);
 }
@@ -373,9 +422,9 @@ void CLeftView::OnSwapAntenna()
         WindowMessage(doc.Prompts(), kMsgAntennaOutOfRange);
         return;
     }
-    if (SwapSatellites(db, Plus(dialog.From(), -1), to) != kSatDone)
+    if (!doc.ApplyEdit(kActionSwapSatellites,
+                       [&](Database& data) { return SwapSatellites(data, Plus(dialog.From(), -1), to) == kSatDone; }))
         return;
-    doc.SetModifiedFlag();
     RefreshSatelliteBranch();
     SelectSatellite(node.iRow);
 }
@@ -390,8 +439,7 @@ void CLeftView::OnDeleteAntenna()
     if (WindowMessage(doc.Prompts(), kMsgDeleteSatellite.arg(name), MsgButtons::YesNo, MsgIcon::Question) !=
         MsgAnswer::Yes)
         return;
-    DeleteSatellite(db, node.iRow);
-    doc.SetModifiedFlag();
+    doc.ApplyEdit(kActionDeleteSatellite, [&](Database& data) { return DeleteSatellite(data, node.iRow) >= 0; });
     RefreshSatelliteBranch();
     SelectSatellite(node.iRow);
 }
@@ -423,10 +471,12 @@ void CLeftView::OnAddTransponder()
     CTransponderDlg dialog(FormOfKind(TpKind(tp)), tp, ChanTable(db), doc.Prompts(), this);
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
-    const int record = AddTransponderReporting(db, doc.Prompts(), dialog.Record());
-    if (record < 0)
+    int record = -1;
+    if (!doc.ApplyEdit(kActionAddTransponder, [&](Database& data) {
+            record = AddTransponderReporting(data, doc.Prompts(), dialog.Record());
+            return record >= 0;
+        }))
         return;
-    doc.SetModifiedFlag();
     AppendTransponderNodes(row, {record});
 }
 
@@ -443,9 +493,11 @@ void CLeftView::OnEditTransponder()
     CTransponderDlg dialog(form, db.TransponderTable[size_t(record)], ChanTable(db), doc.Prompts(), this);
     if (fnRunDialog(dialog) != QDialog::Accepted || !ValidateEditReporting(db, doc.Prompts(), dialog.Record(), record))
         return;
-    db.TransponderTable[size_t(record)] = dialog.Record();
+    doc.ApplyEdit(kActionEditTransponder, [&](Database& data) {
+        data.TransponderTable[size_t(record)] = dialog.Record();
+        return true;
+    });
     node.pItem->setText(0, FromRecordText(TransponderLabel(dialog.Record(), node.iRow, node.iPosition)));
-    doc.SetModifiedFlag();
 }
 
 void CLeftView::OnDeleteTransponder()
@@ -460,8 +512,8 @@ void CLeftView::OnDeleteTransponder()
         FromRecordText(DeleteQuestionLine(db.TransponderTable[size_t(record)], node.iRow, node.iPosition));
     if (WindowMessage(doc.Prompts(), question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         return;
-    DeleteTransponder(db, record);
-    doc.SetModifiedFlag();
+    if (!doc.ApplyEdit(kActionDeleteTransponder, [&](Database& data) { return DeleteTransponder(data, record) >= 0; }))
+        return;
 
     // The records after the deleted one have moved down one slot.
     std::vector<int>& entries = TpPositionTable[size_t(node.iRow)];
@@ -490,9 +542,13 @@ void CLeftView::OnModifyTransponders()
     const Node node = Selected();
     if (!Loaded() || node.kind != NodeKind::Satellite)
         return;
-    CModifiedTpDlg dialog(doc, node.iRow, fnRunDialog, this);
-    fnRunDialog(dialog);
-    if (!dialog.IsChanged())
+    // The whole session is one step: what Add, Edit and Del did stays after
+    // Cancel, and one Undo takes it all back.
+    if (!doc.ApplyEdit(kActionModifyTransponders, [&](Database&) {
+            CModifiedTpDlg dialog(doc, node.iRow, fnRunDialog, this);
+            fnRunDialog(dialog);
+            return dialog.IsChanged();
+        }))
         return;
     RefreshSatelliteBranch();
     SelectSatellite(node.iRow);
@@ -509,7 +565,7 @@ void CLeftView::OnRenameFavGroup()
     if (fnRunDialog(dialog) != QDialog::Accepted)
         return;
     const std::string name = ToRecordText(dialog.Name()).toStdString();
-    doc.ApplyEdit(kActionRenameFav, [&](Database& db) {
+    doc.ApplyEdit(kActionRenameFavGroup, [&](Database& db) {
         const std::string before(FavName(db, node.iPosition));
         RenameFavGroup(db, node.iPosition, name);
         return FavName(db, node.iPosition) != before;
@@ -521,7 +577,11 @@ void CLeftView::OnLoadListing()
 {
     if (!Loaded())
         return;
-    LoadSatelliteFromHtml(doc.Data(), doc.Prompts(), this, [this] { doc.SetModifiedFlag(); });
+    doc.ApplyEdit(kActionImportSatellites, [this](Database& data) {
+        bool added = false;
+        LoadSatelliteFromHtml(data, doc.Prompts(), this, [&added] { added = true; });
+        return added;
+    });
 }
 
 // --- menu and keys -------------------------------------------------------

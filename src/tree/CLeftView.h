@@ -30,13 +30,24 @@ inline const QString kMenuDeleteTransponder = QStringLiteral("Delete Transponder
 inline const QString kMenuModifyTransponders = QStringLiteral("Modify Transponders");
 inline const QString kMenuRenameFav = QStringLiteral("Rename FAV Group Name");
 
-// Names of the edits in the editing history.
-inline const QString kActionRenameFav = QStringLiteral("Rename FAV Group");
 
 // Messages of the commands.
 inline const QString kMsgAntennaOutOfRange = QStringLiteral("Out ot range");
 inline const QString kMsgDeleteSatellite = QStringLiteral("Are you sure to delete (%1) satellite?");
 inline const QString kMsgDeleteTransponder = QStringLiteral("Are you sure to delete this transponder ?");
+
+// Names of the commands in the editing history (Edit > Undo ...).
+inline const QString kActionAddSatellite = QStringLiteral("Add Satellite");
+inline const QString kActionEditSatellite = QStringLiteral("Edit Satellite");
+inline const QString kActionMoveSatellite = QStringLiteral("Move Satellite");
+inline const QString kActionSwapSatellites = QStringLiteral("Swap Satellites");
+inline const QString kActionDeleteSatellite = QStringLiteral("Delete Satellite");
+inline const QString kActionAddTransponder = QStringLiteral("Add Transponder");
+inline const QString kActionEditTransponder = QStringLiteral("Edit Transponder");
+inline const QString kActionDeleteTransponder = QStringLiteral("Delete Transponder");
+inline const QString kActionModifyTransponders = QStringLiteral("Modify Transponders");
+inline const QString kActionRenameFavGroup = QStringLiteral("Rename Favourite Group");
+inline const QString kActionImportSatellites = QStringLiteral("Import Satellites");
 
 class CLeftView : public QTreeWidget, public IListingTree {
     Q_OBJECT
@@ -60,6 +71,13 @@ public:
     // Siblings before node under parent (the top level for none); the count
     // of all children when node is not there.
     int NodePosition(const QTreeWidgetItem* parent, const QTreeWidgetItem* node) const;
+    // Positions from the top level down to the current node; empty for none.
+    std::vector<int> CurrentPath() const;
+    // Rebuilds the branches from the database as it is now (after an undo or
+    // redo), keeping the open nodes open, and makes the node at path current,
+    // or the nearest one that still exists. Returns whether that node
+    // reported a selection to the channel list.
+    bool RefillTree(const std::vector<int>& path);
 
     // The commands; each works on the selected node and does nothing while
     // no database is loaded or when the node does not offer it.

@@ -85,7 +85,6 @@ void CModifiedTpDlg::OnAdd()
     const int record = AddTransponderReporting(db, doc.Prompts(), dialog.Record());
     if (record < 0)
         return;
-    doc.SetModifiedFlag();
     AddLine(record);
     bChanged = true;
 }
@@ -102,7 +101,6 @@ void CModifiedTpDlg::OnDel()
             if (other > record)
                 --other;
     }
-    doc.SetModifiedFlag();
     FillList();
     bChanged = true;
 }
@@ -121,7 +119,6 @@ void CModifiedTpDlg::OnEdit()
             !ValidateEditReporting(db, doc.Prompts(), dialog.Record(), record))
             continue;
         db.TransponderTable[size_t(record)] = dialog.Record();
-        doc.SetModifiedFlag();
     }
     FillList();
     bChanged = true;

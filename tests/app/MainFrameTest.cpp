@@ -186,8 +186,8 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
          {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
           "Apply Reference List…", "Export Reference List…", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
-         {"Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-", "Sort Channel >", "  A--->Z",
-          "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
+         {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
+          "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
         {"&View", {"&TV Channel", "&Radio Channel"}},
         {"&Help", {"&About EditZarn..."}},
     };

@@ -364,4 +364,44 @@ TEST_F(DocumentTest, CloseKeepsTheDatabaseOpenWhenTheAskedSaveFails)
     EXPECT_EQ(0, closed.count());
 }
 
+TEST_F(DocumentTest, EditsAreStepsThatUndoAndTheModifiedMarkFollowsThem)
+{
+    OpenDemo();
+    const auto opened = std::make_unique<Database>(doc.Data());
+    int applied = 0;
+    QObject::connect(&doc, &CEditZarnDoc::HistoryApplied, [&applied](const std::vector<int>&) { ++applied; });
+
+    EXPECT_FALSE(doc.ApplyEdit("Refused", [](Database&) { return false; }));
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.IsModified());
+
+    // An edit made inside another one is part of the same step.
+    EXPECT_TRUE(doc.ApplyEdit("Outer", [this](Database& db) {
+        db.TvChannelTable[0].sVideoPid = 4321;
+        return doc.ApplyEdit("Inner", [](Database& inner) {
+            inner.TvChannelTable[1].sVideoPid = 1234;
+            return true;
+        });
+    }));
+    EXPECT_EQ(doc.UndoText(), "Undo Outer");
+    EXPECT_EQ(doc.RedoText(), "Redo");
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.Undo();
+    ExpectSameDatabase(doc.Data(), *opened);
+    EXPECT_FALSE(doc.IsModified()); // back at the state of the file
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(doc.UndoText(), "Undo");
+    EXPECT_EQ(doc.RedoText(), "Redo Outer");
+    doc.Redo();
+    EXPECT_EQ(doc.Data().TvChannelTable[1].sVideoPid, 1234);
+    EXPECT_TRUE(doc.IsModified());
+
+    // Close starts a new history: undo never reaches past it.
+    prompts.QueueAnswer(MsgAnswer::No);
+    doc.OnFileClose();
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.CanRedo());
+}
+
 } // namespace

@@ -4,7 +4,11 @@
 #pragma once
 
 #include "CEditZarnApp.h"
+#include "CEditZarnDoc.h"
 #include "CMainFrame.h"
+#include "DatabaseBuilders.h"
+#include "DemoDatabase.h"
+#include "FileAccess.h"
 #include "ScriptedPrompts.h"
 #include "TestApplication.h"
 
@@ -26,6 +30,15 @@ protected:
         app = std::make_unique<CEditZarnApp>(*settings, &prompts);
         app->InitInstance();
         frame = app->MainFrame();
+    }
+
+    // Saves the typical demo database in the test's folder and opens it.
+    void OpenDemoDatabase()
+    {
+        auto db = MakeEmptyDatabase();
+        BuildDemoDatabase(*db, DemoSize::Typical);
+        ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("demo.sdx")), FileSaveResult::Ok);
+        app->Document().OpenDocumentFile(dir.filePath("demo.sdx"));
     }
 
     QTemporaryDir dir;
