@@ -1,6 +1,7 @@
 #include "ChannelOperations.h"
 
 #include "BitFields.h"
+#include "BlockMove.h"
 #include "ModelOperations.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ void BucketSort(Table& table, int count, int buckets, BucketOf bucketOf)
     std::copy(sorted.begin(), sorted.end(), table.begin());
 }
 
-// The name as the name sorts compare it: ASCII letters upper-cased.
+// The name as the name sorts compare it: letter case folded.
 struct NameKey {
     std::array<unsigned char, kChannelNameSize> acBytes;
     size_t len;
@@ -60,10 +61,8 @@ NameKey SortKey(const ChannelRecord& channel)
     NameKey key{};
     const std::string_view name = FieldText(channel.acName);
     key.len = name.size();
-    for (size_t i = 0; i < key.len; ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        key.acBytes[i] = c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-    }
+    for (size_t i = 0; i < key.len; ++i)
+        key.acBytes[i] = FoldNameByte(static_cast<unsigned char>(name[i]));
     return key;
 }
 
@@ -85,6 +84,8 @@ void ReplaceFavKey(Database& db, int group, uint32_t oldKey, uint32_t newKey, bo
 }
 
 } // namespace
+
+unsigned char FoldNameByte(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c; }
 
 int UsedChannels(const Database& db, bool radio) { return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); }
 
@@ -175,14 +176,8 @@ int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::
                     int target)
 {
     const int rows = int(rowMap.size());
-    std::vector<bool> chosen(size_t(rows), false);
-    int chosenCount = 0;
-    for (int r : selectedRows)
-        if (r >= 0 && r < rows && !chosen[size_t(r)]) {
-            chosen[size_t(r)] = true;
-            ++chosenCount;
-        }
-    if (chosenCount == 0)
+    const std::vector<bool> chosen = ChosenRows(rows, selectedRows);
+    if (std::find(chosen.begin(), chosen.end(), true) == chosen.end())
         return kChannelNothing;
     if (target < 0 || target >= rows)
         return kRowOutOfRange;
@@ -190,14 +185,11 @@ int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::
         return kChannelNothing;
 
     // The selected rows become one block in their earlier order; the other
-    // rows keep theirs around it. The block is placed so that a selected
-    // target row stays where it is; otherwise the rows coming down from above
-    // end on the target row, or, when none does, the block starts there.
+    // rows keep theirs around it.
     std::vector<int> block, others;
     for (int p = 0; p < rows; ++p)
         (chosen[size_t(p)] ? block : others).push_back(p);
-    const int above = int(std::count(chosen.begin(), chosen.begin() + target, true));
-    const int start = target - above + (chosen[size_t(target)] || above == 0 ? 0 : 1);
+    const int start = BlockStart(chosen, target);
     std::vector<int> result(others.begin(), others.begin() + start);
     result.insert(result.end(), block.begin(), block.end());
     result.insert(result.end(), others.begin() + start, others.end());

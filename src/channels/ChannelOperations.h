@@ -20,6 +20,10 @@ inline constexpr int kMaxChannelsTotal = 8000;
 inline constexpr int kSortedTpIds = 4000;    // transponder ids the transponder sort collects
 inline constexpr int kSortedSatellites = 100; // satellite indices the satellite sort collects
 
+// The letter case folding of channel names: the name sorts compare and the
+// list's filter matches names byte by byte after it.
+unsigned char FoldNameByte(unsigned char c);
+
 // Channel counts as the operations use them: clipped to the table size.
 int UsedChannels(const Database& db, bool radio);
 
@@ -63,7 +67,7 @@ int MoveChannelRows(Database& db, bool radio, std::span<const int> rowMap, std::
                     int target);
 
 // Reorders the listed positions by name, A to Z or (descending) Z to A.
-// Names compare byte by byte, unsigned, with ASCII letters upper-cased;
+// Names compare byte by byte, unsigned, after FoldNameByte;
 // channels with equal names keep their order. kChannelDone, or
 // kChannelNothing when the row map does not fit the table.
 int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending);
