@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "QtPrompts.h"
 #include "SpreadsheetExport.h"
+#include "WindowLayout.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ void CEditZarnApp::InitInstance(const QString& strFile)
 {
     recentFiles.Load(settings);
     pFrame = std::make_unique<CMainFrame>(*pDoc);
+    RestoreWindowLayout(settings, *pFrame);
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of
@@ -37,5 +39,6 @@ void CEditZarnApp::InitInstance(const QString& strFile)
 void CEditZarnApp::ExitInstance()
 {
     recentFiles.Save(settings);
+    SaveWindowLayout(settings, *pFrame);
     settings.sync();
 }

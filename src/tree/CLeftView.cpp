@@ -153,7 +153,8 @@ void CLeftView::FillTree()
     FillAllTransponderNodes();
     Root(kRootFavList)->addChild(MakeItem(kFavNodeText, iconNode));
     bRebuilding = false;
-    emit ListCleared();
+    // A new or opened database lists all its channels at once.
+    SelectAndReport(Root(kRootChannelList));
 }
 
 void CLeftView::ResetTree()
