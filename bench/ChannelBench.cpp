@@ -1,7 +1,10 @@
 // The channel list's operations on a full 8000-channel table with random
 // names, each beside the record-by-record way as its baseline: the A-Z sort
-// beside a bubble sort, deleting and moving 4000 selected rows beside moving
-// one row at a time, and a list refresh beside filling every cell of every row.
+// beside a bubble sort, deleting, moving and dropping 4000 selected rows
+// beside moving one row at a time, a list refresh beside filling every cell
+// of every row, and a filter keystroke beside a sort-filter proxy over every
+// cell.
+#include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "ChannelCells.h"
@@ -9,6 +12,7 @@
 #include "ModelOperations.h"
 
 #include <QApplication>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -183,17 +187,49 @@ void BM_Move4000_OneAtATimeBaseline(benchmark::State& state)
     });
 }
 
+// The model part of dropping 4000 selected rows into a gap: the target row,
+// the block move, the new selection and the refilled row map.
+void BM_Drop4000(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    std::vector<int> rowMap(kMaxChannels);
+    Timed(state, [&] { f.Restore(); }, [&] {
+        const std::vector<bool> chosen = ChosenRows(kMaxChannels, f.everyOtherRow);
+        const int target = TargetForGap(chosen, kMaxChannels / 2 + 1);
+        MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, target);
+        benchmark::DoNotOptimize(BlockStart(chosen, target));
+        benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
+    });
+}
+
 // --- list refresh ------------------------------------------------------------
+
+// The list of all channels on screen.
+void ShowAll(CEditZarnView& view)
+{
+    view.resize(800, 600);
+    view.show();
+    view.ShowListKind(kListAll);
+    QApplication::processEvents();
+}
+
+// Every row appended with all ten cell texts.
+void AppendAllCells(QStandardItemModel& model, const Database& db)
+{
+    for (int i = 0; i < db.header.sTVNumber; ++i) {
+        QList<QStandardItem*> cells;
+        for (int column = 0; column < kChannelColumnCount; ++column)
+            cells << new QStandardItem(QString::fromStdString(FormatRowCell(db, false, RowFilter::All, i, i, column)));
+        model.appendRow(cells);
+    }
+}
 
 void BM_Refresh8000(benchmark::State& state)
 {
     Fixture& f = *gFixture;
     f.Restore();
     CEditZarnView view(f.doc);
-    view.resize(800, 600);
-    view.show();
-    view.ShowListKind(kListAll);
-    QApplication::processEvents();
+    ShowAll(view);
     const bool paint = state.range(0);
     for (auto _ : state) {
         view.RefreshChannelList(0);
@@ -213,18 +249,60 @@ void BM_Refresh8000_AllCellsBaseline(benchmark::State& state)
     view.setModel(&model);
     view.resize(800, 600);
     view.show();
-    const Database& db = f.doc.Data();
     for (auto _ : state) {
         model.setRowCount(0);
-        for (int i = 0; i < db.header.sTVNumber; ++i) {
-            QList<QStandardItem*> cells;
-            for (int column = 0; column < kChannelColumnCount; ++column)
-                cells << new QStandardItem(
-                    QString::fromStdString(FormatRowCell(db, false, RowFilter::All, i, i, column)));
-            model.appendRow(cells);
-        }
+        AppendAllCells(model, f.doc.Data());
         view.viewport()->repaint();
     }
+}
+
+// --- filter keystroke ---------------------------------------------------------
+
+// One more letter typed in the filter box over 8000 listed channels: the row
+// map rebuilt and filtered, the view reset (and, painted, the rows on screen
+// formatted).
+void BM_FilterKeystroke(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    f.Restore();
+    CEditZarnView view(f.doc);
+    ShowAll(view);
+    const bool paint = state.range(0);
+    ChannelFilter filter;
+    int keystroke = 0;
+    for (auto _ : state) {
+        filter.strText = ++keystroke % 2 ? "ab" : "a";
+        view.SetFilter(filter);
+        if (paint)
+            view.viewport()->repaint();
+    }
+    state.counters["rows"] = view.model()->rowCount();
+}
+
+// Every cell in an item model behind a sort-filter proxy that matches the
+// name column, letter case ignored.
+void BM_FilterKeystroke_ProxyBaseline(benchmark::State& state)
+{
+    Fixture& f = *gFixture;
+    f.Restore();
+    QStandardItemModel model(0, kChannelColumnCount);
+    AppendAllCells(model, f.doc.Data());
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.setFilterKeyColumn(kColumnName);
+    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    QTableView view;
+    view.setModel(&proxy);
+    view.resize(800, 600);
+    view.show();
+    QApplication::processEvents();
+    int keystroke = 0;
+    for (auto _ : state) {
+        proxy.setFilterFixedString(++keystroke % 2 ? "ab" : "a");
+        view.scrollToTop();
+        view.viewport()->repaint();
+    }
+    state.counters["rows"] = proxy.rowCount();
 }
 
 } // namespace
@@ -235,8 +313,11 @@ BENCHMARK(BM_Delete4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Delete4000_OneByOneBaseline)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_Move4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Move4000_OneAtATimeBaseline)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_Drop4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Refresh8000)->Unit(benchmark::kMillisecond)->ArgName("painted")->Arg(0)->Arg(1);
 BENCHMARK(BM_Refresh8000_AllCellsBaseline)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond)->ArgName("painted")->Arg(0)->Arg(1);
+BENCHMARK(BM_FilterKeystroke_ProxyBaseline)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -6,6 +6,7 @@
 #include "DialogTitleFit.h"
 #include "QtPrompts.h"
 #include "SpreadsheetExport.h"
+#include "WindowLayout.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -23,6 +24,7 @@ void CEditZarnApp::InitInstance(const QString& strFile)
     recentFiles.Load(settings);
     pFrame = std::make_unique<CMainFrame>(*pDoc);
     QApplication::instance()->installEventFilter(new DialogTitleFit(pFrame.get()));
+    RestoreWindowLayout(settings, *pFrame);
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of
@@ -42,5 +44,6 @@ void CEditZarnApp::InitInstance(const QString& strFile)
 void CEditZarnApp::ExitInstance()
 {
     recentFiles.Save(settings);
+    SaveWindowLayout(settings, *pFrame);
     settings.sync();
 }

@@ -20,11 +20,12 @@ public:
     explicit CEditZarnApp(QSettings& settings, IPrompts* pPrompts = nullptr);
     ~CEditZarnApp();
 
-    // Loads the recent-file list, creates and shows the main window, then
-    // opens strFile (if not empty) as File Open opens a chosen file. A file
-    // that cannot be opened is reported and the editor starts without one.
+    // Loads the recent-file list, creates the main window, restores its
+    // layout and shows it, then opens strFile (if not empty) as File Open
+    // opens a chosen file. A file that cannot be opened is reported and the
+    // editor starts without one.
     void InitInstance(const QString& strFile = {});
-    // Writes the recent-file list back.
+    // Writes the recent-file list and the window layout back.
     void ExitInstance();
 
     CEditZarnDoc& Document() const { return *pDoc; }

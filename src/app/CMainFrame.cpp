@@ -2,6 +2,7 @@
 
 #include "AppIcons.h"
 #include "CAboutDlg.h"
+#include "CChannelPane.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "CLeftView.h"
@@ -248,8 +249,19 @@ void CMainFrame::CreateStatusBar()
 void CMainFrame::CreateClientArea()
 {
     pSplitter = new QSplitter(Qt::Horizontal, this);
+    pSplitter->setObjectName("splitter");
     pLeftView = new CLeftView(doc, pSplitter);
-    pListView = new CEditZarnView(doc, pSplitter);
+    auto* pListPane = new CChannelPane(doc, pSplitter);
+    pListView = pListPane->View();
+    // The filter's count sits in the status bar, left of the key indicators.
+    auto* pCount = new QLabel;
+    pCount->setObjectName("filterCount");
+    pCount->hide();
+    statusBar()->insertPermanentWidget(1, pCount);
+    connect(pListPane, &CChannelPane::CountTextChanged, pCount, [pCount](const QString& text) {
+        pCount->setText(text);
+        pCount->setVisible(!text.isEmpty());
+    });
     connect(pLeftView, &CLeftView::ListKindReported, pListView, &CEditZarnView::ShowListKind);
     connect(pLeftView, &CLeftView::ListCleared, pListView, &CEditZarnView::ClearChannelList);
     pSplitter->setStretchFactor(0, 0);

@@ -1,5 +1,6 @@
 #include "CEditZarnView.h"
 
+#include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "ChannelOperations.h"
 #include "CMoveDlg.h"
@@ -11,12 +12,29 @@
 
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
 #include <bit>
+
+namespace {
+
+// What a drag of rows carries: which list they come from; the selection
+// says which rows.
+const QString kRowsMimeType = QStringLiteral("application/x-editzarn-channel-rows");
+
+// The Name column starts wide enough for this many characters of the list font.
+constexpr int kNameColumnChars = 24;
+constexpr int kCellPadding = 12; // the cell's margins on both sides
+// Widths kept between runs are taken only within these bounds.
+constexpr int kMinColumnWidth = 8;
+constexpr int kMaxColumnWidth = 2000;
+
+} // namespace
 
 // The rows of the list as a table model over the row map; cell texts are
 // made when the view asks for them, so a refill costs one pass over the
@@ -46,6 +64,25 @@ public:
             return QString::fromLatin1(kChannelColumns[section].pTitle);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
+
+    // Rows are dragged and dropped between rows (never onto one): the view
+    // moves the records itself, the model removes nothing.
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        if (!index.isValid())
+            return Qt::ItemIsDropEnabled;
+        return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+    }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    QStringList mimeTypes() const override { return {kRowsMimeType}; }
+    QMimeData* mimeData(const QModelIndexList&) const override
+    {
+        auto* pData = new QMimeData;
+        pData->setData(kRowsMimeType, ListIdentity());
+        return pData;
+    }
+    QByteArray ListIdentity() const { return QByteArray::number(quintptr(this)); }
 
     // Replaces the whole content: update() changes the row map in between.
     template <typename Update>
@@ -77,7 +114,18 @@ CEditZarnView::CEditZarnView(CEditZarnDoc& doc, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
+    for (int column = 0; column < kChannelColumnCount; ++column)
+        setColumnWidth(column, kChannelColumns[column].iWidth);
+    setColumnWidth(kColumnName, std::max(kChannelColumns[kColumnName].iWidth,
+                                         fontMetrics().horizontalAdvance(QString(kNameColumnChars, 'X')) +
+                                             kCellPadding));
     BuildColumns();
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDragDropOverwriteMode(false);
+    setDefaultDropAction(Qt::MoveAction);
 
     fnChannelDialog = [this](const ChannelDialogInput& input) -> std::optional<ChannelRecord> {
         CChannelParamDlg dialog(this->doc.Data(), this->doc.Prompts(), input, this);
@@ -169,6 +217,7 @@ void CEditZarnView::FillFavouritesMenu(QMenu& menu) const
 
 void CEditZarnView::RefreshChannelList(int mode)
 {
+    const bool switched = mode != iTvRadioMode;
     iTvRadioMode = mode;
     switch (iListKind) {
     case kListAll: ShowAllChannels(); break;
@@ -177,17 +226,28 @@ void CEditZarnView::RefreshChannelList(int mode)
     case kListFavGroup: ShowChannelsOfFavGroup(doc.SelectedFavGroup); break;
     default: ClearChannelList(); break;
     }
+    if (switched)
+        scrollToTop();
 }
 
 void CEditZarnView::ShowListKind(int listKind)
 {
     iListKind = listKind;
     RefreshChannelList(iTvRadioMode);
+    scrollToTop();
 }
 
 void CEditZarnView::ClearChannelList()
 {
-    pRows->Reset(RowFilter::All, [this] { iRowCount = 0; });
+    pRows->Reset(RowFilter::All, [this] { iRowCount = iListedRows = 0; });
+    emit ListFilled();
+}
+
+void CEditZarnView::SetFilter(const ChannelFilter& filter)
+{
+    channelFilter = filter;
+    RefreshChannelList(iTvRadioMode);
+    scrollToTop();
 }
 
 void CEditZarnView::ShowAllChannels() { Fill(RowFilter::All, 0); }
@@ -205,19 +265,35 @@ void CEditZarnView::Fill(RowFilter filter, int value)
 {
     BuildColumns();
     pRows->Reset(filter, [&] {
-        iRowCount = doc.bDataLoaded ? FillRowMap(doc.Data(), Radio(), filter, value, aiRowChannel) : 0;
+        iListedRows = doc.bDataLoaded ? FillRowMap(doc.Data(), Radio(), filter, value, aiRowChannel) : 0;
+        iRowCount = FilterRowMap(doc.Data(), Radio(), channelFilter, {aiRowChannel.data(), size_t(iListedRows)});
     });
+    emit ListFilled();
 }
 
 void CEditZarnView::BuildColumns()
 {
-    // Every fill starts from the columns as built: in their order, at their widths.
+    // Every fill starts from the columns in their built order; the widths
+    // stay as the user set them.
     QHeaderView* pHeader = horizontalHeader();
-    for (int column = 0; column < kChannelColumnCount; ++column) {
+    for (int column = 0; column < kChannelColumnCount; ++column)
         if (pHeader->visualIndex(column) != column)
             pHeader->moveSection(pHeader->visualIndex(column), column);
-        setColumnWidth(column, kChannelColumns[column].iWidth);
-    }
+}
+
+QList<int> CEditZarnView::ColumnWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < kChannelColumnCount; ++column)
+        widths << columnWidth(column);
+    return widths;
+}
+
+void CEditZarnView::SetColumnWidths(const QList<int>& widths)
+{
+    for (int column = 0; column < kChannelColumnCount && column < widths.size(); ++column)
+        if (widths[column] >= kMinColumnWidth && widths[column] <= kMaxColumnWidth)
+            setColumnWidth(column, widths[column]);
 }
 
 // --- commands ---------------------------------------------------------------
@@ -349,16 +425,12 @@ void CEditZarnView::SwapOrMove(bool move)
         return;
     }
     const int target = *to - 1;
-    if (move && ShowsFavGroup()) {
-        ReorderFavGroup(kActionMoveChannels, [&](Database& db) {
-            return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, target);
-        });
+    if (move) {
+        MoveSelectedRowsTo(target);
         return;
     }
-    doc.ApplyEdit(move ? kActionMoveChannels : kActionSwapChannels, [&](Database& data) {
-        const int result = move ? MoveChannelRows(data, Radio(), ListedRows(), rows, target)
-                                : SwapChannelRows(data, Radio(), ListedRows(), rows.back(), target);
-        return result == kChannelDone;
+    doc.ApplyEdit(kActionSwapChannels, [&](Database& data) {
+        return SwapChannelRows(data, Radio(), ListedRows(), rows.back(), target) == kChannelDone;
     });
     Finish();
 }
@@ -488,7 +560,37 @@ void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
         RemoveFromThisGroup();
         return;
     }
+    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == Qt::NoModifier) {
+        DeleteChannels();
+        return;
+    }
+    if (MoveByKey(*pEvent))
+        return;
     QTableView::keyPressEvent(pEvent);
+}
+
+int CEditZarnView::DropGap(const QPoint& pos) const
+{
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid())
+        return iRowCount;
+    return index.row() + (pos.y() < visualRect(index).center().y() ? 0 : 1);
+}
+
+void CEditZarnView::dropEvent(QDropEvent* pEvent)
+{
+    // Only rows of this list are dropped here, between two rows (the
+    // indicator line of the drag shows where).
+    setState(NoState);
+    viewport()->update();
+    const std::vector<int> rows = SelectedRows();
+    if (pEvent->mimeData()->data(kRowsMimeType) != pRows->ListIdentity() || rows.empty()) {
+        pEvent->ignore();
+        return;
+    }
+    pEvent->setDropAction(Qt::MoveAction);
+    pEvent->accept();
+    MoveSelectedRowsTo(TargetForGap(ChosenRows(iRowCount, rows), DropGap(pEvent->position().toPoint())));
 }
 
 void CEditZarnView::contextMenuEvent(QContextMenuEvent* pEvent)

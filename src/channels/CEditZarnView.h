@@ -5,6 +5,7 @@
 
 #include "CChannelParamDlg.h"
 #include "ChannelCells.h"
+#include "ChannelFilter.h"
 #include "ListKind.h"
 
 #include <QMenu>
@@ -61,6 +62,8 @@ public:
     // whole table, rows 0 .. iRowCount-1 in use.
     std::vector<int> aiRowChannel;
     int iRowCount = 0;
+    // Rows the tree's choice lists before the filter hides any.
+    int iListedRows = 0;
 
     // The dialogs and the context menu, replaceable for tests.
     // Channel Parameters: the edited record, or nothing when cancelled.
@@ -109,6 +112,27 @@ public:
     // table) and scrolls the first of them into view.
     void SelectChannels(std::span<const int> channels);
 
+    // Every reordering of rows: moves the selected rows as a block to
+    // targetRow (the rule of the Move command, listed positions only) as one
+    // edit, then selects the moved rows and scrolls them into view.
+    void MoveSelectedRowsTo(int targetRow);
+
+    // The filter applied on top of the tree's choice; setting it refills the
+    // list and scrolls to the top.
+    const ChannelFilter& Filter() const { return channelFilter; }
+    void SetFilter(const ChannelFilter& filter);
+    // Focus to the list with its first row current and selected.
+    void FocusFirstRow();
+
+    // Column widths in column order, as kept between runs; widths out of
+    // reason are ignored when set.
+    QList<int> ColumnWidths() const;
+    void SetColumnWidths(const QList<int>& widths);
+
+signals:
+    // The rows were refilled (iRowCount, iListedRows).
+    void ListFilled();
+
 public slots:
     // Stores the TV/Radio mode (0 TV, 1 radio) and refills the list.
     void RefreshChannelList(int mode);
@@ -123,6 +147,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* pEvent = nullptr) const override;
 
 private:
     friend class ChannelRowModel;
@@ -142,8 +170,15 @@ private:
     // Runs a reorder of the shown favourite group as one edit, tells when
     // the group is full, and refills the list.
     void ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder);
+    // Alt+Up, Alt+Down, Alt+Home, Alt+End; false for other keys.
+    bool MoveByKey(const QKeyEvent& event);
+    // The gap between rows that a drop at pos (viewport coordinates) means:
+    // 0 above the first row up to iRowCount below the last.
+    int DropGap(const QPoint& pos) const;
+    void SelectRowBlock(int first, int count);
 
     CEditZarnDoc& doc;
     ChannelRowModel* pRows;
     QMenu contextMenu;
+    ChannelFilter channelFilter;
 };

@@ -1,6 +1,7 @@
 #include "ChannelOperations.h"
 
 #include "BitFields.h"
+#include "BlockMove.h"
 #include "ModelOperations.h"
 
 #include <algorithm>
@@ -171,27 +172,18 @@ int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int r
 
 int BlockMoveOrder(int rows, std::span<const int> selectedRows, int target, std::vector<int>& order)
 {
-    std::vector<bool> chosen(size_t(std::max(rows, 0)), false);
-    int chosenCount = 0;
-    for (int r : selectedRows)
-        if (r >= 0 && r < rows && !chosen[size_t(r)]) {
-            chosen[size_t(r)] = true;
-            ++chosenCount;
-        }
-    if (chosenCount == 0)
+    const std::vector<bool> chosen = ChosenRows(rows, selectedRows);
+    if (std::find(chosen.begin(), chosen.end(), true) == chosen.end())
         return kChannelNothing;
     if (target < 0 || target >= rows)
         return kRowOutOfRange;
 
     // The selected rows become one block in their earlier order; the other
-    // rows keep theirs around it. The block is placed so that a selected
-    // target row stays where it is; otherwise the rows coming down from above
-    // end on the target row, or, when none does, the block starts there.
+    // rows keep theirs around it.
     std::vector<int> block, others;
     for (int p = 0; p < rows; ++p)
         (chosen[size_t(p)] ? block : others).push_back(p);
-    const int above = int(std::count(chosen.begin(), chosen.begin() + target, true));
-    const int start = target - above + (chosen[size_t(target)] || above == 0 ? 0 : 1);
+    const int start = BlockStart(chosen, target);
     order.assign(others.begin(), others.begin() + start);
     order.insert(order.end(), block.begin(), block.end());
     order.insert(order.end(), others.begin() + start, others.end());

