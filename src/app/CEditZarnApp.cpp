@@ -20,6 +20,7 @@ void CEditZarnApp::InitInstance(const QString& strFile)
 {
     recentFiles.Load(settings);
     pFrame = std::make_unique<CMainFrame>(*pDoc);
+    pFrame->ShowRecentFiles(recentFiles);
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of

@@ -7,6 +7,7 @@
 #include "CLeftView.h"
 #include "CommandIds.h"
 #include "PanePrinter.h"
+#include "RecentFilesMenu.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -118,6 +119,7 @@ CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent)
     connect(&doc, &CEditZarnDoc::DatabaseOpened, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::DatabaseClosed, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::ModifiedChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(&doc, &CEditZarnDoc::StatusNote, this, [this](const QString& note) { statusBar()->showMessage(note); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
     UpdateCommandUI();
@@ -173,7 +175,7 @@ void CMainFrame::CreateMenus()
         }
     };
     const auto noSubmenu = [](QMenu*) {};
-    addItems(menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
+    addItems(pFileMenu = menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
     QMenu* pEdit = pEditMenu = menuBar()->addMenu(kMenuEdit);
     pEdit->setSeparatorsCollapsible(false); // the menu ends in a separator
     addItems(pEdit, kEditMenu, [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
@@ -274,8 +276,16 @@ void CMainFrame::UpdateCommandUI()
     const bool bRadioMode = pListView->iTvRadioMode == 1;
     for (auto it = aActions.cbegin(); it != aActions.cend(); ++it)
         it.value()->setEnabled(IsCommandEnabled(it.key(), pane, bDataLoaded));
+    if (pRecentMenu)
+        pRecentMenu->SetEnabled(Action(ID_FILE_OPEN)->isEnabled());
     Action(ID_VIEW_TV)->setChecked(!bRadioMode);
     Action(ID_VIEW_RADIO)->setChecked(bRadioMode);
+}
+
+void CMainFrame::ShowRecentFiles(RecentFileList& list)
+{
+    pRecentMenu = new RecentFilesMenu(*pFileMenu, *Action(ID_FILE_MRU_FILE1), list, doc);
+    UpdateCommandUI();
 }
 
 void CMainFrame::OnFocusChanged(QWidget* pNow)
@@ -313,11 +323,13 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
-    // Asked once: answering No drops the changes. When the user chose to save
-    // and the save fails, the window stays open so that nothing is lost.
+    // Asked once: answering No drops the changes. Cancel (Escape, the box's
+    // close button) keeps the window, and so does a save the user chose that
+    // did not happen, so that nothing is lost.
     if (doc.IsModified()) {
-        if (WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
-            !doc.SaveToOwnPath()) {
+        const MsgAnswer answer =
+            WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
+        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !doc.SaveToOwnPath())) {
             pEvent->ignore();
             return;
         }

@@ -17,6 +17,8 @@ class CLeftView;
 class IPrintout;
 class PanePrinter;
 class QSplitter;
+class RecentFileList;
+class RecentFilesMenu;
 
 inline const QString kMenuFile = QStringLiteral("&File");
 inline const QString kMenuEdit = QStringLiteral("&Edit");
@@ -42,6 +44,9 @@ public:
     Pane ActivePane() const { return activePane; }
     // Print, Print Preview and Print Setup; tests replace its dialogs.
     PanePrinter& Printer() const { return *pPrinter; }
+    // Shows list in the File menu and keeps it up to date.
+    void ShowRecentFiles(RecentFileList& list);
+    RecentFilesMenu* RecentMenu() const { return pRecentMenu; }
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -69,6 +74,8 @@ private:
     CEditZarnDoc& doc;
     QHash<int, QAction*> aActions;
     QMenu* pEditMenu = nullptr;
+    QMenu* pFileMenu = nullptr;
+    RecentFilesMenu* pRecentMenu = nullptr;
     QSplitter* pSplitter = nullptr;
     CLeftView* pLeftView = nullptr;
     CEditZarnView* pListView = nullptr;

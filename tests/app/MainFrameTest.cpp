@@ -378,7 +378,7 @@ TEST_F(MainFrameTest, TvAndRadioRefillTheListAndMoveTheMark)
 
 TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFails)
 {
-    const ShownMessage question{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNo,
+    const ShownMessage question{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNoCancel,
                                 MsgIcon::Question};
     const ShownMessage cannotSave{"Can not save file!", "EditZarn", MsgButtons::Ok, MsgIcon::Stop};
     enum class Target { Writable, Unwritable };
@@ -397,6 +397,8 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
         {"yes", true, {MsgAnswer::Yes}, Target::Writable, true, true, {question}},
         {"yes, save fails", true, {MsgAnswer::Yes, MsgAnswer::Ok}, Target::Unwritable, false, false,
          {question, cannotSave}},
+        {"cancel (Escape, the box's close button)", true, {MsgAnswer::Cancel}, Target::Writable, false, false,
+         {question}},
     };
     for (bool bViaExit : {false, true}) {
         for (const Case& c : cases) {
@@ -420,7 +422,7 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
 
             EXPECT_EQ(pFrame->isVisible(), !c.bCloses);
             EXPECT_EQ(QFile::exists(path), c.bWritten);
-            EXPECT_EQ(localPrompts.Messages(), c.messages);
+            EXPECT_EQ(localPrompts.MessagesWithoutReasons(), c.messages);
             EXPECT_EQ(localApp.Document().IsModified(), !c.bCloses);
         }
     }
