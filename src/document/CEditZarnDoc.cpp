@@ -84,7 +84,9 @@ void CEditZarnDoc::OnFileNew()
     const bool takeOver = saveSession.Exists(*path);
     if (takeOver && !AllowsReplacing(*path))
         return;
-    if (!takeOver) {
+    if (takeOver)
+        saveSession.Watch(*path); // the version the user agreed to replace
+    else {
         // The name is taken at once by writing the empty database; when that
         // fails the document stays as it was.
         auto fresh = std::make_unique<Database>();

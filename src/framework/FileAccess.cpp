@@ -128,6 +128,13 @@ LoadResult SaveSession::Load(Database& db, const QString& path, bool needWrite)
     return result;
 }
 
+void SaveSession::Watch(const QString& path)
+{
+    const QString target = medium.ResolveTarget(path);
+    if (const std::optional<QByteArray> bytes = medium.Read(target))
+        Remember(target, *bytes, false);
+}
+
 bool SaveSession::KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status)
 {
     const QString backup = target + kBackupSuffix;

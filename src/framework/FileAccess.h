@@ -48,6 +48,9 @@ public:
 
     // Loads as LoadDatabaseFile does and remembers what the file held.
     LoadResult Load(Database& db, const QString& path, bool needWrite);
+    // Remembers what the file at path holds now, so that a later save
+    // notices a change by another program.
+    void Watch(const QString& path);
     FileSaveResult Save(Database& db, const QString& path, bool bOverwriteChanged = false);
     // Writes any other output file by the same rules, without a backup.
     FileSaveResult SaveBytes(const QByteArray& bytes, const QString& path);
