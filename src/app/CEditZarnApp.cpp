@@ -25,6 +25,7 @@ void CEditZarnApp::InitInstance(const QString& strFile)
     pFrame = std::make_unique<CMainFrame>(*pDoc);
     QApplication::instance()->installEventFilter(new DialogTitleFit(pFrame.get()));
     RestoreWindowLayout(settings, *pFrame);
+    pFrame->ShowRecentFiles(recentFiles);
     if (pQtPrompts)
         pQtPrompts->SetParent(pFrame.get());
     // Save As with the spreadsheet filter writes the channel lists instead of

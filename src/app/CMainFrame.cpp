@@ -11,6 +11,7 @@
 #include "ReferenceListCommands.h"
 #include "TreeLabels.h"
 #include "ViewPlace.h"
+#include "RecentFilesMenu.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -138,6 +139,7 @@ CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent)
     connect(&doc, &CEditZarnDoc::HistoryApplied, this,
             [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); });
     doc.fnCapturePlace = [this] { return CaptureViewPlace(*pLeftView, *pListView); };
+    connect(&doc, &CEditZarnDoc::StatusNote, this, [this](const QString& note) { statusBar()->showMessage(note); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
     UpdateCommandUI();
@@ -198,7 +200,7 @@ void CMainFrame::CreateMenus()
         }
     };
     const auto noSubmenu = [](QMenu*) {};
-    addItems(menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
+    addItems(pFileMenu = menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
     QMenu* pEdit = pEditMenu = menuBar()->addMenu(kMenuEdit);
     pEdit->setSeparatorsCollapsible(false); // the menu ends in a separator
     addItems(pEdit, kEditMenu, [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
@@ -338,8 +340,16 @@ void CMainFrame::UpdateCommandUI()
     pFavouritesMenu->menuAction()->setEnabled(IsCommandEnabled(ID_FAVOURITES, pane, bDataLoaded));
     Action(ID_EDIT_UNDO)->setText(doc.UndoText());
     Action(ID_EDIT_REDO)->setText(doc.RedoText());
+    if (pRecentMenu)
+        pRecentMenu->SetEnabled(Action(ID_FILE_OPEN)->isEnabled());
     Action(ID_VIEW_TV)->setChecked(!bRadioMode);
     Action(ID_VIEW_RADIO)->setChecked(bRadioMode);
+}
+
+void CMainFrame::ShowRecentFiles(RecentFileList& list)
+{
+    pRecentMenu = new RecentFilesMenu(*pFileMenu, *Action(ID_FILE_MRU_FILE1), list, doc);
+    UpdateCommandUI();
 }
 
 void CMainFrame::OnFocusChanged(QWidget* pNow)
@@ -377,11 +387,13 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
-    // Asked once: answering No drops the changes. When the user chose to save
-    // and the save fails, the window stays open so that nothing is lost.
+    // Asked once: answering No drops the changes. Cancel (Escape, the box's
+    // close button) keeps the window, and so does a save the user chose that
+    // did not happen, so that nothing is lost.
     if (doc.IsModified()) {
-        if (WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
-            !doc.SaveToOwnPath()) {
+        const MsgAnswer answer =
+            WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
+        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !doc.SaveToOwnPath())) {
             pEvent->ignore();
             return;
         }

@@ -18,6 +18,8 @@ class IPrintout;
 class PanePrinter;
 class ReferenceListCommands;
 class QSplitter;
+class RecentFileList;
+class RecentFilesMenu;
 
 inline const QString kMenuFile = QStringLiteral("&File");
 inline const QString kMenuEdit = QStringLiteral("&Edit");
@@ -45,6 +47,9 @@ public:
     PanePrinter& Printer() const { return *pPrinter; }
     // Apply and Export Reference List; tests answer its dialog.
     ReferenceListCommands& ReferenceCommands() const { return *pReferenceCommands; }
+    // Shows list in the File menu and keeps it up to date.
+    void ShowRecentFiles(RecentFileList& list);
+    RecentFilesMenu* RecentMenu() const { return pRecentMenu; }
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -73,6 +78,8 @@ private:
     QHash<int, QAction*> aActions;
     QMenu* pEditMenu = nullptr;
     QMenu* pFavouritesMenu = nullptr;
+    QMenu* pFileMenu = nullptr;
+    RecentFilesMenu* pRecentMenu = nullptr;
     QSplitter* pSplitter = nullptr;
     CLeftView* pLeftView = nullptr;
     CEditZarnView* pListView = nullptr;

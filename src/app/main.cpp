@@ -4,6 +4,7 @@
 #include "CEditZarnDoc.h"
 #include "CLeftView.h"
 #include "CMainFrame.h"
+#include "FileNames.h"
 #include "TreeLabels.h"
 
 #include <QApplication>
@@ -102,7 +103,12 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ApplicationIcon());
-    parser.process(application);
+    // File names keep the bytes they were given, valid UTF-8 or not (Qt's
+    // own options are gone from argv by now).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << DecodeFileName(QByteArray(argv[i]));
+    parser.process(arguments);
     if (parser.positionalArguments().size() > 1)
         parser.showHelp(1);
 

@@ -1,5 +1,6 @@
 #include "CEditZarnDoc.h"
 
+#include "FileNames.h"
 #include "ModelOperations.h"
 
 #include <QFileInfo>
@@ -97,36 +98,86 @@ void CEditZarnDoc::StartHistory()
 
 void CEditZarnDoc::SetTitle() { emit TitleChanged(WindowTitle()); }
 
+std::optional<QString> CEditZarnDoc::ChosenPath(const FileChoice& choice, const QString& failure, MsgIcon icon)
+{
+    if (!IsUnreadableName(choice.strPath))
+        return choice.strPath;
+    WindowMessage(prompts, failure, MsgButtons::Ok, icon, {}, kReasonUnreadableName.arg(choice.strPath));
+    return std::nullopt;
+}
+
+bool CEditZarnDoc::AllowsReplacing(const QString& path)
+{
+    return !saveSession.Exists(path) ||
+           WindowMessage(prompts, kMsgAlreadyExists.arg(QFileInfo(path).fileName()), MsgButtons::YesNo,
+                         MsgIcon::Warning) == MsgAnswer::Yes;
+}
+
+FileSaveResult CEditZarnDoc::SaveAsking(const QString& target)
+{
+    FileSaveResult result = saveSession.Save(*pDatabase, target);
+    if (result == FileSaveResult::ChangedOutside &&
+        WindowMessage(prompts, kMsgChangedOutside, MsgButtons::YesNo, MsgIcon::Warning) == MsgAnswer::Yes)
+        result = saveSession.Save(*pDatabase, target, true);
+    if (result == FileSaveResult::Ok && !saveSession.Note().isEmpty())
+        emit StatusNote(saveSession.Note());
+    return result;
+}
+
 void CEditZarnDoc::OnFileNew()
 {
     const auto choice = prompts.OpenFileDialog(kTitleNewFile, kFilterNew, true);
     if (!choice)
         return;
-    strFilePath = choice->strPath;
-    if (!EndsInSdx(strFilePath))
-        strFilePath += ".sdx";
+    std::optional<QString> path = ChosenPath(*choice, kMsgCannotSave, MsgIcon::Stop);
+    if (!path)
+        return;
+    if (!EndsInSdx(*path))
+        *path += ".sdx";
+    // An existing file is taken over only when the user agrees, and then
+    // stays as it is until a save replaces it: the database is marked
+    // modified so that Save writes and Close asks.
+    const bool takeOver = saveSession.Exists(*path);
+    if (takeOver && !AllowsReplacing(*path))
+        return;
+    if (takeOver)
+        saveSession.Watch(*path); // the version the user agreed to replace
+    else {
+        // The name is taken at once by writing the empty database; when that
+        // fails the document stays as it was.
+        auto fresh = std::make_unique<Database>();
+        ResetDatabase(*fresh);
+        if (saveSession.Save(*fresh, *path) != FileSaveResult::Ok) {
+            WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop, {}, saveSession.FailureReason());
+            return;
+        }
+    }
+    strFilePath = *path;
     ResetDatabase(*pDatabase);
-    // The new database is written at once only where no file exists yet, so
-    // that the name is taken; an existing file is replaced only by a save.
-    if (!QFileInfo::exists(strFilePath))
-        saveSession.Save(*pDatabase, strFilePath);
     StartHistory();
+    if (takeOver)
+        history.MarkUnsaved();
     bDataLoaded = 1;
+    prompts.UseFolderOf(strFilePath);
     emit DatabaseOpened();
+    emit FileUsed(strFilePath);
     SetTitle();
+    SetModifiedFlag(takeOver);
 }
 
 void CEditZarnDoc::OnFileOpen()
 {
-    if (const auto choice = prompts.OpenFileDialog(kTitleSelectFile, kFilterOpen, false))
-        strFilePath = choice->strPath;
-    OpenDocumentFile(strFilePath);
+    const auto choice = prompts.OpenFileDialog(kTitleSelectFile, kFilterOpen, false);
+    if (!choice)
+        return;
+    if (const std::optional<QString> path = ChosenPath(*choice, kMsgCannotOpen, MsgIcon::None))
+        OpenDocumentFile(*path);
 }
 
 void CEditZarnDoc::OpenDocumentFile(const QString& path)
 {
     strFilePath = path;
-    switch (LoadDatabaseFile(*pDatabase, strFilePath, true)) {
+    switch (saveSession.Load(*pDatabase, strFilePath, true)) {
     case LoadResult::CannotOpen:
         WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
         return;
@@ -140,17 +191,21 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
     }
     StartHistory();
     bDataLoaded = 1;
+    prompts.UseFolderOf(strFilePath);
     emit DatabaseOpened();
+    emit FileUsed(strFilePath);
     SetTitle();
 }
 
 bool CEditZarnDoc::SaveToOwnPath()
 {
-    if (saveSession.Save(*pDatabase, strFilePath) == FileSaveResult::Ok) {
+    const FileSaveResult result = SaveAsking(strFilePath);
+    if (result == FileSaveResult::Ok) {
         history.MarkClean();
         return true;
     }
-    WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop);
+    if (result != FileSaveResult::ChangedOutside)
+        WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop, {}, saveSession.FailureReason());
     return false;
 }
 
@@ -171,25 +226,38 @@ void CEditZarnDoc::OnFileSaveAs()
         emit SpreadsheetExportRequested(choice->strPath);
         return;
     }
-    QString target = choice->strPath;
-    if (!target.contains(".SDX") && !target.contains(".sdx"))
-        target += ".sdx";
-    if (saveSession.Save(*pDatabase, target) != FileSaveResult::Ok) {
-        WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
+    std::optional<QString> target = ChosenPath(*choice, kMsgCannotSaveAs, MsgIcon::None);
+    if (!target)
+        return;
+    if (!target->contains(".SDX") && !target->contains(".sdx"))
+        *target += ".sdx";
+    // The dialog asked about the name as chosen; a name that became another
+    // one by the appended extension is asked about here.
+    if (*target != choice->strPath && !AllowsReplacing(*target))
+        return;
+    const FileSaveResult result = SaveAsking(*target);
+    if (result == FileSaveResult::ChangedOutside)
+        return;
+    if (result != FileSaveResult::Ok) {
+        WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, saveSession.FailureReason());
         return;
     }
     history.MarkClean();
-    strFilePath = target;
+    strFilePath = *target;
+    prompts.UseFolderOf(strFilePath);
+    emit FileUsed(strFilePath);
     SetTitle();
     SetModifiedFlag(false);
 }
 
 void CEditZarnDoc::OnFileClose()
 {
-    if (bModified &&
-        WindowMessage(prompts, kMsgSaveChanges, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
-        !SaveToOwnPath())
-        return; // the user asked to keep the changes: stay open and modified
+    if (bModified) {
+        // Cancel, Escape and the box's close button keep the database open.
+        const MsgAnswer answer = WindowMessage(prompts, kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
+        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !SaveToOwnPath()))
+            return; // stay open and modified
+    }
     SetModifiedFlag(false);
     StartHistory();
     bDataLoaded = 0;

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,12 @@ inline const QString kMsgNotCorrect = QStringLiteral("This file is not a correct
 inline const QString kMsgCannotSave = QStringLiteral("Can not save file!");
 inline const QString kMsgCannotSaveAs = QStringLiteral("Can't not save the file\n");
 inline const QString kMsgSaveChanges = QStringLiteral("Do you want to save changed data ?");
+inline const QString kMsgChangedOutside =
+    QStringLiteral("The file was changed by another program since it was opened. Overwrite it?");
+// The desktop's own question about a name that is taken.
+inline const QString kMsgAlreadyExists = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+inline const QString kReasonUnreadableName =
+    QStringLiteral("The file dialog could not read the name %1 in the system's file-name encoding.");
 
 inline const QString kFilterNew = QStringLiteral("SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
 inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
@@ -85,7 +92,8 @@ public:
     void OpenDocumentFile(const QString& path);
 
     // Writes the database to its own path, as Save and the close prompt do;
-    // shows "Can not save file!" and returns false when that fails.
+    // shows "Can not save file!" and returns false when that fails or when
+    // the user keeps a file another program changed.
     bool SaveToOwnPath();
 
     int bDataLoaded = 0;
@@ -109,6 +117,10 @@ signals:
     void HistoryApplied(const std::vector<int>& place);
     // Save As with the spreadsheet filter: the channel lists go to path.
     void SpreadsheetExportRequested(const QString& path);
+    // path became the document's file by Open, Save As or New.
+    void FileUsed(const QString& path);
+    // A remark for the status bar (a save that could keep no backup).
+    void StatusNote(const QString& note);
 
 private:
     void SetTitle();
@@ -117,6 +129,13 @@ private:
     void FollowHistory();
     // New, Open or Close: the history starts again at a clean state.
     void StartHistory();
+    // Saves to target, asking before it replaces a file another program
+    // changed; ChangedOutside when the user keeps that file.
+    FileSaveResult SaveAsking(const QString& target);
+    // The path of a file dialog's choice, or nothing (with failure shown)
+    // when the dialog could not read the name.
+    std::optional<QString> ChosenPath(const FileChoice& choice, const QString& failure, MsgIcon icon);
+    bool AllowsReplacing(const QString& path);
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;

@@ -1,7 +1,6 @@
 #include "ReferenceFile.h"
 
 #include "FileAccess.h"
-#include "FileMedium.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,12 +50,8 @@ bool ExportReferenceFile(const Database& db, const QString& path)
         return false;
     const std::string text = WriteReferenceCsv(db);
     const QByteArray bytes(text.data(), qsizetype(text.size()));
-    DiskMedium disk;
-    const QString temporary = disk.WriteTemporary(path, bytes);
-    if (temporary.isEmpty())
-        return false;
-    if (disk.Read(temporary) == bytes && disk.Replace(temporary, path))
-        return true;
-    disk.Remove(temporary);
-    return false;
+    // Written by the same rules as every other output: beside the target,
+    // read back and checked, then put in its place.
+    SaveSession session;
+    return session.SaveBytes(bytes, path) == FileSaveResult::Ok;
 }

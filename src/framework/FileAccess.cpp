@@ -1,78 +1,258 @@
 #include "FileAccess.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "FileNames.h"
 
-#include <vector>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-LoadResult LoadDatabaseFile(Database& db, const QString& path, bool needWrite)
+namespace {
+
+const QString kReasonNoName = QStringLiteral("No file name was given.");
+const QString kReasonReadOnly = QStringLiteral("%1 is read-only.");
+const QString kReasonCannotRead = QStringLiteral("%1 cannot be read: %2.");
+const QString kReasonNoNewFile = QStringLiteral("No new file can be written in %1: %2.");
+const QString kReasonNotAsWritten = QStringLiteral("The new file written in %1 did not read back as written.");
+const QString kReasonBackupIsFolder = QStringLiteral("%1 is a folder, so the backup cannot be kept.");
+const QString kReasonNoBackup = QStringLiteral("The backup %1 cannot be written: %2.");
+const QString kReasonCannotReplace = QStringLiteral("%1 cannot be replaced: %2.");
+const QString kReasonInPlace = QStringLiteral("%1 cannot be written: %2.");
+const QString kNoteNoBackup = QStringLiteral("Saved without a backup: the name %1 is too long for its folder.");
+const QString kReasonTooLarge = QStringLiteral("The channel tables do not fit in the file's 1 MiB image.");
+const QString kReasonNotCompressed = QStringLiteral("The channel tables could not be compressed.");
+const QString kUnknownError = QStringLiteral("unknown error");
+
+const QString kBackupSuffix = QStringLiteral(".bak");
+
+QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(1, path.lastIndexOf('/'))); }
+
+// Reads the open file to its end, at most limit bytes plus one (so that a
+// file that grew past the limit shows as too long).
+std::optional<QByteArray> ReadToEnd(int fd, int64_t limit)
 {
-    // Opening for writing as well must never create the file.
-    QFile file(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() ||
-        !file.open((needWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::ExistingOnly))
+    QByteArray bytes;
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+} // namespace
+
+LoadResult LoadDatabaseFile(Database& db, const QString& path, bool needWrite, QByteArray* pBytes)
+{
+    if (path.isEmpty())
         return LoadResult::CannotOpen;
-    // A valid file is a header plus at most a 4 GiB payload; anything larger
-    // is refused without reading it.
-    if (file.size() > qint64(kHeaderSize) + qint64(UINT32_MAX))
+    // Opening for writing as well must never create the file.
+    const QByteArray name = EncodeFileName(path);
+    const int fd = ::open(name.constData(), (needWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (fd < 0)
+        return LoadResult::CannotOpen;
+    struct stat st {};
+    const bool isFile = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    // A file without any write bit is one the editor could not save back.
+    if (!isFile || (needWrite && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))) {
+        ::close(fd);
+        return LoadResult::CannotOpen;
+    }
+    if (st.st_size > kMaxSdxFileSize) {
+        ::close(fd);
         return LoadResult::NotCorrect;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())});
+    }
+    const std::optional<QByteArray> bytes = ReadToEnd(fd, kMaxSdxFileSize);
+    ::close(fd);
+    if (!bytes)
+        return LoadResult::CannotOpen;
+    if (bytes->size() > kMaxSdxFileSize)
+        return LoadResult::NotCorrect;
+    if (pBytes)
+        *pBytes = *bytes;
+    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes->constData()), size_t(bytes->size())});
 }
 
 SaveSession::SaveSession(IFileMedium& medium) : medium(medium) {}
 
 SaveSession::SaveSession() : medium(disk) {}
 
-bool SaveSession::KeepBackup(const QString& path)
+SaveSession::KnownFile* SaveSession::Find(const QString& target, const std::optional<FileStatus>& status)
 {
-    if (backedUp.contains(path) || !medium.Exists(path))
+    for (KnownFile& known : aKnown)
+        if (known.strPath == target ||
+            (status && known.ulDevice == status->ulDevice && known.ulInode == status->ulInode))
+            return &known;
+    return nullptr;
+}
+
+void SaveSession::Remember(const QString& target, const QByteArray& content, bool bBackedUp)
+{
+    const std::optional<FileStatus> status = medium.Status(target);
+    KnownFile* pKnown = Find(target, status);
+    if (!pKnown) {
+        aKnown.push_back({});
+        pKnown = &aKnown.back();
+    }
+    pKnown->strPath = target;
+    pKnown->ulDevice = status ? status->ulDevice : 0;
+    pKnown->ulInode = status ? status->ulInode : 0;
+    pKnown->bBackedUp = pKnown->bBackedUp || bBackedUp;
+    pKnown->content = content;
+}
+
+QString SaveSession::ErrorText() const
+{
+    return medium.LastError() ? QString::fromLocal8Bit(std::strerror(medium.LastError())) : kUnknownError;
+}
+
+FileSaveResult SaveSession::Fail(const QString& reason)
+{
+    strReason = reason;
+    return FileSaveResult::CannotWrite;
+}
+
+LoadResult SaveSession::Load(Database& db, const QString& path, bool needWrite)
+{
+    QByteArray bytes;
+    const LoadResult result = LoadDatabaseFile(db, path, needWrite, &bytes);
+    if (result == LoadResult::Ok)
+        Remember(medium.ResolveTarget(path), bytes, false);
+    return result;
+}
+
+void SaveSession::Watch(const QString& path)
+{
+    const QString target = medium.ResolveTarget(path);
+    if (const std::optional<QByteArray> bytes = medium.Read(target))
+        Remember(target, *bytes, false);
+}
+
+bool SaveSession::KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status)
+{
+    const QString backup = target + kBackupSuffix;
+    const QString backupName = backup.mid(backup.lastIndexOf('/') + 1);
+    if (EncodeFileName(backupName).size() > medium.MaxNameLength(backup)) {
+        strNote = kNoteNoBackup.arg(backupName);
         return true;
-    const std::optional<QByteArray> previous = medium.Read(path);
-    if (!previous)
+    }
+    medium.RemoveLeftovers(backup);
+    const QString written = medium.WriteTemporary(backup, previous, status);
+    if (written.isEmpty()) {
+        strReason = kReasonNoBackup.arg(backup, ErrorText());
         return false;
-    const QString backup = path + QStringLiteral(".bak");
-    const QString written = medium.WriteTemporary(backup, *previous);
-    if (written.isEmpty())
-        return false;
+    }
     if (!medium.Replace(written, backup)) {
+        strReason = medium.LastError() == EISDIR ? kReasonBackupIsFolder.arg(backup)
+                                                  : kReasonNoBackup.arg(backup, ErrorText());
         medium.Remove(written);
         return false;
     }
-    backedUp.insert(path);
     return true;
 }
 
-FileSaveResult SaveSession::Save(Database& db, const QString& path)
+bool SaveSession::WriteOver(const QString& target, const QString& temporary, const QByteArray& file,
+                            const QByteArray& previous, bool bInPlace)
 {
+    if (!bInPlace) {
+        if (medium.Replace(temporary, target))
+            return true;
+        strReason = kReasonCannotReplace.arg(target, ErrorText());
+        medium.Remove(temporary);
+        return false;
+    }
+    const bool written = medium.WriteInPlace(target, file);
+    const QString error = ErrorText();
+    const std::optional<QByteArray> readBack = written ? medium.Read(target) : std::nullopt;
+    if (readBack && *readBack == file) {
+        medium.Remove(temporary);
+        return true;
+    }
+    // The file may be torn now: put the previous content back (the backup
+    // and the new temporary file hold both versions should that fail too).
+    strReason = written ? kReasonNotAsWritten.arg(FolderOf(target)) : kReasonInPlace.arg(target, error);
+    if (medium.WriteInPlace(target, previous))
+        medium.Remove(temporary);
+    return false;
+}
+
+FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, bool bKeepBackup,
+                                  bool bOverwriteChanged)
+{
+    strReason.clear();
+    strNote.clear();
     if (path.isEmpty())
+        return Fail(kReasonNoName);
+    const QString target = medium.ResolveTarget(path);
+    const std::optional<FileStatus> status = medium.Status(target);
+    if (status && !status->bWritable)
+        return Fail(kReasonReadOnly.arg(target));
+    std::optional<QByteArray> previous;
+    if (status && !(previous = medium.Read(target)))
+        return Fail(kReasonCannotRead.arg(target, ErrorText()));
+
+    KnownFile* pKnown = Find(target, status);
+    const bool changedOutside = pKnown && previous && *previous != pKnown->content;
+    if (changedOutside && !bOverwriteChanged)
+        return FileSaveResult::ChangedOutside;
+
+    medium.RemoveLeftovers(target);
+    const QString temporary = medium.WriteTemporary(target, file, status);
+    if (temporary.isEmpty())
+        return Fail(kReasonNoNewFile.arg(FolderOf(target), ErrorText()));
+    const std::optional<QByteArray> readBack = medium.Read(temporary);
+    if (!readBack || *readBack != file) {
+        medium.Remove(temporary);
+        return Fail(kReasonNotAsWritten.arg(FolderOf(target)));
+    }
+    const bool backUp = bKeepBackup && previous && (!pKnown || !pKnown->bBackedUp || changedOutside);
+    if (backUp && !KeepBackup(target, *previous, *status)) {
+        medium.Remove(temporary);
         return FileSaveResult::CannotWrite;
+    }
+    // A new file can take the old one's place only where it is the file's
+    // one name and carries the file's owner and group.
+    const std::optional<FileStatus> written = medium.Status(temporary);
+    const bool inPlace = status && (status->ulLinks > 1 || !written || written->ulOwner != status->ulOwner ||
+                                    written->ulGroup != status->ulGroup);
+    if (!WriteOver(target, temporary, file, previous.value_or(QByteArray()), inPlace))
+        return FileSaveResult::CannotWrite;
+    Remember(target, file, backUp);
+    return FileSaveResult::Ok;
+}
+
+FileSaveResult SaveSession::Save(Database& db, const QString& path, bool bOverwriteChanged)
+{
     // The header keeps its lengths of the last save that reached the disk.
     const SdxHeader before = db.header;
     std::vector<uint8_t> bytes;
     switch (SaveDatabase(db, bytes)) {
-    case SaveResult::TooLarge: return FileSaveResult::TooLarge;
-    case SaveResult::CompressFailed: return FileSaveResult::CompressFailed;
+    case SaveResult::TooLarge: strReason = kReasonTooLarge; return FileSaveResult::TooLarge;
+    case SaveResult::CompressFailed: strReason = kReasonNotCompressed; return FileSaveResult::CompressFailed;
     case SaveResult::Ok: break;
     }
     const QByteArray file(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     const std::span<const uint8_t> image(db.PackedImage.data(), size_t(db.header.iDataLen));
-
-    const QString temporary = medium.WriteTemporary(path, file);
-    bool saved = !temporary.isEmpty();
-    if (saved) {
-        const std::optional<QByteArray> readBack = medium.Read(temporary);
-        saved = readBack && *readBack == file && PayloadInflatesTo(bytes, image) && KeepBackup(path) &&
-                medium.Replace(temporary, path);
-        if (!saved)
-            medium.Remove(temporary);
-    }
-    if (!saved) {
+    FileSaveResult result = FileSaveResult::CannotWrite;
+    if (!PayloadInflatesTo(bytes, image))
+        strReason = kReasonNotAsWritten.arg(FolderOf(medium.ResolveTarget(path)));
+    else
+        result = Write(file, path, true, bOverwriteChanged);
+    if (result != FileSaveResult::Ok)
         db.header = before;
-        return FileSaveResult::CannotWrite;
-    }
-    return FileSaveResult::Ok;
+    return result;
+}
+
+FileSaveResult SaveSession::SaveBytes(const QByteArray& bytes, const QString& path)
+{
+    return Write(bytes, path, false, true);
 }
 
 FileSaveResult SaveDatabaseFile(Database& db, const QString& path) { return SaveSession().Save(db, path); }

@@ -1,64 +1,252 @@
 #include "FileMedium.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include "FileNames.h"
 
+#include <QList>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 namespace {
 
-// Permissions of a new database file: what the user may read and write.
-constexpr QFileDevice::Permissions kNewFilePermissions =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+// Symbolic links followed before a chain counts as a loop, as the system does.
+constexpr int kMaxLinks = 40;
+// Names are short whatever the target's name: 31 bytes at most.
+constexpr char kTemporaryMark[] = ".~ez";
 
-bool SyncFolderOf(const QString& path)
+QByteArray FolderOf(const QByteArray& path)
 {
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
+}
+
+QByteArray NameOf(const QByteArray& path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QByteArray Joined(const QByteArray& folder, const QByteArray& name)
+{
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+QByteArray Absolute(const QByteArray& path)
+{
+    if (path.startsWith('/'))
+        return path;
+    char cwd[PATH_MAX];
+    return ::getcwd(cwd, sizeof cwd) ? Joined(QByteArray(cwd), path) : path;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+void SyncFolderOf(const QByteArray& path)
+{
+    // A folder the user may write but not read cannot be opened; the rename
+    // has happened all the same.
+    const int fd = ::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
+        return;
+    ::fsync(fd);
     ::close(fd);
-    return synced;
+}
+
+// Gives the new file like's owner and group where this user may, and
+// permissions no more open than like's: group bits only for like's group.
+void TakeOwnerAndMode(int fd, const FileStatus& like)
+{
+    if (::fchown(fd, like.ulOwner, like.ulGroup) != 0)
+        (void)::fchown(fd, uid_t(-1), like.ulGroup);
+    struct stat st {};
+    mode_t mode = like.ulMode & 07777;
+    if (::fstat(fd, &st) == 0 && st.st_gid != like.ulGroup)
+        mode &= ~mode_t(S_IRWXG);
+    ::fchmod(fd, mode & ~mode_t(S_ISUID | S_ISGID));
 }
 
 } // namespace
 
-bool DiskMedium::Exists(const QString& path) { return QFileInfo::exists(path); }
+QString TemporaryPrefix(const QString& target)
+{
+    const QByteArray name = NameOf(EncodeFileName(target));
+    const uLong check = crc32(0, reinterpret_cast<const Bytef*>(name.constData()), uInt(name.size()));
+    return QString::asprintf("%s%08lx-", kTemporaryMark, check);
+}
+
+QString DiskMedium::ResolveTarget(const QString& path)
+{
+    QByteArray target = Absolute(EncodeFileName(path));
+    for (int i = 0; i < kMaxLinks; ++i) {
+        struct stat st {};
+        if (::lstat(target.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        QByteArray link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.constData(), link.data(), size_t(link.size()));
+        if (n <= 0 || n >= link.size())
+            break;
+        link.truncate(n);
+        target = link.startsWith('/') ? link : Joined(FolderOf(target), link);
+    }
+    char folder[PATH_MAX];
+    if (::realpath(FolderOf(target).constData(), folder))
+        target = Joined(QByteArray(folder), NameOf(target));
+    return DecodeFileName(target);
+}
+
+std::optional<FileStatus> DiskMedium::Status(const QString& path)
+{
+    const QByteArray name = EncodeFileName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        iLastError = errno;
+        return std::nullopt;
+    }
+    FileStatus status;
+    status.ulDevice = st.st_dev;
+    status.ulInode = st.st_ino;
+    status.iSize = st.st_size;
+    status.ulLinks = st.st_nlink;
+    status.ulOwner = st.st_uid;
+    status.ulGroup = st.st_gid;
+    status.ulMode = st.st_mode & 07777;
+    // The superuser may write anything; a file without any write bit is
+    // still one its owner meant to stay as it is.
+    status.bWritable = ::access(name.constData(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
+    return status;
+}
 
 std::optional<QByteArray> DiskMedium::Read(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        iLastError = errno;
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    }
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            iLastError = errno;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fd);
     return bytes;
 }
 
-QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& bytes)
+QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& bytes,
+                                   const std::optional<FileStatus>& like)
 {
-    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
-    if (!file.open())
+    const QByteArray folder = FolderOf(EncodeFileName(target));
+    const QByteArray prefix = EncodeFileName(TemporaryPrefix(target));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = Joined(
+            folder, prefix + QByteArray::number(::getpid()) + '-' +
+                        QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16));
+        // A new file is made under the umask; one that takes an existing
+        // file's place starts private and then gets that file's permissions.
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, like ? 0600 : 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            iLastError = errno;
+            return {};
+        }
+        if (like)
+            TakeOwnerAndMode(fd, *like);
+        bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        if (!written)
+            iLastError = errno;
+        if (::close(fd) != 0 && written) {
+            iLastError = errno;
+            written = false;
+        }
+        if (written)
+            return DecodeFileName(name);
+        ::unlink(name.constData());
         return {};
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0 &&
-                         file.setPermissions(QFileInfo::exists(target) ? QFileInfo(target).permissions()
-                                                                       : kNewFilePermissions);
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        return {};
-    file.setAutoRemove(false);
-    return file.fileName();
+    }
+    iLastError = EEXIST;
+    return {};
 }
 
 bool DiskMedium::Replace(const QString& from, const QString& to)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0 &&
-           SyncFolderOf(to);
+    const QByteArray target = EncodeFileName(to);
+    if (std::rename(EncodeFileName(from).constData(), target.constData()) != 0) {
+        iLastError = errno;
+        return false;
+    }
+    SyncFolderOf(target);
+    return true;
 }
 
-void DiskMedium::Remove(const QString& path) { QFile::remove(path); }
+bool DiskMedium::WriteInPlace(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(EncodeFileName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        iLastError = errno;
+        return false;
+    }
+    bool written = WriteAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
+    if (!written)
+        iLastError = errno;
+    if (::close(fd) != 0 && written) {
+        iLastError = errno;
+        written = false;
+    }
+    return written;
+}
+
+void DiskMedium::Remove(const QString& path) { ::unlink(EncodeFileName(path).constData()); }
+
+void DiskMedium::RemoveLeftovers(const QString& target)
+{
+    const QByteArray folder = FolderOf(EncodeFileName(target));
+    const QByteArray prefix = EncodeFileName(TemporaryPrefix(target));
+    DIR* pDir = ::opendir(folder.constData());
+    if (!pDir)
+        return;
+    while (const dirent* pEntry = ::readdir(pDir)) {
+        const QByteArray name(pEntry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
+        // Only files of saves that no longer run: the writer's process id
+        // follows the prefix.
+        bool ok = false;
+        const long pid = name.mid(prefix.size()).split('-').value(0).toLong(&ok);
+        if (ok && pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            ::unlink(Joined(folder, name).constData());
+    }
+    ::closedir(pDir);
+}
+
+int DiskMedium::MaxNameLength(const QString& path)
+{
+    const long max = ::pathconf(FolderOf(EncodeFileName(path)).constData(), _PC_NAME_MAX);
+    return max > 0 ? int(max) : NAME_MAX;
+}

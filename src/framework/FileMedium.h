@@ -5,29 +5,76 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+
+// What a save needs to know of an existing file (links followed).
+struct FileStatus {
+    uint64_t ulDevice = 0;
+    uint64_t ulInode = 0;
+    int64_t iSize = 0;
+    uint64_t ulLinks = 1;
+    uint32_t ulOwner = 0;
+    uint32_t ulGroup = 0;
+    uint32_t ulMode = 0; // permission bits
+    bool bWritable = true; // this user may write it and it has a write bit at all
+};
 
 class IFileMedium {
 public:
     virtual ~IFileMedium() = default;
 
-    virtual bool Exists(const QString& path) = 0;
+    // The file a save to path reaches: path made absolute, symbolic links
+    // followed to their final target (which need not exist yet), and the
+    // folder part canonical.
+    virtual QString ResolveTarget(const QString& path) = 0;
+    // Nothing when the file does not exist or cannot be looked at.
+    virtual std::optional<FileStatus> Status(const QString& path) = 0;
     virtual std::optional<QByteArray> Read(const QString& path) = 0;
-    // Writes bytes to a new file beside target, flushed to the disk, with
-    // target's permissions when it exists; returns that file's path, or an
-    // empty text when any step fails (nothing is left behind then).
-    virtual QString WriteTemporary(const QString& target, const QByteArray& bytes) = 0;
-    // Puts from in place of to in one step (to may exist) and makes the
-    // change durable.
+    // Writes bytes to a new file with a short distinctive name in target's
+    // folder, flushed to the disk, and returns that file's path, or an empty
+    // text when any step fails (nothing is left behind then). The new file
+    // takes the owner, group and permissions of like when given, as far as
+    // this user may give them, and is never more open than like; without
+    // like it is a new file under the user's umask.
+    virtual QString WriteTemporary(const QString& target, const QByteArray& bytes,
+                                   const std::optional<FileStatus>& like) = 0;
+    // Puts from in place of to in one step (to may exist). The folder is
+    // then synced as far as it can be: once renamed, the file is saved.
     virtual bool Replace(const QString& from, const QString& to) = 0;
+    // Writes bytes over the existing file path itself (same inode, so every
+    // hard link sees them), flushed to the disk.
+    virtual bool WriteInPlace(const QString& path, const QByteArray& bytes) = 0;
     virtual void Remove(const QString& path) = 0;
+    // Removes the temporary files that earlier saves of target left behind
+    // when they were killed, and no other file.
+    virtual void RemoveLeftovers(const QString& target) = 0;
+    // The longest file name the folder of path takes, in bytes.
+    virtual int MaxNameLength(const QString& path) = 0;
+
+    // The system's error number of the last step that failed; 0 for none.
+    int LastError() const { return iLastError; }
+
+protected:
+    int iLastError = 0;
 };
 
 class DiskMedium : public IFileMedium {
 public:
-    bool Exists(const QString& path) override;
+    QString ResolveTarget(const QString& path) override;
+    std::optional<FileStatus> Status(const QString& path) override;
     std::optional<QByteArray> Read(const QString& path) override;
-    QString WriteTemporary(const QString& target, const QByteArray& bytes) override;
+    QString WriteTemporary(const QString& target, const QByteArray& bytes,
+                           const std::optional<FileStatus>& like) override;
     bool Replace(const QString& from, const QString& to) override;
+    bool WriteInPlace(const QString& path, const QByteArray& bytes) override;
     void Remove(const QString& path) override;
+    void RemoveLeftovers(const QString& target) override;
+    int MaxNameLength(const QString& path) override;
 };
+
+// The start of the names of target's temporary files: a dot (hidden), a
+// mark of this program and a check value of target's file name, so that
+// leftovers can be told apart from the user's files and from those of other
+// databases in the folder.
+QString TemporaryPrefix(const QString& target);

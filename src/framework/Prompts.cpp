@@ -1,9 +1,9 @@
 #include "Prompts.h"
 
 MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,
-                        const QString& caption)
+                        const QString& caption, const QString& informative)
 {
-    return prompts.MessageBox(text, caption.isEmpty() ? kAppName : caption, buttons, icon);
+    return prompts.DetailedMessageBox(text, caption.isEmpty() ? kAppName : caption, buttons, icon, informative);
 }
 
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon)

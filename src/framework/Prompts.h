@@ -10,9 +10,9 @@
 // Caption of every box shown without a caption of its own.
 inline const QString kAppName = QStringLiteral("EditZarn");
 
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Warning, Stop, Question };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // A file chosen in a file dialog; the filter index counts from 1 in the
 // order of the filter string.
@@ -25,7 +25,17 @@ class IPrompts {
 public:
     virtual ~IPrompts() = default;
 
+    // A box with Cancel answers Cancel when closed any other way (Escape,
+    // the window's close button).
     virtual MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
+    // The same box with informative as a second paragraph below text (the
+    // reason, the detail); where that cannot be shown, the box without it.
+    virtual MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons,
+                                         MsgIcon icon, const QString& informative)
+    {
+        Q_UNUSED(informative);
+        return MessageBox(text, caption, buttons, icon);
+    }
 
     // filter has the form "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||".
     // With bAllowNewName a name that does not exist yet may be chosen.
@@ -33,11 +43,13 @@ public:
     virtual std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter,
                                                      bool bAllowNewName) = 0;
     virtual std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) = 0;
+    // The file dialogs start in the folder of path (the open database).
+    virtual void UseFolderOf(const QString& path) { Q_UNUSED(path); }
 };
 
 // A box shown on a window: no caption means the application name.
 MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons buttons = MsgButtons::Ok,
-                        MsgIcon icon = MsgIcon::None, const QString& caption = {});
+                        MsgIcon icon = MsgIcon::None, const QString& caption = {}, const QString& informative = {});
 
 // The application-wide message function: always the application name as
 // caption; asked without an icon, an OK box warns and a Yes/No box asks.

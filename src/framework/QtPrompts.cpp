@@ -1,6 +1,7 @@
 #include "QtPrompts.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -31,10 +32,11 @@ int ChosenFilterIndex(const QStringList& nameFilters, const QString& chosen)
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& text, const QString& caption,
-                                            MsgButtons buttons, MsgIcon icon)
+                                            MsgButtons buttons, MsgIcon icon, const QString& informative)
 {
     auto box = std::make_unique<QMessageBox>(pParent);
     box->setText(text);
+    box->setInformativeText(informative);
     box->setWindowTitle(caption);
     box->setTextFormat(Qt::PlainText);
     switch (icon) {
@@ -43,7 +45,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& tex
     case MsgIcon::Stop: box->setIcon(QMessageBox::Critical); break;
     case MsgIcon::Question: box->setIcon(QMessageBox::Question); break;
     }
-    if (buttons == MsgButtons::YesNo) {
+    if (buttons == MsgButtons::YesNoCancel) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MsgButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
     } else {
@@ -70,18 +76,35 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* pParent, FileDialogKind kin
 
 MsgAnswer QtPrompts::MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
-    auto box = MakeMessageBox(pParent, text, caption, buttons, icon);
+    return DetailedMessageBox(text, caption, buttons, icon, {});
+}
+
+MsgAnswer QtPrompts::DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
+                                        const QString& informative)
+{
+    auto box = MakeMessageBox(pParent, text, caption, buttons, icon, informative);
     const int pressed = box->exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
-    // A Yes/No box closed any other way counts as No.
-    return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    if (pressed == QMessageBox::Yes)
+        return MsgAnswer::Yes;
+    // Closed any other way: Cancel where the box offers it, otherwise No.
+    return pressed == QMessageBox::No || buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+}
+
+void QtPrompts::UseFolderOf(const QString& path)
+{
+    if (!path.isEmpty())
+        strFolder = QFileInfo(path).absolutePath();
 }
 
 std::optional<FileChoice> QtPrompts::RunFileDialog(QFileDialog& dialog)
 {
+    if (!strFolder.isEmpty())
+        dialog.setDirectory(strFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    UseFolderOf(dialog.selectedFiles().constFirst());
     return FileChoice{dialog.selectedFiles().constFirst(),
                       ChosenFilterIndex(dialog.nameFilters(), dialog.selectedNameFilter())};
 }

@@ -22,7 +22,7 @@ int ChosenFilterIndex(const QStringList& nameFilters, const QString& chosen);
 
 // The boxes and dialogs as QtPrompts shows them, configured but not shown.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& text, const QString& caption,
-                                            MsgButtons buttons, MsgIcon icon);
+                                            MsgButtons buttons, MsgIcon icon, const QString& informative = {});
 enum class FileDialogKind { Open, Save };
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* pParent, FileDialogKind kind, const QString& title,
                                             const QString& filter, bool bAllowNewName);
@@ -33,11 +33,17 @@ public:
     void SetParent(QWidget* pNewParent) { pParent = pNewParent; }
 
     MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
+                                 const QString& informative) override;
     std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName) override;
     std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) override;
+    void UseFolderOf(const QString& path) override;
 
 private:
     std::optional<FileChoice> RunFileDialog(QFileDialog& dialog);
 
     QWidget* pParent;
+    // Where the next file dialog starts: the folder of the open database or
+    // of the last file chosen; the working folder until there is one.
+    QString strFolder;
 };

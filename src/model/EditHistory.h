@@ -52,6 +52,9 @@ public:
 
     // The current state is the saved one.
     void MarkClean() { iClean = iDone; }
+    // The file holds none of the states (New over an existing file): no
+    // state is clean until the next save.
+    void MarkUnsaved() { iClean.reset(); }
     bool IsClean() const { return iClean == iDone; }
 
     size_t StepCount() const { return steps.size(); }

@@ -14,6 +14,9 @@ enum class LoadResult { Ok, CannotOpen, NotCorrect };
 enum class SaveResult { Ok, TooLarge, CompressFailed };
 
 inline constexpr int kHeaderSize = sizeof(SdxHeader);
+// The largest correct file: a payload never holds more bytes than it
+// inflates to, and it inflates to at most the 1 MiB image.
+inline constexpr int64_t kMaxSdxFileSize = int64_t(kHeaderSize) + kPackedImageSize;
 
 // Reads a whole file's bytes into the database. On NotCorrect the header and
 // every table are exactly as they were.

@@ -3,6 +3,8 @@
 #include "RecordingCanvas.h"
 
 #include <QAbstractItemModel>
+#include <QFile>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTreeWidget>
 
@@ -71,13 +73,25 @@ int CountPages(QPrinter& printer, IPrintout& printout)
     return printout.BeginPrinting(canvas);
 }
 
-bool PrintToPdf(IPrintout& printout, const QString& path)
+bool PrintToPdf(IPrintout& printout, QIODevice& device)
 {
+    // A PDF printer's page layout and resolution, on any device.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    return PrintPages(printer, printout) >= 0;
+    QPdfWriter writer(&device);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    return PrintPages(writer, printout) >= 0;
+}
+
+bool PrintToPdf(IPrintout& printout, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const bool printed = PrintToPdf(printout, file);
+    return file.flush() && printed && file.error() == QFileDevice::NoError;
 }
 
 ListPrintInput ListInputFromModel(const QAbstractItemModel& model)

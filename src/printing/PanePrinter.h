@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAbstractItemModel;
+class QIODevice;
 class QPrinter;
 class QTreeWidget;
 
@@ -39,6 +40,8 @@ int CountPages(QPrinter& printer, IPrintout& printout);
 // The pages of printout as a PDF file on A4 paper; false when the file
 // cannot be written.
 bool PrintToPdf(IPrintout& printout, const QString& path);
+// The same document written to an open device.
+bool PrintToPdf(IPrintout& printout, QIODevice& device);
 
 // The header titles and display texts of a list model's rows, in its column
 // order.

@@ -14,6 +14,7 @@
 #include "ModelOperations.h"
 #include "ScriptedPrompts.h"
 #include "MainWindowFixture.h"
+#include "RecentFilesMenu.h"
 
 #include <QApplication>
 #include <QFile>
@@ -382,7 +383,7 @@ TEST_F(MainFrameTest, TvAndRadioRefillTheListAndMoveTheMark)
 
 TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFails)
 {
-    const ShownMessage question{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNo,
+    const ShownMessage question{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNoCancel,
                                 MsgIcon::Question};
     const ShownMessage cannotSave{"Can not save file!", "EditZarn", MsgButtons::Ok, MsgIcon::Stop};
     enum class Target { Writable, Unwritable };
@@ -401,6 +402,8 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
         {"yes", true, {MsgAnswer::Yes}, Target::Writable, true, true, {question}},
         {"yes, save fails", true, {MsgAnswer::Yes, MsgAnswer::Ok}, Target::Unwritable, false, false,
          {question, cannotSave}},
+        {"cancel (Escape, the box's close button)", true, {MsgAnswer::Cancel}, Target::Writable, false, false,
+         {question}},
     };
     for (bool bViaExit : {false, true}) {
         for (const Case& c : cases) {
@@ -424,7 +427,7 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
 
             EXPECT_EQ(pFrame->isVisible(), !c.bCloses);
             EXPECT_EQ(QFile::exists(path), c.bWritten);
-            EXPECT_EQ(localPrompts.Messages(), c.messages);
+            EXPECT_EQ(localPrompts.MessagesWithoutReasons(), c.messages);
             EXPECT_EQ(localApp.Document().IsModified(), !c.bCloses);
         }
     }
@@ -521,6 +524,57 @@ TEST_F(MainFrameTest, AboutCommandOpensTheAboutBox)
     });
     Action(ID_APP_ABOUT)->trigger();
     EXPECT_EQ(title, "About");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, RecentFilesOpenFromTheFileMenuAndGoneOnesAreDropped)
+{
+    const QString kept = WriteDemoFile("kept.sdx");
+    const QString gone = dir.filePath("gone.sdx");
+    {
+        QSettings stored(dir.filePath("mru.ini"), QSettings::IniFormat);
+        stored.setValue("Recent File List/File1", gone);
+        stored.setValue("Recent File List/File2", kept);
+    }
+    QSettings localSettings(dir.filePath("mru.ini"), QSettings::IniFormat);
+    ScriptedPrompts localPrompts;
+    CEditZarnApp localApp(localSettings, &localPrompts);
+    localApp.InitInstance();
+    CMainFrame& frame = *localApp.MainFrame();
+    const auto entries = [&] { return frame.RecentMenu()->Entries(); };
+    ASSERT_EQ(2u, entries().size());
+    EXPECT_EQ("&1 " + gone, entries()[0]->text());
+    EXPECT_FALSE(frame.Action(ID_FILE_MRU_FILE1)->isVisible());
+    EXPECT_TRUE(entries()[0]->isEnabled());
+
+    localPrompts.QueueAnswer(MsgAnswer::Ok);
+    entries()[0]->trigger();
+    EXPECT_EQ(localPrompts.Messages().back().strText, "Can't not open the file!");
+    EXPECT_EQ(localApp.RecentFiles().Files(), QStringList{kept});
+
+    entries()[0]->trigger();
+    EXPECT_EQ(localApp.Document().bDataLoaded, 1);
+    EXPECT_FALSE(entries()[0]->isEnabled()) << "enabled when Open is";
+    localApp.Document().OnFileClose();
+    frame.UpdateCommandUI();
+    EXPECT_TRUE(entries()[0]->isEnabled());
+}
+
+TEST(RecentFilesMenu, ShortensLongPathsAroundTheirName)
+{
+    const struct {
+        QString path;
+        QString shown;
+    } cases[] = {
+        {"/data/a.sdx", "/data/a.sdx"},
+        {"/srv/receiver/lists/2024/summer/holiday/channels.sdx", "/srv/.../holiday/channels.sdx"},
+        {"/srv/receiver/lists/2024/summer/a-very-long-folder-name-here/channels.sdx", "/srv/.../channels.sdx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShortenedPath(c.path), c.shown) << c.path.toStdString();
 }
 
 } // namespace

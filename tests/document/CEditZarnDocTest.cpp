@@ -21,7 +21,7 @@ const ShownMessage kNotCorrect{"This file is not a correct file,please select an
                                MsgIcon::Stop};
 const ShownMessage kCannotSave{"Can not save file!", "EditZarn", MsgButtons::Ok, MsgIcon::Stop};
 const ShownMessage kCannotSaveAs{"Can't not save the file\n", "EditZarn", MsgButtons::Ok, MsgIcon::None};
-const ShownMessage kSaveChanges{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNo,
+const ShownMessage kSaveChanges{"Do you want to save changed data ?", "EditZarn", MsgButtons::YesNoCancel,
                                 MsgIcon::Question};
 
 QByteArray ReadBytes(const QString& path)
@@ -97,12 +97,21 @@ TEST_F(DocumentTest, NewLeavesAnExistingFileAsItIsUntilSaved)
 {
     const QString path = WriteDemo("keep.sdx");
     const QByteArray before = ReadBytes(path);
+    // Taking over an existing name is asked first; No leaves everything.
+    const ShownMessage replace{"keep.sdx already exists.\nDo you want to replace it?", "EditZarn",
+                               MsgButtons::YesNo, MsgIcon::Warning};
     prompts.QueueFile(path);
+    prompts.QueueAnswer(MsgAnswer::No);
     doc.OnFileNew();
+    EXPECT_EQ(0, doc.bDataLoaded);
+    prompts.QueueFile(path);
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    doc.OnFileNew();
+    EXPECT_EQ((std::vector<ShownMessage>{replace, replace}), prompts.Messages());
     EXPECT_EQ(before, ReadBytes(path));
     EXPECT_EQ(0, doc.Data().header.sTVNumber);
-
-    Edit();
+    // The name shows a database the disk does not hold yet: Save writes it.
+    EXPECT_TRUE(doc.IsModified());
     doc.OnFileSave();
     auto reread = std::make_unique<Database>();
     ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
@@ -156,7 +165,6 @@ TEST_F(DocumentTest, OpenFailuresShowTheirMessageAndLeaveNoDatabaseOpen)
         ShownMessage message;
     };
     const Case cases[] = {
-        {"cancel at start", {}, kCannotOpen},
         {"missing file", PathOf("missing.sdx"), kCannotOpen},
         {"a folder", PathOf("folder.sdx"), kCannotOpen},
         {"empty file", PathOf("empty.sdx"), kNotCorrect},
@@ -166,10 +174,7 @@ TEST_F(DocumentTest, OpenFailuresShowTheirMessageAndLeaveNoDatabaseOpen)
         ScriptedPrompts ask;
         CEditZarnDoc fresh(ask);
         QSignalSpy opened(&fresh, &CEditZarnDoc::DatabaseOpened);
-        if (c.path.isEmpty())
-            ask.QueueCancel();
-        else
-            ask.QueueFile(c.path);
+        ask.QueueFile(c.path);
         ask.QueueAnswer(MsgAnswer::Ok);
         fresh.OnFileOpen();
         EXPECT_EQ(std::vector<ShownMessage>{c.message}, ask.Messages()) << c.what;
@@ -233,7 +238,7 @@ TEST_F(DocumentTest, AFailedSaveKeepsTheModifiedMarkAndTheFile)
     doc.strFilePath = PathOf("no-such-folder/demo.sdx");
     prompts.QueueAnswer(MsgAnswer::Ok);
     doc.OnFileSave();
-    EXPECT_EQ(std::vector<ShownMessage>{kCannotSave}, prompts.Messages());
+    EXPECT_EQ(std::vector<ShownMessage>{kCannotSave}, prompts.MessagesWithoutReasons());
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -271,7 +276,7 @@ TEST_F(DocumentTest, SaveAsClearsTheModifiedMarkOnlyWhenWritten)
     prompts.QueueFile(PathOf("missing-folder/x.sdx"));
     prompts.QueueAnswer(MsgAnswer::Ok);
     doc.OnFileSaveAs();
-    EXPECT_EQ(std::vector<ShownMessage>{kCannotSaveAs}, prompts.Messages());
+    EXPECT_EQ(std::vector<ShownMessage>{kCannotSaveAs}, prompts.MessagesWithoutReasons());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(PathOf("demo.sdx"), doc.strFilePath);
 
@@ -358,7 +363,7 @@ TEST_F(DocumentTest, CloseKeepsTheDatabaseOpenWhenTheAskedSaveFails)
     prompts.QueueAnswer(MsgAnswer::Ok);
     QSignalSpy closed(&doc, &CEditZarnDoc::DatabaseClosed);
     doc.OnFileClose();
-    EXPECT_EQ((std::vector<ShownMessage>{kSaveChanges, kCannotSave}), prompts.Messages());
+    EXPECT_EQ((std::vector<ShownMessage>{kSaveChanges, kCannotSave}), prompts.MessagesWithoutReasons());
     EXPECT_EQ(1, doc.bDataLoaded);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(0, closed.count());
@@ -402,6 +407,67 @@ TEST_F(DocumentTest, EditsAreStepsThatUndoAndTheModifiedMarkFollowsThem)
     doc.OnFileClose();
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.CanRedo());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DocumentTest, FileCommandsAskBeforeAnythingIsReplacedOrDropped)
+{
+    const ShownMessage changed{"The file was changed by another program since it was opened. Overwrite it?",
+                               "EditZarn", MsgButtons::YesNo, MsgIcon::Warning};
+    const ShownMessage replace{"copy.sdx already exists.\nDo you want to replace it?", "EditZarn",
+                               MsgButtons::YesNo, MsgIcon::Warning};
+    OpenDemo();
+    const QString path = doc.strFilePath;
+    Edit();
+    // Another program writes the file: No keeps it and the changes.
+    auto other = std::make_unique<Database>();
+    BuildDemoDatabase(*other, DemoSize::Typical);
+    other->header.sRadioNumber = 1;
+    ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*other, path));
+    const QByteArray outside = ReadBytes(path);
+    prompts.QueueAnswer(MsgAnswer::No);
+    doc.OnFileSave();
+    EXPECT_EQ(outside, ReadBytes(path));
+    EXPECT_TRUE(doc.IsModified());
+    // Yes writes, and the other program's version becomes the backup.
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    doc.OnFileSave();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(outside, ReadBytes(path + ".bak"));
+
+    // Save As asks about the name written, after ".sdx" is appended.
+    const QString copy = WriteDemo("copy.sdx");
+    const QByteArray copyBefore = ReadBytes(copy);
+    prompts.QueueFile(PathOf("copy"));
+    prompts.QueueAnswer(MsgAnswer::No);
+    doc.OnFileSaveAs();
+    EXPECT_EQ(copyBefore, ReadBytes(copy));
+    EXPECT_EQ(path, doc.strFilePath);
+
+    // Cancel on the close question keeps the database and its changes.
+    Edit();
+    prompts.QueueAnswer(MsgAnswer::Cancel);
+    doc.OnFileClose();
+    EXPECT_EQ(1, doc.bDataLoaded);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ((std::vector<ShownMessage>{changed, changed, replace, kSaveChanges}), prompts.Messages());
+}
+
+TEST_F(DocumentTest, NewWhereNoFileCanBeMadeShowsWhyAndChangesNothing)
+{
+    QSignalSpy titles(&doc, &CEditZarnDoc::TitleChanged);
+    prompts.QueueFile(PathOf("missing-folder/new"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    doc.OnFileNew();
+    ASSERT_EQ(1, int(prompts.Messages().size()));
+    EXPECT_EQ(kCannotSave, prompts.MessagesWithoutReasons().front());
+    EXPECT_FALSE(prompts.Messages().front().strInformative.isEmpty());
+    EXPECT_EQ(0, doc.bDataLoaded);
+    EXPECT_TRUE(doc.strFilePath.isEmpty());
+    EXPECT_EQ(0, titles.count());
 }
 
 } // namespace

@@ -22,21 +22,22 @@ public:
     Fault fault = Fault::None;
     qsizetype iAt = 0; // bytes written before the stop, or the byte corrupted
 
-    QString WriteTemporary(const QString& target, const QByteArray& bytes) override
+    QString WriteTemporary(const QString& target, const QByteArray& bytes,
+                           const std::optional<FileStatus>& like) override
     {
         switch (fault) {
         case Fault::WriteStopsAfter:
             // A device that takes iAt bytes and then reports an error (no
             // space left, or a folder that takes no new file at all).
             if (iAt > 0 && iAt < bytes.size())
-                DiskMedium::Remove(DiskMedium::WriteTemporary(target, bytes.left(iAt)));
-            return iAt >= bytes.size() ? DiskMedium::WriteTemporary(target, bytes) : QString();
+                DiskMedium::Remove(DiskMedium::WriteTemporary(target, bytes.left(iAt), like));
+            return iAt >= bytes.size() ? DiskMedium::WriteTemporary(target, bytes, like) : QString();
         case Fault::CorruptsByte: {
             QByteArray damaged = bytes;
             damaged[iAt % damaged.size()] = char(damaged[iAt % damaged.size()] ^ 0x10);
-            return DiskMedium::WriteTemporary(target, damaged);
+            return DiskMedium::WriteTemporary(target, damaged, like);
         }
-        default: return DiskMedium::WriteTemporary(target, bytes);
+        default: return DiskMedium::WriteTemporary(target, bytes, like);
         }
     }
     std::optional<QByteArray> Read(const QString& path) override
@@ -112,7 +113,7 @@ TEST_F(SaveFaultTest, AWriteThatStopsAtAnyByteLeavesThePreviousFile)
         medium.iAt = stop;
         prompts.QueueAnswer(MsgAnswer::Ok);
         doc.OnFileSave();
-        ASSERT_EQ(kCannotSave, prompts.Messages().back()) << "stop after " << stop;
+        ASSERT_EQ(kCannotSave, prompts.MessagesWithoutReasons().back()) << "stop after " << stop;
         ExpectNothingLost("Save");
         if (HasFailure())
             return;
@@ -140,19 +141,19 @@ TEST_F(SaveFaultTest, EveryFailingStepLeavesThePreviousFileOnEveryCommand)
 
         prompts.QueueAnswer(MsgAnswer::Ok);
         doc.OnFileSave();
-        EXPECT_EQ(kCannotSave, prompts.Messages().back()) << f.what;
+        EXPECT_EQ(kCannotSave, prompts.MessagesWithoutReasons().back()) << f.what;
         ExpectNothingLost(f.what);
 
         prompts.QueueFile(path);
         prompts.QueueAnswer(MsgAnswer::Ok);
         doc.OnFileSaveAs();
-        EXPECT_EQ(kCannotSaveAs, prompts.Messages().back()) << f.what;
+        EXPECT_EQ(kCannotSaveAs, prompts.MessagesWithoutReasons().back()) << f.what;
         ExpectNothingLost(f.what);
 
         prompts.QueueAnswer(MsgAnswer::Yes);
         prompts.QueueAnswer(MsgAnswer::Ok);
         doc.OnFileClose();
-        EXPECT_EQ(kCannotSave, prompts.Messages().back()) << f.what;
+        EXPECT_EQ(kCannotSave, prompts.MessagesWithoutReasons().back()) << f.what;
         EXPECT_EQ(1, doc.bDataLoaded) << f.what;
         ExpectNothingLost(f.what);
     }

@@ -74,6 +74,12 @@ TEST_F(QtPromptsTest, MessageBoxCarriesExactTextCaptionButtonsAndIcon)
     }
     const auto question = MakeMessageBox(nullptr, "?", "EditZarn", MsgButtons::YesNo, MsgIcon::Question);
     EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()), question->button(QMessageBox::Yes));
+    // Escape and the box's close button answer Cancel where it is offered;
+    // the reason stands as a second paragraph.
+    const auto close = MakeMessageBox(nullptr, "?", "EditZarn", MsgButtons::YesNoCancel, MsgIcon::Question, "why");
+    EXPECT_EQ(close->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(close->escapeButton(), close->button(QMessageBox::Cancel));
+    EXPECT_EQ(close->informativeText(), "why");
 }
 
 TEST_F(QtPromptsTest, FileDialogsAreConfiguredForTheirCommand)

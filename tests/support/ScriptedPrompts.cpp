@@ -4,7 +4,15 @@
 
 namespace {
 
-const char* Name(MsgButtons buttons) { return buttons == MsgButtons::Ok ? "Ok" : "YesNo"; }
+const char* Name(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok: return "Ok";
+    case MsgButtons::YesNo: return "YesNo";
+    case MsgButtons::YesNoCancel: return "YesNoCancel";
+    }
+    return "?";
+}
 
 const char* Name(MsgIcon icon)
 {
@@ -29,7 +37,12 @@ const char* Name(AskedDialog kind)
 
 bool Fits(MsgAnswer answer, MsgButtons buttons)
 {
-    return buttons == MsgButtons::Ok ? answer == MsgAnswer::Ok : answer != MsgAnswer::Ok;
+    switch (buttons) {
+    case MsgButtons::Ok: return answer == MsgAnswer::Ok;
+    case MsgButtons::YesNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+    case MsgButtons::YesNoCancel: return answer != MsgAnswer::Ok;
+    }
+    return false;
 }
 
 } // namespace
@@ -44,10 +57,18 @@ ScriptedPrompts::~ScriptedPrompts()
 
 MsgAnswer ScriptedPrompts::MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon)
 {
-    const ShownMessage shown{text, caption, buttons, icon};
+    return DetailedMessageBox(text, caption, buttons, icon, {});
+}
+
+MsgAnswer ScriptedPrompts::DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons,
+                                              MsgIcon icon, const QString& informative)
+{
+    const ShownMessage shown{text, caption, buttons, icon, informative};
     aMessages.push_back(shown);
     // Without an answer the box is dismissed the harmless way.
-    const MsgAnswer dismissed = buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    const MsgAnswer dismissed = buttons == MsgButtons::Ok            ? MsgAnswer::Ok
+                                : buttons == MsgButtons::YesNoCancel ? MsgAnswer::Cancel
+                                                                     : MsgAnswer::No;
     if (aAnswers.empty()) {
         ADD_FAILURE() << "message box without a queued answer: " << testing::PrintToString(shown);
         return dismissed;
@@ -59,6 +80,14 @@ MsgAnswer ScriptedPrompts::MessageBox(const QString& text, const QString& captio
         return dismissed;
     }
     return answer;
+}
+
+std::vector<ShownMessage> ScriptedPrompts::MessagesWithoutReasons() const
+{
+    std::vector<ShownMessage> messages = aMessages;
+    for (ShownMessage& message : messages)
+        message.strInformative.clear();
+    return messages;
 }
 
 std::optional<FileChoice> ScriptedPrompts::AnswerFileDialog(AskedDialog kind, const QString& title,
@@ -92,7 +121,10 @@ void PrintTo(const ShownMessage& message, std::ostream* os)
 {
     *os << "{text " << testing::PrintToString(message.strText) << ", caption "
         << testing::PrintToString(message.strCaption) << ", " << Name(message.buttons) << ", "
-        << Name(message.icon) << "}";
+        << Name(message.icon);
+    if (!message.strInformative.isEmpty())
+        *os << ", informative " << testing::PrintToString(message.strInformative);
+    *os << "}";
 }
 
 void PrintTo(const AskedFileDialog& dialog, std::ostream* os)

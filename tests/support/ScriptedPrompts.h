@@ -15,6 +15,7 @@ struct ShownMessage {
     QString strCaption;
     MsgButtons buttons;
     MsgIcon icon;
+    QString strInformative{};
     bool operator==(const ShownMessage&) const = default;
 };
 
@@ -36,9 +37,13 @@ public:
     void QueueCancel() { aFiles.push_back(std::nullopt); }
 
     const std::vector<ShownMessage>& Messages() const { return aMessages; }
+    // The messages with their informative texts (the reasons) left out.
+    std::vector<ShownMessage> MessagesWithoutReasons() const;
     const std::vector<AskedFileDialog>& FileDialogs() const { return aFileDialogs; }
 
     MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
+                                 const QString& informative) override;
     std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName) override;
     std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) override;
 

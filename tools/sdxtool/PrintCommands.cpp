@@ -8,6 +8,7 @@
 #include "TreeIcons.h"
 #include "TreeLabels.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -21,6 +22,8 @@ namespace {
 constexpr int kFirstRootImage = 5;
 constexpr int kNodeImage = 1;
 constexpr int kSatTpImage = 3;
+
+const QString kReasonNotPrinted = QStringLiteral("the pages could not be drawn");
 
 ListPrintInput ChannelListInput(const Database& db, bool radio)
 {
@@ -81,11 +84,12 @@ int RunPrint(const std::vector<std::string>& args)
         printout = std::make_unique<TreePrintout>(ExpandedTreeInput(*db));
     else
         printout = std::make_unique<ListPrintout>(ChannelListInput(*db, radio));
-    if (!PrintToPdf(*printout, PathArg(args[1]))) {
-        std::fprintf(stderr, "sdxtool: cannot write %s\n", args[1].c_str());
-        return kExitCannotOpen;
-    }
-    return kExitOk;
+    // The whole document is made in memory, then written as every output is.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!PrintToPdf(*printout, pdf))
+        return ReportCannotWrite(args[1], kReasonNotPrinted);
+    return WriteOrReport(pdf.data(), args[1]);
 }
 
 } // namespace

@@ -1,11 +1,26 @@
 #include "ToolFiles.h"
 
 #include "FileAccess.h"
+#include "FileNames.h"
 #include "ToolCommand.h"
 
 #include <cstdio>
 
-QString PathArg(const std::string& arg) { return QString::fromLocal8Bit(arg.c_str()); }
+QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::fromStdString(arg)); }
+
+int ReportCannotWrite(const std::string& path, const QString& reason)
+{
+    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), reason.toLocal8Bit().constData());
+    return kExitCannotOpen;
+}
+
+int WriteOrReport(const QByteArray& bytes, const std::string& path)
+{
+    SaveSession session;
+    if (session.SaveBytes(bytes, PathArg(path)) == FileSaveResult::Ok)
+        return kExitOk;
+    return ReportCannotWrite(path, session.FailureReason());
+}
 
 int LoadOrReport(Database& db, const std::string& path)
 {
@@ -23,11 +38,15 @@ int LoadOrReport(Database& db, const std::string& path)
 
 int SaveOrReport(Database& db, const std::string& path)
 {
-    switch (SaveDatabaseFile(db, PathArg(path))) {
-    case FileSaveResult::Ok: return kExitOk;
+    // A one-shot run has read nothing of the target, so it asks nothing.
+    SaveSession session;
+    switch (session.Save(db, PathArg(path))) {
+    case FileSaveResult::Ok:
+        if (!session.Note().isEmpty())
+            std::fprintf(stderr, "sdxtool: %s\n", qPrintable(session.Note()));
+        return kExitOk;
     case FileSaveResult::CannotWrite:
-        std::fprintf(stderr, "sdxtool: cannot write %s\n", path.c_str());
-        return kExitCannotOpen;
+    case FileSaveResult::ChangedOutside: return ReportCannotWrite(path, session.FailureReason());
     case FileSaveResult::TooLarge:
         std::fprintf(stderr, "sdxtool: the database does not fit in a 1 MiB image; nothing written\n");
         return kExitBadInput;
