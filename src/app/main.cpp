@@ -26,6 +26,9 @@ const QString kScreenshotHelp = QStringLiteral(
     "Save a picture of the main window to PNG once it is shown, then quit. The picture lists all channels and "
     "opens the first satellite.");
 const QString kScreenshotFailed = QStringLiteral("editzarn: cannot write %1\n");
+// The installed desktop entry (data/), which a Wayland desktop matches to the
+// window for its icon and name.
+const QString kDesktopFileName = QStringLiteral("org.example.editzarn");
 // Time for the window to be laid out and painted before the picture is taken.
 constexpr int kScreenshotDelayMs = 500;
 
@@ -101,6 +104,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
     QApplication::setWindowIcon(ApplicationIcon());
     parser.process(application);
     if (parser.positionalArguments().size() > 1)
