@@ -48,7 +48,10 @@ QImage WindowPicture(QWidget& window)
     const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &title, &window);
     title.rect = QRect(0, 0, window.width(), titleHeight);
 
-    QImage picture(window.width(), titleHeight + window.height(), QImage::Format_RGB32);
+    // At the screen's pixel ratio: a 2x screen gives a picture of twice the pixels.
+    const qreal ratio = window.devicePixelRatioF();
+    QImage picture(QSize(window.width(), titleHeight + window.height()) * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     window.style()->drawComplexControl(QStyle::CC_TitleBar, &title, &painter, &window);
     painter.drawPixmap(0, titleHeight, window.grab());
