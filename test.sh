@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the whole suite: once in a normal Debug build
-# (warnings are errors), then again with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Sets everything up and runs the whole suite: the format check, then the
+# tests once in a normal Debug build (warnings are errors), then again with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/scripts/install-deps"
+# The C++ layout first: a file that differs from .clang-format is listed.
+"$root/scripts/check-format"
 
 run_suite() {
   local dir=$1

@@ -1,17 +1,12 @@
 #include "AppIcons.h"
 
 #include "CommandIds.h"
+#include "DrawnIcon.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-
-#include <functional>
 
 namespace {
-
-using Drawing = std::function<void(QPainter&)>;
 
 const QColor kOutline(0x30, 0x30, 0x30);
 const QColor kPaper(0xff, 0xff, 0xff);
@@ -21,28 +16,6 @@ const QColor kGreen(0x20, 0x90, 0x30);
 const QColor kRed(0xd0, 0x20, 0x20);
 const QColor kScreen(0x40, 0x80, 0xd0);
 const QColor kCabinet(0x70, 0x70, 0x70);
-
-// Renders a drawing made on a 16 x 16 grid at size x size pixels.
-QImage RenderDrawing(const Drawing& draw, int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 16.0, size / 16.0);
-    draw(painter);
-    painter.end();
-    return image;
-}
-
-// The drawing at each size the icon offers.
-QIcon MakeIcon(const Drawing& draw, std::initializer_list<int> sizes = {16, 32})
-{
-    QIcon icon;
-    for (int size : sizes)
-        icon.addPixmap(QPixmap::fromImage(RenderDrawing(draw, size)));
-    return icon;
-}
 
 QPen Pen(const QColor& color, qreal width = 1.0)
 {
@@ -211,23 +184,23 @@ void DrawApplication(QPainter& p)
 QIcon CommandIcon(int id)
 {
     switch (id) {
-    case ID_FILE_NEW: return MakeIcon(DrawNew);
-    case ID_FILE_OPEN: return MakeIcon(DrawOpen);
-    case ID_FILE_SAVE: return MakeIcon(DrawSave);
-    case ID_CHANNEL_ADD: return MakeIcon(DrawAdd);
-    case ID_CHANNEL_EDIT: return MakeIcon(DrawEdit);
-    case ID_CHANNEL_MOVE: return MakeIcon(DrawMove);
-    case ID_CHANNEL_DELETE: return MakeIcon(DrawDelete);
-    case ID_APP_ABOUT: return MakeIcon(DrawAbout);
-    case ID_SORT_AZ: return MakeIcon([](QPainter& p) { DrawSort(p, 'A', 'Z'); });
-    case ID_SORT_ZA: return MakeIcon([](QPainter& p) { DrawSort(p, 'Z', 'A'); });
-    case ID_VIEW_TV: return MakeIcon(DrawTv);
-    case ID_VIEW_RADIO: return MakeIcon(DrawRadio);
+    case ID_FILE_NEW: return DrawnIcon(DrawNew);
+    case ID_FILE_OPEN: return DrawnIcon(DrawOpen);
+    case ID_FILE_SAVE: return DrawnIcon(DrawSave);
+    case ID_CHANNEL_ADD: return DrawnIcon(DrawAdd);
+    case ID_CHANNEL_EDIT: return DrawnIcon(DrawEdit);
+    case ID_CHANNEL_MOVE: return DrawnIcon(DrawMove);
+    case ID_CHANNEL_DELETE: return DrawnIcon(DrawDelete);
+    case ID_APP_ABOUT: return DrawnIcon(DrawAbout);
+    case ID_SORT_AZ: return DrawnIcon([](QPainter& p) { DrawSort(p, 'A', 'Z'); });
+    case ID_SORT_ZA: return DrawnIcon([](QPainter& p) { DrawSort(p, 'Z', 'A'); });
+    case ID_VIEW_TV: return DrawnIcon(DrawTv);
+    case ID_VIEW_RADIO: return DrawnIcon(DrawRadio);
     }
     return {};
 }
 
-QIcon ApplicationIcon() { return MakeIcon(DrawApplication, {16, 32, 48, 64}); }
+QIcon ApplicationIcon() { return DrawnIcon(DrawApplication); }
 
 QImage ApplicationImage(int size)
 {

@@ -27,6 +27,9 @@ const QString kScreenshotHelp = QStringLiteral(
     "Save a picture of the main window to PNG once it is shown, then quit. The picture lists all channels and "
     "opens the first satellite.");
 const QString kScreenshotFailed = QStringLiteral("editzarn: cannot write %1\n");
+// The installed desktop entry (data/), which a Wayland desktop matches to the
+// window for its icon and name.
+const QString kDesktopFileName = QStringLiteral("org.example.editzarn");
 // Time for the window to be laid out and painted before the picture is taken.
 constexpr int kScreenshotDelayMs = 500;
 
@@ -46,7 +49,10 @@ QImage WindowPicture(QWidget& window)
     const int titleHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &title, &window);
     title.rect = QRect(0, 0, window.width(), titleHeight);
 
-    QImage picture(window.width(), titleHeight + window.height(), QImage::Format_RGB32);
+    // At the screen's pixel ratio: a 2x screen gives a picture of twice the pixels.
+    const qreal ratio = window.devicePixelRatioF();
+    QImage picture(QSize(window.width(), titleHeight + window.height()) * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     window.style()->drawComplexControl(QStyle::CC_TitleBar, &title, &painter, &window);
     painter.drawPixmap(0, titleHeight, window.grab());
@@ -102,6 +108,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
     QApplication::setWindowIcon(ApplicationIcon());
     // File names keep the bytes they were given, valid UTF-8 or not (Qt's
     // own options are gone from argv by now).

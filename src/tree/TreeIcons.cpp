@@ -1,5 +1,7 @@
 #include "TreeIcons.h"
 
+#include "DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -139,20 +141,20 @@ const std::array<Drawing, kTreeImageCount> kDrawings = {
 
 QPixmap TreeImage(int index)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    if (index >= 0 && index < kTreeImageCount) {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        kDrawings[size_t(index)](painter);
+    if (index < 0 || index >= kTreeImageCount) {
+        QPixmap blank(kTreeImageSize, kTreeImageSize);
+        blank.fill(Qt::transparent);
+        return blank;
     }
-    return pixmap;
+    return QPixmap::fromImage(RenderDrawing(kDrawings[size_t(index)], kTreeImageSize));
 }
 
 QIcon TreeNodeIcon(int image, int selectedImage)
 {
-    QIcon icon;
-    icon.addPixmap(TreeImage(image), QIcon::Normal);
-    icon.addPixmap(TreeImage(selectedImage), QIcon::Selected);
-    return icon;
+    const auto drawing = [](int index) -> IconDrawing {
+        if (index < 0 || index >= kTreeImageCount)
+            return [](QPainter&) {};
+        return kDrawings[size_t(index)];
+    };
+    return DrawnIcon(drawing(image), drawing(selectedImage));
 }

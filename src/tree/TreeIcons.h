@@ -7,7 +7,10 @@
 #include <QPixmap>
 
 inline constexpr int kTreeImageCount = 12;
+inline constexpr int kTreeImageSize = 16;
 
+// The picture at its 16 x 16 pixels, as printing draws it.
 QPixmap TreeImage(int index);
-// An icon showing image normally and selectedImage while the node is selected.
+// An icon showing image normally and selectedImage while the node is selected,
+// drawn at the size and pixel ratio of the screen.
 QIcon TreeNodeIcon(int image, int selectedImage);

@@ -1,6 +1,6 @@
 // The desktop integration files as a desktop reads them: the MIME type of
-// .sdx files, the menu entry that opens them, and the application icon in its
-// scalable and rendered forms.
+// .sdx files, the menu entry that opens them, the AppStream metadata that
+// describes them, and the application icon in its scalable and rendered forms.
 #include "AppIcons.h"
 
 #include <QDir>
@@ -18,6 +18,8 @@ namespace {
 const QString kDataDir = QStringLiteral(EDITZARN_SOURCE_DIR "/data");
 const QString kMimeNamespace = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
 const QString kSdxType = QStringLiteral("application/x-editzarn-sdx");
+// The reverse-DNS id that names the desktop entry and the AppStream file.
+const QString kAppId = QStringLiteral("org.example.editzarn");
 
 QByteArray ReadDataFile(const QString& name)
 {
@@ -120,7 +122,7 @@ TEST(DesktopFiles, MimeDatabaseGivesSdxFilesTheType)
 // it for the type the MIME package declares, and names the installed icon.
 TEST(DesktopFiles, DesktopEntryOpensSdxFilesWithTheEditor)
 {
-    const QMap<QString, QString> entry = ReadDesktopEntry(ReadDataFile("editzarn.desktop"));
+    const QMap<QString, QString> entry = ReadDesktopEntry(ReadDataFile(kAppId + ".desktop"));
     EXPECT_EQ(QStringLiteral("Application"), entry.value("Type"));
     EXPECT_EQ(QStringLiteral("EditZarn"), entry.value("Name"));
     EXPECT_EQ(QStringLiteral("TV Channel Editor"), entry.value("GenericName"));
@@ -130,6 +132,46 @@ TEST(DesktopFiles, DesktopEntryOpensSdxFilesWithTheEditor)
     EXPECT_EQ(QStringLiteral("%f"), exec[1]);
     EXPECT_TRUE(entry.value("MimeType").split(';').contains(ReadMimePackage(ReadDataFile("editzarn-sdx.xml")).strType));
     EXPECT_EQ(QFileInfo(kDataDir + "/editzarn.svg").completeBaseName(), entry.value("Icon"));
+}
+
+struct Metainfo {
+    QString strId, strLaunchable, strMediaType, strRelease;
+};
+
+// The fields of the AppStream file that must agree with the other files.
+Metainfo ReadMetainfo(const QByteArray& xml)
+{
+    Metainfo info;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = reader.name();
+        if (name == QLatin1String("id"))
+            info.strId = reader.readElementText();
+        else if (name == QLatin1String("launchable"))
+            info.strLaunchable = reader.readElementText();
+        else if (name == QLatin1String("mediatype"))
+            info.strMediaType = reader.readElementText();
+        else if (name == QLatin1String("release") && info.strRelease.isEmpty())
+            info.strRelease = reader.attributes().value("version").toString();
+    }
+    EXPECT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
+    return info;
+}
+
+// A software centre finds the menu entry by the id and shows the version the
+// package carries; the changelog's newest entry is that version too.
+TEST(DesktopFiles, MetainfoAndChangelogAgreeWithTheOtherFiles)
+{
+    const Metainfo info = ReadMetainfo(ReadDataFile(kAppId + ".metainfo.xml"));
+    EXPECT_EQ(kAppId, info.strId);
+    EXPECT_EQ(kAppId + ".desktop", info.strLaunchable);
+    EXPECT_TRUE(QFile::exists(kDataDir + '/' + info.strLaunchable));
+    EXPECT_EQ(ReadMimePackage(ReadDataFile("editzarn-sdx.xml")).strType, info.strMediaType);
+    EXPECT_EQ(QStringLiteral(EDITZARN_VERSION), info.strRelease);
+    const QByteArray changelog = ReadDataFile("changelog");
+    EXPECT_TRUE(changelog.startsWith("editzarn (" EDITZARN_VERSION ") ")) << changelog.left(80).data();
 }
 
 TEST(DesktopFiles, ScalableIconIsDrawnOnTheSixteenGrid)

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # check-desktop-files.sh DATA_DIR - checks the desktop integration files with
 # the tools a desktop system uses on them. Any error, warning or hint fails.
-# Exit 77 (skipped) when desktop-file-validate is not installed.
+# Exit 77 (skipped) when desktop-file-validate or appstreamcli is not installed.
 set -euo pipefail
 data=$1
-command -v desktop-file-validate >/dev/null || { echo "desktop-file-validate is not installed"; exit 77; }
+for tool in desktop-file-validate appstreamcli; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+done
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-out=$(desktop-file-validate "$data/editzarn.desktop" 2>&1) || fail "desktop-file-validate refuses editzarn.desktop"
+id=org.example.editzarn
+out=$(desktop-file-validate "$data/$id.desktop" 2>&1) || fail "desktop-file-validate refuses $id.desktop"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
+
+# Software centres read the AppStream file; even a pedantic note fails here.
+out=$(appstreamcli validate --no-net --pedantic --no-color "$data/$id.metainfo.xml" 2>&1) ||
+  fail "appstreamcli refuses $id.metainfo.xml: $out"
+if grep -q '^[EWIP]: ' <<<"$out"; then fail "appstreamcli: $out"; fi
 
 # The MIME package compiled as the package's trigger compiles it.
 if command -v update-mime-database >/dev/null; then

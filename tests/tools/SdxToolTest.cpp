@@ -98,6 +98,55 @@ TEST_F(SdxToolTest, InfoPrintsGroupNamesAsUtf8)
         << run.out.data();
 }
 
+// The command line as QCommandLineParser reads it: options before, between
+// or after the files, "--name=value", -h and --help-all for help, a value
+// option given twice refused; each command's --help shows the usage line
+// the overview lists for it.
+TEST_F(SdxToolTest, EverySpellingOfTheCommandLineWorks)
+{
+    const QString demo = PathOf("demo.sdx");
+    ASSERT_EQ(0, RunTool({"demo", demo}).exitCode);
+    struct Case {
+        QStringList args;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{"demo", "--max", PathOf("max.sdx")}, 0},
+        {{"sort", demo, "--by", "tp", PathOf("s1.sdx")}, 0},
+        {{"sort", "--radio", "--by=name-za", demo, PathOf("s2.sdx")}, 0},
+        {{"sort", demo, PathOf("s3.sdx")}, 1},
+        {{"sort", demo, PathOf("s4.sdx"), "--by"}, 1},
+        {{"sort", demo, PathOf("s5.sdx"), "--by", "size"}, 1},
+        {{"list", "--fav", "1", demo, "--radio"}, 0},
+        {{"list", demo, "--transponder=5"}, 0},
+        {{"list", demo, "--fav", "1", "--fav", "2"}, 1},
+        {{"list", demo, "--satellite", "1", "--fav", "2"}, 1},
+        {{"list", demo, "--satellite", "0"}, 1},
+        {{"list", demo, "--radio", "--tree"}, 1},
+        {{"new", "-h"}, 0},
+        {{"new", PathOf("n.sdx"), "--help-all"}, 0},
+        {{"-h"}, 0},
+        {{"-v"}, 0},
+        {{"--bogus"}, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.exitCode, RunTool(c.args).exitCode) << c.args.join(' ').toStdString();
+    for (const char* name : {"s3.sdx", "s4.sdx", "s5.sdx", "n.sdx"})
+        EXPECT_FALSE(QFile::exists(PathOf(name))) << name;
+
+    const QList<QByteArray> overview = RunTool({"--help"}).out.split('\n');
+    const qsizetype first = overview.indexOf("commands:") + 1;
+    ASSERT_GT(first, 0);
+    for (qsizetype i = first; i < overview.size() && !overview[i].isEmpty(); ++i) {
+        const QByteArray line = overview[i].trimmed();
+        const QString name = QString::fromLatin1(line.left(line.indexOf(' ')));
+        const ToolRun help = RunTool({name, "--help"});
+        EXPECT_EQ(0, help.exitCode) << line.data();
+        const QByteArray usage = help.out.left(help.out.indexOf('\n')).mid(int(std::strlen("usage: sdxtool ")));
+        EXPECT_TRUE(help.out.startsWith("usage: sdxtool ") && line.startsWith(usage + ' ')) << help.out.data();
+    }
+}
+
 // The diagnostic lines of loading and saving reach standard output only when
 // EDITZARN_DEBUG is set, so scripts reading the tool's output see none.
 TEST_F(SdxToolTest, DiagnosticLinesOnlyWithEditzarnDebug)
@@ -175,6 +224,49 @@ TEST_F(SdxToolTest, DumpWritesEveryTableAsJsonWithBytesAsCodePoints)
     EXPECT_EQ(7, json["radioChannels"][0]["tpId"].toInt());
     EXPECT_EQ("MyFav", json["settings"]["favNames"][0].toString());
     EXPECT_EQ(8, json["favGroups"].toArray().size());
+}
+
+// Every text byte, control characters and quotes included, comes back as
+// the code point of its value, and every number as stored: a random database
+// as the loader reads it is the reference.
+TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
+{
+    std::mt19937 rng(23);
+    auto db = MakeRandomDatabase(rng);
+    const QString path = PathOf("random.sdx");
+    ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, path));
+    auto loaded = std::make_unique<Database>();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*loaded, path, false));
+
+    const ToolRun run = RunTool({"dump", path});
+    ASSERT_EQ(0, run.exitCode);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
+    ASSERT_EQ(QJsonParseError::NoError, error.error) << error.errorString().toStdString();
+    const auto text = [](std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); };
+    for (const bool radio : {false, true}) {
+        const QJsonArray channels = json[radio ? "radioChannels" : "tvChannels"].toArray();
+        ASSERT_EQ(ChannelCount(*loaded, radio), channels.size());
+        for (int i = 0; i < channels.size(); ++i) {
+            const ChannelRecord& c = ChannelTable(*loaded, radio)[i];
+            EXPECT_EQ(text(FieldText(c.acName)), channels[i]["name"].toString()) << i;
+            EXPECT_EQ(c.usServiceId + 65536 * c.usTpId,
+                      channels[i]["serviceId"].toInt() + 65536 * channels[i]["tpId"].toInt()) << i;
+            EXPECT_EQ(double(c.ulChFlags), channels[i]["chFlags"].toDouble()) << i;
+        }
+    }
+    const QJsonArray transponders = json["transponders"].toArray();
+    ASSERT_EQ(loaded->header.sTpNumber, transponders.size());
+    for (int i = 0; i < transponders.size(); ++i) {
+        const QJsonArray texts = transponders[i]["texts"].toArray();
+        for (int slot = 0; slot < texts.size(); ++slot)
+            EXPECT_EQ(text(FieldText(loaded->TransponderTable[i].acTpName[slot])), texts[slot].toString()) << i;
+        EXPECT_EQ(double(loaded->TransponderTable[i].ulTpFlags), transponders[i]["tpFlags"].toDouble()) << i;
+    }
+    for (int g = 0; g < kMaxFavGroups; ++g)
+        EXPECT_EQ(text(FavName(*loaded, g)), json["settings"]["favNames"][g].toString()) << g;
+    const QByteArray settings(reinterpret_cast<const char*>(loaded->SettingsBlock.data()), loaded->header.sSettingsLen);
+    EXPECT_EQ(settings.toHex(), json["settings"]["bytes"].toString().toLatin1());
 }
 
 TEST_F(SdxToolTest, DemoWritesTheDatabaseTheGeneratorMakes)

@@ -19,14 +19,6 @@
 
 namespace {
 
-struct Options {
-    std::vector<std::string> files;
-    bool bRadio = false;
-    std::string strBy;
-    RowFilter filter = RowFilter::All;
-    int iValue = 0;
-};
-
 std::optional<int> IntArg(const std::string& text, int min, int max)
 {
     int value = 0;
@@ -36,78 +28,58 @@ std::optional<int> IntArg(const std::string& text, int min, int max)
     return value;
 }
 
-// Splits the arguments into files and options; false (with the reason
-// printed) for an unknown option, a missing or bad value, or a second filter.
-bool ParseOptions(const char* command, const std::vector<std::string>& args, bool listOptions, Options& options)
+struct ListFilter {
+    RowFilter filter = RowFilter::All;
+    int iValue = 0;
+};
+
+// The one filter of list (--satellite N, --transponder ID or --fav G) as the
+// row map takes it; false (with the reason printed) for a second filter or a
+// value out of range.
+bool ReadFilter(const ToolArgs& args, ListFilter& result)
 {
+    struct ValueOption {
+        const char* pszName;
+        RowFilter filter;
+        int min, max, offset; // the typed value minus offset is stored
+    };
+    static constexpr ValueOption kFilters[] = {
+        {"satellite", RowFilter::Satellite, 1, kMaxSatellites, 1},
+        {"transponder", RowFilter::Transponder, 0, 65535, 0},
+        {"fav", RowFilter::FavGroup, 1, kMaxFavGroups, 1},
+    };
     bool filtered = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            options.files.push_back(arg);
+    for (const ValueOption& option : kFilters) {
+        if (!args.IsSet(option.pszName))
             continue;
-        }
-        if (arg == "--radio") {
-            options.bRadio = true;
-            continue;
-        }
-        struct ValueOption {
-            const char* pszName;
-            RowFilter filter;
-            int min, max, offset; // the typed value minus offset is stored
-        };
-        static constexpr ValueOption kFilters[] = {
-            {"--satellite", RowFilter::Satellite, 1, kMaxSatellites, 1},
-            {"--transponder", RowFilter::Transponder, 0, 65535, 0},
-            {"--fav", RowFilter::FavGroup, 1, kMaxFavGroups, 1},
-        };
-        const bool hasValue = i + 1 < args.size();
-        if (!listOptions && arg == "--by") {
-            if (hasValue)
-                options.strBy = args[++i];
-            continue;
-        }
-        const ValueOption* pFound = nullptr;
-        for (const ValueOption& option : kFilters)
-            if (listOptions && arg == option.pszName)
-                pFound = &option;
-        if (!pFound) {
-            std::fprintf(stderr, "sdxtool %s: unknown option %s\n", command, arg.c_str());
-            return false;
-        }
         if (filtered) {
-            std::fprintf(stderr, "sdxtool %s: give only one of --satellite, --transponder and --fav\n", command);
+            std::fprintf(stderr, "sdxtool list: give only one of --satellite, --transponder and --fav\n");
             return false;
         }
-        const std::optional<int> value = hasValue ? IntArg(args[i + 1], pFound->min, pFound->max) : std::nullopt;
+        const std::optional<int> value = IntArg(args.Value(option.pszName), option.min, option.max);
         if (!value) {
-            std::fprintf(stderr, "sdxtool %s: %s needs a number from %d to %d\n", command, arg.c_str(), pFound->min,
-                         pFound->max);
+            std::fprintf(stderr, "sdxtool list: --%s needs a number from %d to %d\n", option.pszName, option.min,
+                         option.max);
             return false;
         }
         filtered = true;
-        options.filter = pFound->filter;
-        options.iValue = *value - pFound->offset;
-        ++i;
+        result = {option.filter, *value - option.offset};
     }
     return true;
 }
 
-int RunSort(const std::vector<std::string>& args)
+int RunSort(const ToolArgs& args)
 {
-    Options options;
-    if (!ParseOptions("sort", args, false, options))
-        return kExitBadInput;
     static const std::string kKeys[] = {"name-az", "name-za", "tp", "sat"};
-    const auto key = std::find(std::begin(kKeys), std::end(kKeys), options.strBy);
-    if (options.files.size() != 2 || key == std::end(kKeys)) {
+    const auto key = std::find(std::begin(kKeys), std::end(kKeys), args.Value("by"));
+    if (key == std::end(kKeys)) {
         std::fprintf(stderr, "sdxtool sort: give IN, OUT and --by name-az, name-za, tp or sat\n");
         return kExitBadInput;
     }
     auto db = std::make_unique<Database>();
-    if (const int rc = LoadOrReport(*db, options.files[0]))
+    if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    const bool radio = options.bRadio;
+    const bool radio = args.IsSet("radio");
     std::vector<int> allRows(size_t(UsedChannels(*db, radio)));
     std::iota(allRows.begin(), allRows.end(), 0);
     switch (key - std::begin(kKeys)) {
@@ -116,32 +88,29 @@ int RunSort(const std::vector<std::string>& args)
     case 2: SortChannelsByTransponder(*db, radio); break;
     case 3: SortChannelsBySatellite(*db, radio); break;
     }
-    return SaveOrReport(*db, options.files[1]);
+    return SaveOrReport(*db, args[1]);
 }
 
-int RunList(const std::vector<std::string>& args)
+int RunList(const ToolArgs& args)
 {
-    Options options;
-    if (!ParseOptions("list", args, true, options))
+    ListFilter filter;
+    if (!ReadFilter(args, filter))
         return kExitBadInput;
-    if (options.files.size() != 1) {
-        std::fprintf(stderr, "sdxtool list: give one database file\n");
-        return kExitBadInput;
-    }
     auto db = std::make_unique<Database>();
-    if (const int rc = LoadOrReport(*db, options.files[0]))
+    if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    if (options.filter == RowFilter::Satellite && options.iValue >= db->header.sSatNumber) {
-        std::fprintf(stderr, "sdxtool list: there is no satellite %d; %s has %d\n", options.iValue + 1,
-                     options.files[0].c_str(), int(db->header.sSatNumber));
+    if (filter.filter == RowFilter::Satellite && filter.iValue >= db->header.sSatNumber) {
+        std::fprintf(stderr, "sdxtool list: there is no satellite %d; %s has %d\n", filter.iValue + 1,
+                     args[0].c_str(), int(db->header.sSatNumber));
         return kExitBadInput;
     }
+    const bool radio = args.IsSet("radio");
     std::vector<int> rowMap(kMaxChannels);
-    const int rows = FillRowMap(*db, options.bRadio, options.filter, options.iValue, rowMap);
+    const int rows = FillRowMap(*db, radio, filter.filter, filter.iValue, rowMap);
     for (int row = 0; row < rows; ++row) {
         QString line;
         for (int column = 0; column < kChannelColumnCount; ++column) {
-            const std::string cell = FormatRowCell(*db, options.bRadio, options.filter, row, rowMap[size_t(row)], column);
+            const std::string cell = FormatRowCell(*db, radio, filter.filter, row, rowMap[size_t(row)], column);
             if (column > 0)
                 line += QLatin1Char('\t');
             line += FromRecordText(cell);

@@ -18,7 +18,7 @@
 
 namespace {
 
-int RunImportListing(const std::vector<std::string>& args)
+int RunImportListing(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
@@ -51,7 +51,7 @@ int RunImportListing(const std::vector<std::string>& args)
     return SaveOrReport(*db, args[2]);
 }
 
-int RunExport(const std::vector<std::string>& args)
+int RunExport(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))

@@ -9,10 +9,10 @@
 #include "ModelOperations.h"
 #include "RecordText.h"
 
+#include <QJsonDocument>
 #include <QString>
 
 #include <cstdio>
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -29,7 +29,7 @@ std::string DeliverySystems(const Database& db)
     return text;
 }
 
-int RunInfo(const std::vector<std::string>& args)
+int RunInfo(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
@@ -59,7 +59,7 @@ int RunInfo(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-int RunCheck(const std::vector<std::string>& args)
+int RunCheck(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
@@ -68,16 +68,17 @@ int RunCheck(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-int RunDump(const std::vector<std::string>& args)
+int RunDump(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    WriteDatabaseJson(std::cout, *db);
+    const QByteArray json = QJsonDocument(DatabaseJson(*db)).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return kExitOk;
 }
 
-int RunResave(const std::vector<std::string>& args)
+int RunResave(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
@@ -85,21 +86,17 @@ int RunResave(const std::vector<std::string>& args)
     return SaveOrReport(*db, args[1]);
 }
 
-int RunNew(const std::vector<std::string>& args)
+int RunNew(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     ResetDatabase(*db);
     return SaveOrReport(*db, args[0]);
 }
 
-int RunDemo(const std::vector<std::string>& args)
+int RunDemo(const ToolArgs& args)
 {
-    if (args.size() == 2 && args[1] != "--max") {
-        std::fprintf(stderr, "sdxtool demo: unknown option %s\n", args[1].c_str());
-        return kExitBadInput;
-    }
     auto db = std::make_unique<Database>();
-    BuildDemoDatabase(*db, args.size() == 2 ? DemoSize::Max : DemoSize::Typical);
+    BuildDemoDatabase(*db, args.IsSet("max") ? DemoSize::Max : DemoSize::Typical);
     return SaveOrReport(*db, args[0]);
 }
 

@@ -3,229 +3,168 @@
 #include "BitFields.h"
 #include "ModelOperations.h"
 
-#include <cstdio>
+#include <QJsonArray>
+
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
 
-class JsonWriter {
-public:
-    explicit JsonWriter(std::ostream& out) : m_out(out) {}
+// Text bytes as the code points of the same values (U+0000 to U+00FF).
+QJsonValue Text(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
 
-    void Open(char bracket, const char* key = nullptr)
-    {
-        Key(key);
-        m_out << bracket;
-        m_first = true;
-    }
-    void Close(char bracket)
-    {
-        m_out << bracket;
-        m_first = false;
-    }
-    void Number(const char* key, long long value)
-    {
-        Key(key);
-        m_out << value;
-    }
-    void Text(const char* key, std::string_view bytes)
-    {
-        Key(key);
-        m_out << '"';
-        for (const char ch : bytes)
-            Byte(static_cast<unsigned char>(ch));
-        m_out << '"';
-    }
-    void Hex(const char* key, const void* data, size_t size)
-    {
-        Key(key);
-        m_out << '"';
-        const auto* p = static_cast<const uint8_t*>(data);
-        for (size_t i = 0; i < size; ++i) {
-            char digits[3];
-            std::snprintf(digits, sizeof digits, "%02x", p[i]);
-            m_out << digits;
-        }
-        m_out << '"';
-    }
-
-private:
-    void Key(const char* key)
-    {
-        if (!m_first)
-            m_out << ',';
-        m_first = false;
-        if (key)
-            m_out << '"' << key << "\":";
-    }
-    // One byte as the code point of the same value, UTF-8 encoded.
-    void Byte(unsigned char b)
-    {
-        if (b == '"' || b == '\\')
-            m_out << '\\' << char(b);
-        else if (b < 0x20) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04x", b);
-            m_out << escape;
-        } else if (b < 0x80)
-            m_out << char(b);
-        else
-            m_out << char(0xC0 | (b >> 6)) << char(0x80 | (b & 0x3F));
-    }
-
-    std::ostream& m_out;
-    bool m_first = true;
-};
-
-void WriteHeader(JsonWriter& json, const SdxHeader& h)
+QJsonValue Hex(const void* data, size_t size)
 {
-    json.Open('{', "header");
-    json.Text("tag", FieldText(h.acTag));
-    json.Text("magic", FieldText(h.acMagic));
-    json.Number("dataLen", h.iDataLen);
-    json.Number("satNumber", h.sSatNumber);
-    json.Number("tpNumber", h.sTpNumber);
-    json.Number("tvNumber", h.sTVNumber);
-    json.Number("radioNumber", h.sRadioNumber);
-    json.Number("satSize", h.sSatSize);
-    json.Number("tpSize", h.sTpSize);
-    json.Number("channelSize", h.sChannelSize);
-    json.Number("settingsLen", h.sSettingsLen);
-    json.Number("reservedLen", h.sReservedLen);
-    json.Number("favNumber", h.sFavNumber);
-    json.Number("favSize", h.sFavSize);
-    json.Number("zipLen", h.ulZipLen);
-    json.Number("check", h.ulCheck);
-    json.Close('}');
+    return QString::fromLatin1(QByteArray(static_cast<const char*>(data), qsizetype(size)).toHex());
 }
 
-void WriteSatellites(JsonWriter& json, const Database& db)
+QJsonObject Header(const SdxHeader& h)
 {
-    json.Open('[', "satellites");
+    return {
+        {"tag", Text(FieldText(h.acTag))},
+        {"magic", Text(FieldText(h.acMagic))},
+        {"dataLen", h.iDataLen},
+        {"satNumber", h.sSatNumber},
+        {"tpNumber", h.sTpNumber},
+        {"tvNumber", h.sTVNumber},
+        {"radioNumber", h.sRadioNumber},
+        {"satSize", h.sSatSize},
+        {"tpSize", h.sTpSize},
+        {"channelSize", h.sChannelSize},
+        {"settingsLen", h.sSettingsLen},
+        {"reservedLen", h.sReservedLen},
+        {"favNumber", h.sFavNumber},
+        {"favSize", h.sFavSize},
+        {"zipLen", qint64(h.ulZipLen)},
+        {"check", qint64(h.ulCheck)},
+    };
+}
+
+QJsonArray Satellites(const Database& db)
+{
+    QJsonArray satellites;
     for (int i = 0; i < db.header.sSatNumber; ++i) {
         const SatelliteRecord& s = db.SatelliteTable[i];
-        json.Open('{');
-        json.Text("name", FieldText(s.acSatName));
-        json.Number("lnbLow", s.usLnbLow);
-        json.Number("lnbHigh", s.usLnbHigh);
-        json.Number("position", SatPosition(s));
-        json.Number("satPos", s.ulSatPos);
-        json.Number("satFlags", s.ulSatFlags);
-        json.Close('}');
+        satellites.append(QJsonObject{
+            {"name", Text(FieldText(s.acSatName))},
+            {"lnbLow", s.usLnbLow},
+            {"lnbHigh", s.usLnbHigh},
+            {"position", qint64(SatPosition(s))},
+            {"satPos", qint64(s.ulSatPos)},
+            {"satFlags", qint64(s.ulSatFlags)},
+        });
     }
-    json.Close(']');
+    return satellites;
 }
 
-void WriteTransponders(JsonWriter& json, const Database& db)
+QJsonArray Transponders(const Database& db)
 {
-    json.Open('[', "transponders");
+    QJsonArray transponders;
     for (int i = 0; i < db.header.sTpNumber; ++i) {
         const TransponderRecord& tp = db.TransponderTable[i];
-        json.Open('{');
-        json.Number("tpId", TpId(tp));
-        json.Number("kind", TpKind(tp));
+        QJsonObject record{
+            {"tpId", qint64(TpId(tp))},
+            {"kind", qint64(TpKind(tp))},
+            {"tpFlags", qint64(tp.ulTpFlags)},
+            {"first", tp.usFirst},
+            {"nameLens", tp.usNameLens},
+        };
         if (TpKind(tp) == kTpSatellite || TpKind(tp) == kTpCable) {
-            json.Number("freqMHz", tp.usFreq);
-            json.Number("symRate", tp.usSymRate);
+            record["freqMHz"] = tp.usFreq;
+            record["symRate"] = tp.usSymRate;
         } else {
-            json.Number("freqKHz", TpUlFreq(tp));
+            record["freqKHz"] = qint64(TpUlFreq(tp));
         }
-        json.Number("tpFlags", tp.ulTpFlags);
-        json.Number("first", tp.usFirst);
-        json.Number("nameLens", tp.usNameLens);
-        json.Open('[', "texts");
+        QJsonArray texts;
         for (int slot = 0; slot < int(std::min<uint32_t>(TpTextSlots(tp), 4)); ++slot)
-            json.Text(nullptr, FieldText(tp.acTpName[slot]));
-        json.Close(']');
-        json.Close('}');
+            texts.append(Text(FieldText(tp.acTpName[slot])));
+        record["texts"] = texts;
+        transponders.append(record);
     }
-    json.Close(']');
+    return transponders;
 }
 
-void WriteChannels(JsonWriter& json, const Database& db, bool radio)
+QJsonArray Channels(const Database& db, bool radio)
 {
-    json.Open('[', radio ? "radioChannels" : "tvChannels");
+    QJsonArray channels;
     for (int i = 0; i < ChannelCount(db, radio); ++i) {
         const ChannelRecord& c = ChannelTable(db, radio)[i];
-        json.Open('{');
-        json.Text("name", FieldText(c.acName));
-        json.Number("nameLen", c.ucNameLen);
-        json.Number("serviceId", c.usServiceId);
-        json.Number("tpId", c.usTpId);
-        json.Number("videoPid", c.sVideoPid);
-        json.Number("pcrPid", c.sPcrPid);
-        json.Number("txtPid", c.sTxtPid);
-        json.Number("chFlags", c.ulChFlags);
-        json.Number("chType", c.ulChType);
-        json.Number("favBits", c.usFavBits);
-        json.Number("auxNum", c.ucAuxNum);
-        json.Number("extra", c.ulExtra);
-        json.Number("audioNum", c.ucAudioNum);
-        json.Open('[', "audio");
-        for (int a = 0; a < std::min<int>(c.ucAudioNum, kMaxAudioEntries); ++a) {
-            json.Open('{');
-            json.Number("pid", AudioPid(c.AudioEntries[a]));
-            json.Number("language", AudioLanguage(c.AudioEntries[a]));
-            json.Number("mode", AudioMode(c.AudioEntries[a]));
-            json.Number("audioFlags", c.AudioEntries[a].ulAudioFlags);
-            json.Close('}');
-        }
-        json.Close(']');
-        json.Close('}');
+        QJsonArray audio;
+        for (int a = 0; a < std::min<int>(c.ucAudioNum, kMaxAudioEntries); ++a)
+            audio.append(QJsonObject{
+                {"pid", qint64(AudioPid(c.AudioEntries[a]))},
+                {"language", qint64(AudioLanguage(c.AudioEntries[a]))},
+                {"mode", qint64(AudioMode(c.AudioEntries[a]))},
+                {"audioFlags", qint64(c.AudioEntries[a].ulAudioFlags)},
+            });
+        channels.append(QJsonObject{
+            {"name", Text(FieldText(c.acName))},
+            {"nameLen", c.ucNameLen},
+            {"serviceId", c.usServiceId},
+            {"tpId", c.usTpId},
+            {"videoPid", c.sVideoPid},
+            {"pcrPid", c.sPcrPid},
+            {"txtPid", c.sTxtPid},
+            {"chFlags", qint64(c.ulChFlags)},
+            {"chType", qint64(c.ulChType)},
+            {"favBits", c.usFavBits},
+            {"auxNum", c.ucAuxNum},
+            {"extra", qint64(c.ulExtra)},
+            {"audioNum", c.ucAudioNum},
+            {"audio", audio},
+        });
     }
-    json.Close(']');
+    return channels;
 }
 
-void WriteSettings(JsonWriter& json, const Database& db)
+QJsonObject Settings(const Database& db)
 {
-    json.Open('{', "settings");
-    json.Open('[', "favNames");
+    QJsonArray favNames;
     for (int g = 0; g < kMaxFavGroups; ++g)
-        json.Text(nullptr, FavName(db, g));
-    json.Close(']');
+        favNames.append(Text(FavName(db, g)));
     const char* pin = reinterpret_cast<const char*>(db.SettingsBlock.data() + kPinPos);
-    json.Text("pin", {pin, strnlen(pin, size_t(kChanTablePos - kPinPos))});
-    json.Number("chanTable", ChanTable(db));
-    json.Hex("bytes", db.SettingsBlock.data(), size_t(db.header.sSettingsLen));
-    json.Close('}');
-    json.Hex("reserved", db.ReservedWord.data(), size_t(db.header.sReservedLen));
+    return {
+        {"favNames", favNames},
+        {"pin", Text({pin, strnlen(pin, size_t(kChanTablePos - kPinPos))})},
+        {"chanTable", ChanTable(db)},
+        {"bytes", Hex(db.SettingsBlock.data(), size_t(db.header.sSettingsLen))},
+    };
 }
 
-void WriteFavGroups(JsonWriter& json, const Database& db)
+QJsonArray FavGroups(const Database& db)
 {
-    json.Open('[', "favGroups");
+    QJsonArray groups;
     for (int g = 0; g < db.header.sFavNumber; ++g) {
         const FavGroup& group = db.FavGroupTable[g];
         const FavCounts n = ClampedFavCounts(group);
-        json.Open('{');
-        json.Number("tvFavNum", group.sTvFavNum);
-        json.Number("radioFavNum", group.sRadioFavNum);
-        json.Open('[', "tv");
+        QJsonArray tv, radio;
         for (int p = 0; p < n.tv; ++p)
-            json.Number(nullptr, group.aulFavKey[p]);
-        json.Close(']');
-        json.Open('[', "radio");
+            tv.append(qint64(group.aulFavKey[p]));
         for (int p = 0; p < n.radio; ++p)
-            json.Number(nullptr, group.aulFavKey[kFavSlots - 1 - p]);
-        json.Close(']');
-        json.Close('}');
+            radio.append(qint64(group.aulFavKey[kFavSlots - 1 - p]));
+        groups.append(QJsonObject{
+            {"tvFavNum", group.sTvFavNum},
+            {"radioFavNum", group.sRadioFavNum},
+            {"tv", tv},
+            {"radio", radio},
+        });
     }
-    json.Close(']');
+    return groups;
 }
 
 } // namespace
 
-void WriteDatabaseJson(std::ostream& out, const Database& db)
+QJsonObject DatabaseJson(const Database& db)
 {
-    JsonWriter json(out);
-    json.Open('{');
-    WriteHeader(json, db.header);
-    WriteSatellites(json, db);
-    WriteTransponders(json, db);
-    WriteChannels(json, db, false);
-    WriteChannels(json, db, true);
-    WriteSettings(json, db);
-    WriteFavGroups(json, db);
-    json.Close('}');
-    out << '\n';
+    return {
+        {"header", Header(db.header)},
+        {"satellites", Satellites(db)},
+        {"transponders", Transponders(db)},
+        {"tvChannels", Channels(db, false)},
+        {"radioChannels", Channels(db, true)},
+        {"settings", Settings(db)},
+        {"reserved", Hex(db.ReservedWord.data(), size_t(db.header.sReservedLen))},
+        {"favGroups", FavGroups(db)},
+    };
 }

@@ -4,6 +4,6 @@
 
 #include "Database.h"
 
-#include <ostream>
+#include <QJsonObject>
 
-void WriteDatabaseJson(std::ostream& out, const Database& db);
+QJsonObject DatabaseJson(const Database& db);

@@ -51,19 +51,9 @@ TreePrintInput ExpandedTreeInput(const Database& db)
     return input;
 }
 
-int RunPrint(const std::vector<std::string>& args)
+int RunPrint(const ToolArgs& args)
 {
-    bool radio = false, tree = false;
-    for (size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--radio")
-            radio = true;
-        else if (args[i] == "--tree")
-            tree = true;
-        else {
-            std::fprintf(stderr, "sdxtool print: unknown option %s\n", args[i].c_str());
-            return kExitBadInput;
-        }
-    }
+    const bool radio = args.IsSet("radio"), tree = args.IsSet("tree");
     if (radio && tree) {
         std::fprintf(stderr, "sdxtool print: give either --radio or --tree, not both\n");
         return kExitBadInput;

@@ -32,27 +32,13 @@ int LoadReferenceOrReport(const std::string& path, ReferenceLoad& load)
     return kExitBadInput;
 }
 
-int RunApplyReference(const std::vector<std::string>& args)
+int RunApplyReference(const ToolArgs& args)
 {
-    std::vector<std::string> files;
     ReferenceOptions options;
-    for (const std::string& arg : args) {
-        if (arg == "--no-favourites")
-            options.bFavourites = false;
-        else if (arg == "--no-locks")
-            options.bLocks = false;
-        else if (arg == "--names")
-            options.bNames = true;
-        else if (arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "sdxtool apply-reference: unknown option %s\n", arg.c_str());
-            return kExitBadInput;
-        } else
-            files.push_back(arg);
-    }
-    if (files.size() != 3) {
-        std::fprintf(stderr, "sdxtool apply-reference: give IN, REF and OUT\n");
-        return kExitBadInput;
-    }
+    options.bFavourites = !args.IsSet("no-favourites");
+    options.bLocks = !args.IsSet("no-locks");
+    options.bNames = args.IsSet("names");
+    const std::vector<std::string>& files = args.positional;
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, files[0]))
         return rc;
@@ -67,7 +53,7 @@ int RunApplyReference(const std::vector<std::string>& args)
     return kExitOk;
 }
 
-int RunExportReference(const std::vector<std::string>& args)
+int RunExportReference(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))

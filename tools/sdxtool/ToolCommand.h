@@ -1,7 +1,9 @@
 // One sdxtool command: its name, one-line usage, help text and handler.
 #pragma once
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Exit codes shared by every command.
@@ -9,11 +11,32 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 1;  // not a correct file, bad arguments
 inline constexpr int kExitCannotOpen = 2; // a file cannot be opened or written
 
+// The arguments of one command as the command-line parser split them: the
+// file and value words in the order given (args[0], args[1], ...) and the
+// options of the usage line that were given, by name without dashes.
+struct ToolArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> options; // flag options map to ""
+
+    size_t size() const { return positional.size(); }
+    const std::string& operator[](size_t i) const { return positional[i]; }
+    bool IsSet(std::string_view name) const { return options.find(name) != options.end(); }
+    // The value given to the option; empty when it was not given.
+    std::string Value(std::string_view name) const
+    {
+        const auto it = options.find(name);
+        return it == options.end() ? std::string() : it->second;
+    }
+};
+
+// The usage line declares the command's syntax: words in capitals are files
+// or values, "--name" an option, "--name VALUE" one that takes a value, and
+// brackets mark what may be left out.
 struct ToolCommand {
     const char* pszName;
     const char* pszUsage;
     const char* pszHelp;
-    int (*pfnRun)(const std::vector<std::string>& args);
+    int (*pfnRun)(const ToolArgs& args);
 };
 
 // The commands in the order the overall help lists them: the tables of the

@@ -9,7 +9,7 @@
 
 namespace {
 
-int RunTree(const std::vector<std::string>& args)
+int RunTree(const ToolArgs& args)
 {
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
