@@ -4,6 +4,7 @@
 #include "CEditZarnDoc.h"
 #include "CLeftView.h"
 #include "CMainFrame.h"
+#include "Translations.h"
 #include "TreeLabels.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    InstallTranslators(application);
     QApplication::setWindowIcon(ApplicationIcon());
     parser.process(application);
     if (parser.positionalArguments().size() > 1)
