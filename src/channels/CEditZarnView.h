@@ -6,6 +6,7 @@
 #include "CChannelParamDlg.h"
 #include "ChannelCells.h"
 #include "ListKind.h"
+#include "TrText.h"
 
 #include <QMenu>
 #include <QTableView>
@@ -17,11 +18,14 @@
 class CEditZarnDoc;
 class ChannelRowModel;
 
-inline const QString kMsgChannelsFull = QStringLiteral("Channels are full,can't append");
-inline const QString kCaptionInfomation = QStringLiteral("Infomation");
-inline const QString kMsgFavFull = QStringLiteral("Favor are full,can not store more favor");
-inline const QString kMsgDeleteChannel = QStringLiteral("Are you sure to delete channel ?");
-inline const QString kMsgOutOfRange = QStringLiteral("Out of Range");
+inline constexpr TrText kMsgChannelsFull{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Channels are full,can't append")};
+inline constexpr TrText kCaptionInfomation{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Infomation")};
+inline constexpr TrText kMsgFavFull{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Favor are full,can not store more favor")};
+inline constexpr TrText kMsgDeleteChannel{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Are you sure to delete channel ?")};
+inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Out of Range")};
 
 class CEditZarnView : public QTableView {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "Database.h"
 #include "FileAccess.h"
 #include "Prompts.h"
+#include "TrText.h"
 
 #include <QObject>
 #include <QString>
@@ -15,20 +16,27 @@
 
 inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
 
-inline const QString kMsgCannotOpen = QStringLiteral("Can't not open the file!");
-inline const QString kMsgNotCorrect = QStringLiteral("This file is not a correct file,please select another!");
-inline const QString kMsgCannotSave = QStringLiteral("Can not save file!");
-inline const QString kMsgCannotSaveAs = QStringLiteral("Can't not save the file\n");
-inline const QString kMsgSaveChanges = QStringLiteral("Do you want to save changed data ?");
+inline constexpr TrText kMsgCannotOpen{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not open the file!")};
+inline constexpr TrText kMsgNotCorrect{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "This file is not a correct file,please select another!")};
+inline constexpr TrText kMsgCannotSave{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can not save file!")};
+inline constexpr TrText kMsgCannotSaveAs{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not save the file\n")};
+inline constexpr TrText kMsgSaveChanges{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Do you want to save changed data ?")};
 
-inline const QString kFilterNew = QStringLiteral("SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
-inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
-inline const QString kFilterSaveAs =
-    QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||");
+inline constexpr TrText kFilterNew{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterOpen{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterSaveAs{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||")};
 inline constexpr int kExcelFilterIndex = 2;
 
-inline const QString kTitleNewFile = QStringLiteral("New File");
-inline const QString kTitleSelectFile = QStringLiteral("Select File");
+inline constexpr TrText kTitleNewFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "New File")};
+inline constexpr TrText kTitleSelectFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Select File")};
 
 class CEditZarnDoc : public QObject {
     Q_OBJECT

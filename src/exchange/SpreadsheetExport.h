@@ -6,14 +6,18 @@
 
 #include "Automation.h"
 #include "Database.h"
+#include "TrText.h"
 
 #include <QString>
 
 class IPrompts;
 
-inline const QString kMsgCannotInitCom = QStringLiteral("Can't init Com!");
-inline const QString kMsgCannotStartExcel = QStringLiteral("Can not start excel service!");
-inline const QString kMsgCommandFailed = QStringLiteral("Command failed.");
+inline constexpr TrText kMsgCannotInitCom{
+    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can't init Com!")};
+inline constexpr TrText kMsgCannotStartExcel{
+    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can not start excel service!")};
+inline constexpr TrText kMsgCommandFailed{
+    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Command failed.")};
 
 enum class ExportStatus { Done, InitFailed, ServerMissing, CallFailed };
 

@@ -1,12 +1,94 @@
-// Every entry of the translation files against its source.
+// The translations: the window as a German user sees it, the choice of
+// language, and every entry of the translation files against its source.
 #include <gtest/gtest.h>
+
+#include "CEditZarnDoc.h"
+#include "CEditZarnView.h"
+#include "CLeftView.h"
+#include "CommandIds.h"
+#include "DataExchange.h"
+#include "ListPrintLayout.h"
+#include "MainWindowFixture.h"
+#include "Translations.h"
+#include "TreeLabels.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
+
+void RemoveTranslators()
+{
+    for (QTranslator* pTranslator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(pTranslator);
+        delete pTranslator;
+    }
+}
+
+QString QtYesButtonText()
+{
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+class GermanWindowTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        EnsureApplication();
+        InstallTranslators(*qApp, QLocale(QLocale::German, QLocale::Germany));
+        MainWindowFixture::SetUp();
+    }
+    void TearDown() override { RemoveTranslators(); }
+};
+
+TEST_F(GermanWindowTest, MenusToolbarTreeListAndMessagesAreGerman)
+{
+    QStringList menus;
+    for (const QAction* pMenu : frame->menuBar()->actions())
+        menus << pMenu->text();
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+    EXPECT_EQ(frame->Action(ID_FILE_OPEN)->text(), "Ö&ffnen...");
+    EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), "Ein neues Dokument erstellen");
+    EXPECT_EQ(frame->Action(ID_CHANNEL_DELETE)->iconText(), "Löschen");
+    EXPECT_EQ(frame->LeftView()->Root(kRootAllServices)->text(0), "Alle Programme");
+    EXPECT_EQ(frame->ListView()->model()->headerData(kColumnProgramType, Qt::Horizontal).toString(), "Programmtyp");
+    EXPECT_EQ(QString(kMsgSaveChanges), "Sollen die geänderten Daten gespeichert werden?");
+    EXPECT_EQ(kMsgEnterIntegerBetween.arg(1).arg(8191), "Bitte eine ganze Zahl zwischen 1 und 8191 eingeben.");
+    EXPECT_EQ(kPageText.arg(2), "SEITE 2");
+    // Qt's own texts, from Qt's German translation.
+    EXPECT_EQ(QtYesButtonText(), "&Ja");
+}
+
+// The first of the locale's languages decides; English is the source
+// language, and Qt's texts are translated only along with the editor's own,
+// so a window is never half in one language and half in another.
+TEST(TranslationChoiceTest, OnlyALanguageTheEditorIsTranslatedIntoIsInstalled)
+{
+    EnsureApplication();
+    const struct {
+        QLocale locale;
+        QString saveChanges;
+        QString yes;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Do you want to save changed data ?", "&Yes"},
+        {QLocale(QLocale::German, QLocale::Austria), "Sollen die geänderten Daten gespeichert werden?", "&Ja"},
+        {QLocale(QLocale::French, QLocale::France), "Do you want to save changed data ?", "&Yes"},
+    };
+    for (const auto& c : cases) {
+        InstallTranslators(*qApp, c.locale);
+        EXPECT_EQ(QString(kMsgSaveChanges), c.saveChanges) << c.locale.name().toStdString();
+        EXPECT_EQ(QtYesButtonText(), c.yes) << c.locale.name().toStdString();
+        RemoveTranslators();
+    }
+}
 
 struct Entry {
     QString strContext, strSource, strTranslation;
