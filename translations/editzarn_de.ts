@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BuiltinExcel</name>
+    <message>
+        <source>Unknown name.</source>
+        <translation>Unbekannter Name.</translation>
+    </message>
+    <message>
+        <source>Invalid number of parameters.</source>
+        <translation>Ungültige Anzahl von Parametern.</translation>
+    </message>
+    <message>
+        <source>Type mismatch.</source>
+        <translation>Typen unverträglich.</translation>
+    </message>
+    <message>
+        <source>Invalid index.</source>
+        <translation>Ungültiger Index.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed.</source>
+        <translation>Die Arbeitsmappe wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>You typed an invalid name for a sheet or chart.</source>
+        <translation>Sie haben einen ungültigen Namen für ein Blatt oder Diagramm eingegeben.</translation>
+    </message>
+    <message>
+        <source>That name is already taken. Try a different one.</source>
+        <translation>Dieser Name wird bereits verwendet. Versuchen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>Unable to set the HorizontalAlignment property of the Range class</source>
+        <translation>Die HorizontalAlignment-Eigenschaft des Range-Objekts kann nicht festgelegt werden</translation>
+    </message>
+    <message>
+        <source>Workbook templates are not supported.</source>
+        <translation>Arbeitsmappenvorlagen werden nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Cannot save the workbook as &apos;%1&apos;</source>
+        <translation>Die Arbeitsmappe kann nicht als &apos;%1&apos; gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
