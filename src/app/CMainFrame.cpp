@@ -34,31 +34,31 @@ struct ActionText {
 
 // Menu texts and accelerators of every command the frame offers.
 constexpr ActionText kActionTexts[] = {
-    {ID_FILE_NEW, "ID_FILE_NEW", "&New", "Ctrl+N"},
-    {ID_FILE_OPEN, "ID_FILE_OPEN", "&Open...", "Ctrl+O"},
-    {ID_FILE_CLOSE, "ID_FILE_CLOSE", "&Close", nullptr},
-    {ID_FILE_SAVE, "ID_FILE_SAVE", "&Save", "Ctrl+S"},
-    {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", "Save &As...", nullptr},
-    {ID_FILE_APPLY_REFERENCE, "ID_FILE_APPLY_REFERENCE", "Apply Reference List…", nullptr},
-    {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", "Export Reference List…", nullptr},
-    {ID_FILE_PRINT, "ID_FILE_PRINT", "&Print...", "Ctrl+P"},
-    {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", "Print Pre&view", nullptr},
-    {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", "P&rint Setup...", nullptr},
-    {ID_FILE_MRU_FILE1, "ID_FILE_MRU_FILE1", "Recent File", nullptr},
-    {ID_APP_EXIT, "ID_APP_EXIT", "E&xit", nullptr},
-    {ID_EDIT_UNDO, "ID_EDIT_UNDO", "Undo", nullptr},
-    {ID_EDIT_REDO, "ID_EDIT_REDO", "Redo", nullptr},
-    {ID_CHANNEL_ADD, "ID_CHANNEL_ADD", "Add Channel", nullptr},
-    {ID_CHANNEL_EDIT, "ID_CHANNEL_EDIT", "Edit Channel", nullptr},
-    {ID_CHANNEL_DELETE, "ID_CHANNEL_DELETE", "Delete Channel", nullptr},
-    {ID_CHANNEL_MOVE, "ID_CHANNEL_MOVE", "Move Channel", nullptr},
-    {ID_SORT_AZ, "ID_SORT_AZ", "A--->Z", nullptr},
-    {ID_SORT_ZA, "ID_SORT_ZA", "Z--->A", nullptr},
-    {ID_SORT_TRANSPONDER, "ID_SORT_TRANSPONDER", "Transponder", nullptr},
-    {ID_SORT_SATELLITE, "ID_SORT_SATELLITE", "Satellite", nullptr},
-    {ID_VIEW_TV, "ID_VIEW_TV", "&TV Channel", nullptr},
-    {ID_VIEW_RADIO, "ID_VIEW_RADIO", "&Radio Channel", nullptr},
-    {ID_APP_ABOUT, "ID_APP_ABOUT", "&About EditZarn...", nullptr},
+    {ID_FILE_NEW, "ID_FILE_NEW", QT_TRANSLATE_NOOP("CMainFrame", "&New"), "Ctrl+N"},
+    {ID_FILE_OPEN, "ID_FILE_OPEN", QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), "Ctrl+O"},
+    {ID_FILE_CLOSE, "ID_FILE_CLOSE", QT_TRANSLATE_NOOP("CMainFrame", "&Close"), nullptr},
+    {ID_FILE_SAVE, "ID_FILE_SAVE", QT_TRANSLATE_NOOP("CMainFrame", "&Save"), "Ctrl+S"},
+    {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), nullptr},
+    {ID_FILE_APPLY_REFERENCE, "ID_FILE_APPLY_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Apply Reference List…"), nullptr},
+    {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Export Reference List…"), nullptr},
+    {ID_FILE_PRINT, "ID_FILE_PRINT", QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), "Ctrl+P"},
+    {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), nullptr},
+    {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), nullptr},
+    {ID_FILE_MRU_FILE1, "ID_FILE_MRU_FILE1", QT_TRANSLATE_NOOP("CMainFrame", "Recent File"), nullptr},
+    {ID_APP_EXIT, "ID_APP_EXIT", QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), nullptr},
+    {ID_EDIT_UNDO, "ID_EDIT_UNDO", QT_TRANSLATE_NOOP("CMainFrame", "Undo"), nullptr},
+    {ID_EDIT_REDO, "ID_EDIT_REDO", QT_TRANSLATE_NOOP("CMainFrame", "Redo"), nullptr},
+    {ID_CHANNEL_ADD, "ID_CHANNEL_ADD", QT_TRANSLATE_NOOP("CMainFrame", "Add Channel"), nullptr},
+    {ID_CHANNEL_EDIT, "ID_CHANNEL_EDIT", QT_TRANSLATE_NOOP("CMainFrame", "Edit Channel"), nullptr},
+    {ID_CHANNEL_DELETE, "ID_CHANNEL_DELETE", QT_TRANSLATE_NOOP("CMainFrame", "Delete Channel"), nullptr},
+    {ID_CHANNEL_MOVE, "ID_CHANNEL_MOVE", QT_TRANSLATE_NOOP("CMainFrame", "Move Channel"), nullptr},
+    {ID_SORT_AZ, "ID_SORT_AZ", QT_TRANSLATE_NOOP("CMainFrame", "A--->Z"), nullptr},
+    {ID_SORT_ZA, "ID_SORT_ZA", QT_TRANSLATE_NOOP("CMainFrame", "Z--->A"), nullptr},
+    {ID_SORT_TRANSPONDER, "ID_SORT_TRANSPONDER", QT_TRANSLATE_NOOP("CMainFrame", "Transponder"), nullptr},
+    {ID_SORT_SATELLITE, "ID_SORT_SATELLITE", QT_TRANSLATE_NOOP("CMainFrame", "Satellite"), nullptr},
+    {ID_VIEW_TV, "ID_VIEW_TV", QT_TRANSLATE_NOOP("CMainFrame", "&TV Channel"), nullptr},
+    {ID_VIEW_RADIO, "ID_VIEW_RADIO", QT_TRANSLATE_NOOP("CMainFrame", "&Radio Channel"), nullptr},
+    {ID_APP_ABOUT, "ID_APP_ABOUT", QT_TRANSLATE_NOOP("CMainFrame", "&About EditZarn..."), nullptr},
     {ID_NEXT_PANE, "ID_NEXT_PANE", "", "F6"},
     {ID_PREV_PANE, "ID_PREV_PANE", "", "Shift+F6"},
 };
@@ -156,7 +156,7 @@ CMainFrame::~CMainFrame()
 void CMainFrame::CreateActions()
 {
     for (const ActionText& entry : kActionTexts) {
-        auto* pAction = new QAction(QString::fromUtf8(entry.pText), this);
+        auto* pAction = new QAction(tr(entry.pText), this);
         pAction->setObjectName(QString::fromLatin1(entry.pName));
         pAction->setData(entry.iId);
         pAction->setStatusTip(CommandPrompt(entry.iId));
@@ -236,9 +236,10 @@ void CMainFrame::CreateStatusBar()
     statusBar()->addWidget(pIdle, 1);
     // Qt cannot read the lock keys' state on every platform, so the
     // indicators stay greyed as they are when the key is off.
-    for (const QString& text : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
+    for (const TrText& indicator : {kIndicatorCaps, kIndicatorNum, kIndicatorScroll}) {
+        const QString text = indicator;
         auto* pIndicator = new QLabel(text);
-        pIndicator->setObjectName(text);
+        pIndicator->setObjectName(QString::fromLatin1(indicator.pszSource)); // the same in every language
         pIndicator->setAlignment(Qt::AlignCenter);
         pIndicator->setFrameShape(QFrame::Panel);
         pIndicator->setFrameShadow(QFrame::Sunken);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandRouting.h"
+#include "TrText.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -21,11 +22,11 @@ class QSplitter;
 class RecentFileList;
 class RecentFilesMenu;
 
-inline const QString kMenuFile = QStringLiteral("&File");
-inline const QString kMenuEdit = QStringLiteral("&Edit");
-inline const QString kMenuView = QStringLiteral("&View");
-inline const QString kMenuHelp = QStringLiteral("&Help");
-inline const QString kMenuSortChannel = QStringLiteral("Sort Channel");
+inline constexpr TrText kMenuFile{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&File")};
+inline constexpr TrText kMenuEdit{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Edit")};
+inline constexpr TrText kMenuView{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&View")};
+inline constexpr TrText kMenuHelp{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Help")};
+inline constexpr TrText kMenuSortChannel{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "Sort Channel")};
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "CLeftView.h"
 #include "CMainFrame.h"
 #include "FileNames.h"
+#include "Translations.h"
 #include "TreeLabels.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(kDesktopFileName);
+    InstallTranslators(application);
     QApplication::setWindowIcon(ApplicationIcon());
     // File names keep the bytes they were given, valid UTF-8 or not (Qt's
     // own options are gone from argv by now).

@@ -2,6 +2,8 @@
 // it is the channel's default track.
 #pragma once
 
+#include "TrText.h"
+
 #include <QDialog>
 
 class IPrompts;
@@ -9,10 +11,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-inline const QString kAudioParamTitle = QStringLiteral("Audio Parameters");
-inline const QString kAudioPidLabel = QStringLiteral("Audio PID");
-inline const QString kAudioLanguageLabel = QStringLiteral("Audio Language");
-inline const QString kAudioDefaultLabel = QStringLiteral("Default");
+inline constexpr TrText kAudioParamTitle{"CAudioParamDlg", QT_TRANSLATE_NOOP("CAudioParamDlg", "Audio Parameters")};
+inline constexpr TrText kAudioPidLabel{"CAudioParamDlg", QT_TRANSLATE_NOOP("CAudioParamDlg", "Audio PID")};
+inline constexpr TrText kAudioLanguageLabel{"CAudioParamDlg", QT_TRANSLATE_NOOP("CAudioParamDlg", "Audio Language")};
+inline constexpr TrText kAudioDefaultLabel{"CAudioParamDlg", QT_TRANSLATE_NOOP("CAudioParamDlg", "Default")};
 
 struct AudioParams {
     int iPid = 1;

@@ -7,6 +7,7 @@
 #include "FavGroupNames.h"
 #include "OptionNames.h"
 #include "RecordText.h"
+#include "TrText.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -22,25 +23,25 @@
 
 namespace {
 
-const QString kNumberLabel = QStringLiteral("No.");
-const QString kNameLabel = QStringLiteral("Name");
-const QString kVideoPidLabel = QStringLiteral("Video PID");
-const QString kAudioGroupTitle = QStringLiteral("Audio PID");
-const QString kAudioAddLabel = QStringLiteral("Add");
-const QString kAudioEditLabel = QStringLiteral("Edit");
-const QString kAudioDelLabel = QStringLiteral("Del");
-const QString kPcrPidLabel = QStringLiteral("PCR PID");
-const QString kTxtPidLabel = QStringLiteral("TXT PID");
-const QString kSatelliteLabel = QStringLiteral("Satellite Name");
-const QString kTransponderLabel = QStringLiteral("Transponder");
-const QString kFavoritesTitle = QStringLiteral("Favorites");
-const QString kStateTitle = QStringLiteral("State");
-const QString kScrambleLabel = QStringLiteral("Scramble");
-const QString kLockLabel = QStringLiteral("Lock");
-const QString kTerrestrialEntry = QStringLiteral("Terrestrial");
-const QString kCableEntry = QStringLiteral("Cable");
-const QString kIsdbtEntry = QStringLiteral("Isdbt");
-const QString kDefaultMark = QStringLiteral(" Default");
+constexpr TrText kNumberLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "No.")};
+constexpr TrText kNameLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Name")};
+constexpr TrText kVideoPidLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Video PID")};
+constexpr TrText kAudioGroupTitle{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Audio PID")};
+constexpr TrText kAudioAddLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Add")};
+constexpr TrText kAudioEditLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Edit")};
+constexpr TrText kAudioDelLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Del")};
+constexpr TrText kPcrPidLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "PCR PID")};
+constexpr TrText kTxtPidLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "TXT PID")};
+constexpr TrText kSatelliteLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Satellite Name")};
+constexpr TrText kTransponderLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Transponder")};
+constexpr TrText kFavoritesTitle{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Favorites")};
+constexpr TrText kStateTitle{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "State")};
+constexpr TrText kScrambleLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Scramble")};
+constexpr TrText kLockLabel{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Lock")};
+constexpr TrText kTerrestrialEntry{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Terrestrial")};
+constexpr TrText kCableEntry{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Cable")};
+constexpr TrText kIsdbtEntry{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Isdbt")};
+constexpr TrText kDefaultMark{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", " Default")};
 
 constexpr int kMinPid = 1;
 constexpr int kMaxPid = 8191;

@@ -6,6 +6,7 @@
 
 #include "CAudioParamDlg.h"
 #include "Database.h"
+#include "TrText.h"
 
 #include <QDialog>
 
@@ -22,12 +23,17 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-inline const QString kChannelParamTitle = QStringLiteral("Channel Parameters");
-inline const QString kMsgNoTransponder = QStringLiteral("Do not find the transponder");
-inline const QString kMsgNoSatellite = QStringLiteral("Do not select right sat or type");
-inline const QString kCaptionError = QStringLiteral("Error");
-inline const QString kMsgAudioFull = QStringLiteral("Audio Languages are full");
-inline const QString kMsgSelectItemFirst = QStringLiteral("Please select item first");
+inline constexpr TrText kChannelParamTitle{
+    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Channel Parameters")};
+inline constexpr TrText kMsgNoTransponder{
+    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not find the transponder")};
+inline constexpr TrText kMsgNoSatellite{
+    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not select right sat or type")};
+inline constexpr TrText kCaptionError{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Error")};
+inline constexpr TrText kMsgAudioFull{
+    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Audio Languages are full")};
+inline constexpr TrText kMsgSelectItemFirst{
+    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Please select item first")};
 
 // What the caller hands the dialog.
 struct ChannelDialogInput {

@@ -56,12 +56,14 @@ public:
             return {};
         const std::string text = FormatRowCell(view.doc.Data(), view.Radio(), filter, index.row(),
                                                view.aiRowChannel[size_t(index.row())], index.column());
+        if (index.column() == kColumnLock || index.column() == kColumnMyFav) // words, not record text
+            return QCoreApplication::translate("ChannelCells", text.c_str());
         return FromRecordText(text);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kChannelColumnCount)
-            return QString::fromLatin1(kChannelColumns[section].pTitle);
+            return QCoreApplication::translate("ChannelCells", kChannelColumns[section].pTitle);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 

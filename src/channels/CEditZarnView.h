@@ -7,6 +7,7 @@
 #include "ChannelCells.h"
 #include "ChannelFilter.h"
 #include "ListKind.h"
+#include "TrText.h"
 
 #include <QMenu>
 #include <QTableView>
@@ -18,11 +19,14 @@
 class CEditZarnDoc;
 class ChannelRowModel;
 
-inline const QString kMsgChannelsFull = QStringLiteral("Channels are full,can't append");
-inline const QString kCaptionInfomation = QStringLiteral("Infomation");
-inline const QString kMsgFavFull = QStringLiteral("Favor are full,can not store more favor");
-inline const QString kMsgDeleteChannel = QStringLiteral("Are you sure to delete channel ?");
-inline const QString kMsgOutOfRange = QStringLiteral("Out of Range");
+inline constexpr TrText kMsgChannelsFull{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Channels are full,can't append")};
+inline constexpr TrText kCaptionInfomation{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Infomation")};
+inline constexpr TrText kMsgFavFull{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Favor are full,can not store more favor")};
+inline constexpr TrText kMsgDeleteChannel{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Are you sure to delete channel ?")};
+inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Out of Range")};
 
 // The Favourites submenu of the Edit menu and the list's context menu: one
 // checkable entry per group ("1 MyFav"), and in the favourite list the entry

@@ -10,9 +10,10 @@ namespace {
 
 constexpr const char* kTextCas = "CAS";
 constexpr const char* kTextFta = "FTA";
-constexpr const char* kTextLock = "Lock";
-constexpr const char* kTextUnlock = "Unlock";
-constexpr const char* kTextMyFav = "Yes";
+// The window shows these three translated (TranslatedCell).
+constexpr const char* kTextLock = TRANSLATABLE("ChannelCells", "Lock");
+constexpr const char* kTextUnlock = TRANSLATABLE("ChannelCells", "Unlock");
+constexpr const char* kTextMyFav = TRANSLATABLE("ChannelCells", "Yes");
 constexpr const char* kTextNotMyFav = " ";
 constexpr std::array<const char*, 4> kProgramTypeNames = {"S2", "ISDT", "T", "C"};
 

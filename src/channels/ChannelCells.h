@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Translatable.h"
 
 #include <span>
 #include <string>
@@ -18,10 +19,14 @@ enum ChannelColumnId {
     kColumnAudioPid, kColumnPcrPid, kColumnTxtPid, kColumnProgramType, kColumnMyFav,
 };
 
-// Column titles and widths, in display order.
+// Column titles and widths, in display order; the window shows the titles
+// translated in the context "ChannelCells".
 inline constexpr ChannelColumn kChannelColumns[] = {
-    {"Index", 45},     {"Name", 100},   {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
-    {"Audio PID", 70}, {"PCR PID", 60}, {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
+    {TRANSLATABLE("ChannelCells", "Index"), 45},     {TRANSLATABLE("ChannelCells", "Name"), 100},
+    {TRANSLATABLE("ChannelCells", "FTA/CAS"), 55},   {TRANSLATABLE("ChannelCells", "Lock"), 50},
+    {TRANSLATABLE("ChannelCells", "Video PID"), 70}, {TRANSLATABLE("ChannelCells", "Audio PID"), 70},
+    {TRANSLATABLE("ChannelCells", "PCR PID"), 60},   {TRANSLATABLE("ChannelCells", "TXT PID"), 60},
+    {TRANSLATABLE("ChannelCells", "Program Type"), 90}, {TRANSLATABLE("ChannelCells", "My Fav"), 80},
 };
 inline constexpr int kChannelColumnCount = int(std::size(kChannelColumns));
 

@@ -7,6 +7,7 @@
 #include "EditHistory.h"
 #include "FileAccess.h"
 #include "Prompts.h"
+#include "TrText.h"
 
 #include <QObject>
 #include <QString>
@@ -18,30 +19,27 @@
 
 inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
 
-inline const QString kMsgCannotOpen = QStringLiteral("Can't not open the file!");
-inline const QString kMsgNotCorrect = QStringLiteral("This file is not a correct file,please select another!");
-inline const QString kMsgCannotSave = QStringLiteral("Can not save file!");
-inline const QString kMsgCannotSaveAs = QStringLiteral("Can't not save the file\n");
-inline const QString kMsgSaveChanges = QStringLiteral("Do you want to save changed data ?");
-inline const QString kMsgChangedOutside =
-    QStringLiteral("The file was changed by another program since it was opened. Overwrite it?");
+inline constexpr TrText kMsgCannotOpen{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not open the file!")};
+inline constexpr TrText kMsgNotCorrect{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "This file is not a correct file,please select another!")};
+inline constexpr TrText kMsgCannotSave{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can not save file!")};
+inline constexpr TrText kMsgCannotSaveAs{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not save the file\n")};
+inline constexpr TrText kMsgSaveChanges{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Do you want to save changed data ?")};
+inline constexpr TrText kMsgChangedOutside{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "The file was changed by another program since it was opened. Overwrite it?")};
 // The desktop's own question about a name that is taken.
-inline const QString kMsgAlreadyExists = QStringLiteral("%1 already exists.\nDo you want to replace it?");
-inline const QString kReasonUnreadableName =
-    QStringLiteral("The file dialog could not read the name %1 in the system's file-name encoding.");
+inline constexpr TrText kMsgAlreadyExists{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "%1 already exists.\nDo you want to replace it?")};
+inline constexpr TrText kReasonUnreadableName{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "The file dialog could not read the name %1 in the system's file-name encoding.")};
 
-inline const QString kFilterNew = QStringLiteral("SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||");
-inline const QString kFilterOpen = QStringLiteral("SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||");
-inline const QString kFilterSaveAs =
-    QStringLiteral("SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||");
+inline constexpr TrText kFilterNew{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterOpen{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterSaveAs{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||")};
 inline constexpr int kExcelFilterIndex = 2;
 
 // Edit menu texts: "Undo Delete 9 Channels", or the bare word with nothing to undo.
-inline const QString kUndoText = QStringLiteral("Undo");
-inline const QString kRedoText = QStringLiteral("Redo");
+inline constexpr TrText kUndoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Undo")};
+inline constexpr TrText kRedoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Redo")};
 
-inline const QString kTitleNewFile = QStringLiteral("New File");
-inline const QString kTitleSelectFile = QStringLiteral("Select File");
+inline constexpr TrText kTitleNewFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "New File")};
+inline constexpr TrText kTitleSelectFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Select File")};
 
 class CEditZarnDoc : public QObject {
     Q_OBJECT

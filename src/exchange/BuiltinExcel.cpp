@@ -1,5 +1,7 @@
 #include "BuiltinExcel.h"
 
+#include "TrText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -12,15 +14,20 @@
 
 namespace {
 
-const QString kErrUnknownMember = QStringLiteral("Unknown name.");
-const QString kErrArguments = QStringLiteral("Invalid number of parameters.");
-const QString kErrType = QStringLiteral("Type mismatch.");
-const QString kErrIndex = QStringLiteral("Invalid index.");
-const QString kErrClosed = QStringLiteral("The workbook has been closed.");
-const QString kErrSheetName = QStringLiteral("You typed an invalid name for a sheet or chart.");
-const QString kErrSheetNameTaken = QStringLiteral("That name is already taken. Try a different one.");
-const QString kErrAlignment = QStringLiteral("Unable to set the HorizontalAlignment property of the Range class");
-const QString kErrTemplate = QStringLiteral("Workbook templates are not supported.");
+constexpr TrText kErrUnknownMember{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Unknown name.")};
+constexpr TrText kErrArguments{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Invalid number of parameters.")};
+constexpr TrText kErrType{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Type mismatch.")};
+constexpr TrText kErrIndex{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Invalid index.")};
+constexpr TrText kErrClosed{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "The workbook has been closed.")};
+constexpr TrText kErrSheetName{
+    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "You typed an invalid name for a sheet or chart.")};
+constexpr TrText kErrSheetNameTaken{
+    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "That name is already taken. Try a different one.")};
+constexpr TrText kErrAlignment{
+    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Unable to set the HorizontalAlignment property of the Range class")};
+constexpr TrText kErrTemplate{
+    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Workbook templates are not supported.")};
+constexpr TrText kErrCannotSave{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Cannot save the workbook as '%1'")};
 constexpr int kMaxCellText = 32767;
 constexpr int kMaxSheetName = 31;
 
@@ -260,7 +267,7 @@ std::optional<double> CellNumber(const QString& text)
 
 QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
 {
-    const QString cannotWrite = QStringLiteral("Cannot save the workbook as '%1'").arg(path);
+    const QString cannotWrite = kErrCannotSave.arg(path);
     if (path.isEmpty() || QFileInfo(path).isDir())
         return cannotWrite + QStringLiteral(".");
     // The workbook is written beside the target and renamed over it once

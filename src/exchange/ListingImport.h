@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Database.h"
+#include "TrText.h"
 
 #include <QString>
 
@@ -19,15 +20,16 @@
 
 class IPrompts;
 
-// The site whose saved pages are read; part of the menu item and dialog title.
-inline const QString kListingSiteHost = QStringLiteral("satellite listing site");
-inline const QString kMenuLoadListing =
-    QStringLiteral("Load Satellite from html file of ") + kListingSiteHost + QStringLiteral("...");
-inline const QString kTitleSelectListing =
-    QStringLiteral("Select saved html file from ") + kListingSiteHost + QStringLiteral(" ");
-inline const QString kFilterListing = QStringLiteral("HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||");
-inline const QString kMsgSatellitesFull = QStringLiteral("Satellites are full,can't append the satellite");
-inline const QString kMsgCannotOpenPage = QStringLiteral("Can't open file !");
+// The menu item and dialog title name the site whose saved pages are read.
+inline constexpr TrText kMenuLoadListing{
+    "ListingImport", QT_TRANSLATE_NOOP("ListingImport", "Load Satellite from html file of satellite listing site...")};
+inline constexpr TrText kTitleSelectListing{
+    "ListingImport", QT_TRANSLATE_NOOP("ListingImport", "Select saved html file from satellite listing site ")};
+inline constexpr TrText kFilterListing{
+    "ListingImport", QT_TRANSLATE_NOOP("ListingImport", "HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||")};
+inline constexpr TrText kMsgSatellitesFull{
+    "ListingImport", QT_TRANSLATE_NOOP("ListingImport", "Satellites are full,can't append the satellite")};
+inline constexpr TrText kMsgCannotOpenPage{"ListingImport", QT_TRANSLATE_NOOP("ListingImport", "Can't open file !")};
 
 enum class ListingBand { C, Ku };
 enum class ImportResult { Added, SatellitesFull, CannotOpen, NoSatName };

@@ -6,16 +6,17 @@
 
 #include "Automation.h"
 #include "Database.h"
+#include "TrText.h"
 
 #include <QString>
 
 class IPrompts;
 
-inline const QString kMsgCannotInitCom = QStringLiteral("Can't init Com!");
-inline const QString kMsgCannotStartExcel = QStringLiteral("Can not start excel service!");
-inline const QString kMsgCommandFailed = QStringLiteral("Command failed.");
-inline const QString kMsgReplaceWorkbook = QStringLiteral("%1 already exists.\nDo you want to replace it?");
-inline const QString kStatusExported = QStringLiteral("Exported %1 TV and %2 radio channels to %3");
+inline constexpr TrText kMsgCannotInitCom{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can't init Com!")};
+inline constexpr TrText kMsgCannotStartExcel{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can not start excel service!")};
+inline constexpr TrText kMsgCommandFailed{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Command failed.")};
+inline constexpr TrText kMsgReplaceWorkbook{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "%1 already exists.\nDo you want to replace it?")};
+inline constexpr TrText kStatusExported{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Exported %1 TV and %2 radio channels to %3")};
 
 enum class ExportStatus { Done, InitFailed, ServerMissing, CallFailed };
 

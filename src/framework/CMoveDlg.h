@@ -3,14 +3,16 @@
 // hold integers, their ranges are the caller's.
 #pragma once
 
+#include "TrText.h"
+
 #include <QDialog>
 
 class IPrompts;
 class QLineEdit;
 
-inline const QString kMoveTitle = QStringLiteral("Move");
-inline const QString kMoveFromLabel = QStringLiteral("From");
-inline const QString kMoveToLabel = QStringLiteral("To");
+inline constexpr TrText kMoveTitle{"CMoveDlg", QT_TRANSLATE_NOOP("CMoveDlg", "Move")};
+inline constexpr TrText kMoveFromLabel{"CMoveDlg", QT_TRANSLATE_NOOP("CMoveDlg", "From")};
+inline constexpr TrText kMoveToLabel{"CMoveDlg", QT_TRANSLATE_NOOP("CMoveDlg", "To")};
 
 class CMoveDlg : public QDialog {
     Q_OBJECT

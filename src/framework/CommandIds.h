@@ -2,6 +2,8 @@
 // command: the status-bar prompt, then after a line break the toolbar label.
 #pragma once
 
+#include "TrText.h"
+
 #include <QString>
 
 inline constexpr int ID_FILE_NEW = 57600;
@@ -41,10 +43,10 @@ inline constexpr int ID_FAV_GROUP_FIRST = 32841;
 inline constexpr int ID_FAV_REMOVE_FROM_GROUP = 32849;
 
 // Status-bar texts of the frame.
-inline const QString kIdleMessage = QStringLiteral("Ready");
-inline const QString kIndicatorCaps = QStringLiteral("CAP");
-inline const QString kIndicatorNum = QStringLiteral("NUM");
-inline const QString kIndicatorScroll = QStringLiteral("SCRL");
+inline constexpr TrText kIdleMessage{"CommandIds", QT_TRANSLATE_NOOP("CommandIds", "Ready")};
+inline constexpr TrText kIndicatorCaps{"CommandIds", QT_TRANSLATE_NOOP("CommandIds", "CAP")};
+inline constexpr TrText kIndicatorNum{"CommandIds", QT_TRANSLATE_NOOP("CommandIds", "NUM")};
+inline constexpr TrText kIndicatorScroll{"CommandIds", QT_TRANSLATE_NOOP("CommandIds", "SCRL")};
 
 // "prompt\nlabel", the prompt alone, or empty for a command without a string.
 QString CommandString(int id);

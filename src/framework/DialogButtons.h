@@ -2,14 +2,16 @@
 // through which views run dialogs modally (tests answer them through it).
 #pragma once
 
+#include "TrText.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 #include <functional>
 
-inline const QString kButtonOk = QStringLiteral("OK");
-inline const QString kButtonCancel = QStringLiteral("Cancel");
+inline constexpr TrText kButtonOk{"DialogButtons", QT_TRANSLATE_NOOP("DialogButtons", "OK")};
+inline constexpr TrText kButtonCancel{"DialogButtons", QT_TRANSLATE_NOOP("DialogButtons", "Cancel")};
 
 // Runs a dialog modally and returns its result.
 using DialogRunner = std::function<int(QDialog&)>;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "PrintCanvas.h"
+#include "TrText.h"
 
 #include <array>
 #include <vector>
@@ -19,8 +20,8 @@ struct ListPrintInput {
     std::vector<ListRow> rows;
 };
 
-inline const QString kListTitleText = QStringLiteral("    Q.N.");
-inline const QString kPageText = QStringLiteral("PAGE %1");
+inline constexpr TrText kListTitleText{"ListPrintLayout", QT_TRANSLATE_NOOP("ListPrintLayout", "    Q.N.")};
+inline constexpr TrText kPageText{"ListPrintLayout", QT_TRANSLATE_NOOP("ListPrintLayout", "PAGE %1")};
 inline const QString kListTitleFamily = QStringLiteral("Monotype Corsiva");
 inline const QString kListBodyFamily = QStringLiteral("Courier New");
 inline constexpr int kListTitleTenths = 180;

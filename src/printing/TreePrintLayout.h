@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PrintCanvas.h"
+#include "TrText.h"
 
 #include <vector>
 
@@ -22,7 +23,7 @@ struct TreePrintInput {
     std::vector<PrintNode> nodes;
 };
 
-inline const QString kTreeTitleText = QStringLiteral("    QRX");
+inline constexpr TrText kTreeTitleText{"TreePrintLayout", QT_TRANSLATE_NOOP("TreePrintLayout", "    QRX")};
 inline const QString kTreeTitleFamily = QStringLiteral("Monotype Corsiva");
 inline const QString kTreeTextFamily = QStringLiteral("Tahoma");
 inline constexpr int kTreeTitleTenths = 64;

@@ -13,7 +13,7 @@ CFavRenameDlg::CFavRenameDlg(IPrompts& prompts, const QString& name, QWidget* pa
     setWindowTitle(kCaptionRenameFav);
     LimitTyping(pNameEdit, kFavNameMaxChars);
     auto* pForm = new QFormLayout(this);
-    pForm->addRow(QStringLiteral("FAV Group Name"), pNameEdit);
+    pForm->addRow(tr("FAV Group Name"), pNameEdit);
     AddDialogButtons(this, pForm);
 }
 

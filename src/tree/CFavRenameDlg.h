@@ -1,12 +1,14 @@
 // The favourite group rename dialog: one edit for the name, 15 characters.
 #pragma once
 
+#include "TrText.h"
+
 #include <QDialog>
 
 class IPrompts;
 class QLineEdit;
 
-inline const QString kCaptionRenameFav = QStringLiteral("Rename FAV group name");
+inline constexpr TrText kCaptionRenameFav{"CFavRenameDlg", QT_TRANSLATE_NOOP("CFavRenameDlg", "Rename FAV group name")};
 
 class CFavRenameDlg : public QDialog {
     Q_OBJECT

@@ -69,8 +69,11 @@ void CLeftView::BuildRoots()
 {
     const bool wasRebuilding = std::exchange(bRebuilding, true);
     clear();
-    for (int i = 0; i < kRootCount; ++i)
-        addTopLevelItem(MakeItem(kRootTexts[size_t(i)], iconRoot[i]));
+    for (int i = 0; i < kRootCount; ++i) {
+        QTreeWidgetItem* pRoot = MakeItem({}, iconRoot[i]);
+        pRoot->setText(0, QCoreApplication::translate("TreeLabels", kRootTexts[size_t(i)]));
+        addTopLevelItem(pRoot);
+    }
     bRebuilding = wasRebuilding;
 }
 
@@ -595,7 +598,7 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
     const Database& db = doc.Data();
     using Command = void (CLeftView::*)();
     struct Entry {
-        const QString* pText; // null: a separator
+        const TrText* pText; // null: a separator
         Command command;
     };
     std::vector<Entry> entries;

@@ -9,6 +9,7 @@
 #include "DialogButtons.h"
 #include "ListingImport.h"
 #include "TreeLabels.h"
+#include "TrText.h"
 
 #include <QTreeWidget>
 
@@ -19,22 +20,24 @@ class CEditZarnDoc;
 class QMenu;
 
 // Context menu entries.
-inline const QString kMenuAddAntenna = QStringLiteral("Add Antenna");
-inline const QString kMenuEditAntenna = QStringLiteral("Edit Antenna");
-inline const QString kMenuMoveAntenna = QStringLiteral("Move Antenna");
-inline const QString kMenuSwapAntenna = QStringLiteral("Swap Antenna");
-inline const QString kMenuDeleteAntenna = QStringLiteral("Delete Antenna");
-inline const QString kMenuAddTransponder = QStringLiteral("Add Transponder");
-inline const QString kMenuEditTransponder = QStringLiteral("Edit Transponder");
-inline const QString kMenuDeleteTransponder = QStringLiteral("Delete Transponder");
-inline const QString kMenuModifyTransponders = QStringLiteral("Modify Transponders");
-inline const QString kMenuRenameFav = QStringLiteral("Rename FAV Group Name");
+inline constexpr TrText kMenuAddAntenna{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Add Antenna")};
+inline constexpr TrText kMenuEditAntenna{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Edit Antenna")};
+inline constexpr TrText kMenuMoveAntenna{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Move Antenna")};
+inline constexpr TrText kMenuSwapAntenna{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Swap Antenna")};
+inline constexpr TrText kMenuDeleteAntenna{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Delete Antenna")};
+inline constexpr TrText kMenuAddTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Add Transponder")};
+inline constexpr TrText kMenuEditTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Edit Transponder")};
+inline constexpr TrText kMenuDeleteTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Delete Transponder")};
+inline constexpr TrText kMenuModifyTransponders{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Modify Transponders")};
+inline constexpr TrText kMenuRenameFav{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Rename FAV Group Name")};
 
 
 // Messages of the commands.
-inline const QString kMsgAntennaOutOfRange = QStringLiteral("Out ot range");
-inline const QString kMsgDeleteSatellite = QStringLiteral("Are you sure to delete (%1) satellite?");
-inline const QString kMsgDeleteTransponder = QStringLiteral("Are you sure to delete this transponder ?");
+inline constexpr TrText kMsgAntennaOutOfRange{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Out ot range")};
+inline constexpr TrText kMsgDeleteSatellite{
+    "CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete (%1) satellite?")};
+inline constexpr TrText kMsgDeleteTransponder{
+    "CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete this transponder ?")};
 
 // Names of the commands in the editing history (Edit > Undo ...).
 inline const QString kActionAddSatellite = QStringLiteral("Add Satellite");

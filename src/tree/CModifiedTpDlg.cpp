@@ -29,16 +29,16 @@ QString TransponderLine(int number, const TransponderRecord& tp)
 } // namespace
 
 CModifiedTpDlg::CModifiedTpDlg(CEditZarnDoc& doc, int satIndex, DialogRunner runDialog, QWidget* parent)
-    : QDialog(parent), pList(new QListWidget), pAddButton(new QPushButton(QStringLiteral("Add"))),
-      pEditButton(new QPushButton(QStringLiteral("Edit"))), pDelButton(new QPushButton(QStringLiteral("Del"))),
+    : QDialog(parent), pList(new QListWidget), pAddButton(new QPushButton(tr("Add"))),
+      pEditButton(new QPushButton(tr("Edit"))), pDelButton(new QPushButton(tr("Del"))),
       doc(doc), iSatIndex(satIndex), runDialog(std::move(runDialog))
 {
     setWindowTitle(kCaptionModifiedTp);
     if (satIndex >= 0 && satIndex < kMaxSatellites)
         setWindowTitle(kCaptionTransponderList.arg(FromRecordText(FieldText(doc.Data().SatelliteTable[size_t(satIndex)].acSatName))));
     pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* pOk = new QPushButton(QStringLiteral("OK"));
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* pOk = new QPushButton(kButtonOk);
+    auto* pCancel = new QPushButton(kButtonCancel);
     auto* pButtons = new QHBoxLayout;
     for (QPushButton* pButton : {pAddButton, pEditButton, pDelButton, pOk, pCancel})
         pButtons->addWidget(pButton);

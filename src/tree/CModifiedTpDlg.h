@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DialogButtons.h"
+#include "TrText.h"
 
 #include <QDialog>
 
@@ -14,8 +15,9 @@ class CEditZarnDoc;
 class QListWidget;
 class QPushButton;
 
-inline const QString kCaptionModifiedTp = QStringLiteral("Modified TP");
-inline const QString kCaptionTransponderList = QStringLiteral("%1--Transponder List");
+inline constexpr TrText kCaptionModifiedTp{"CModifiedTpDlg", QT_TRANSLATE_NOOP("CModifiedTpDlg", "Modified TP")};
+inline constexpr TrText kCaptionTransponderList{
+    "CModifiedTpDlg", QT_TRANSLATE_NOOP("CModifiedTpDlg", "%1--Transponder List")};
 
 class CModifiedTpDlg : public QDialog {
     Q_OBJECT

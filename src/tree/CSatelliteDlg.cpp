@@ -73,15 +73,15 @@ CSatelliteDlg::CSatelliteDlg(const Database& db, IPrompts& prompts, const Satell
     connect(pLnbTypeList, &QComboBox::currentIndexChanged, this, &CSatelliteDlg::OnLnbTypeChanged);
 
     auto* pForm = new QFormLayout(this);
-    pForm->addRow(QStringLiteral("Satellite Name"), pNameEdit);
-    pForm->addRow(QStringLiteral("Transponder"), pTransponderList);
-    pForm->addRow(QStringLiteral("LNB Type"), pLnbTypeList);
-    pForm->addRow(QStringLiteral("22KHz"), p22kHzList);
-    pForm->addRow(QStringLiteral("TunerSelect"), pTunerSelectList);
-    pForm->addRow(QStringLiteral("Motor"), pMotorList);
-    pForm->addRow(QStringLiteral("DiSEqC"), pDiseqcList);
-    pForm->addRow(QStringLiteral("Satellite Angle"), pAngleEdit);
-    pForm->addRow(QStringLiteral("Satellite direction"), pDirectionList);
+    pForm->addRow(tr("Satellite Name"), pNameEdit);
+    pForm->addRow(tr("Transponder"), pTransponderList);
+    pForm->addRow(tr("LNB Type"), pLnbTypeList);
+    pForm->addRow(tr("22KHz"), p22kHzList);
+    pForm->addRow(tr("TunerSelect"), pTunerSelectList);
+    pForm->addRow(tr("Motor"), pMotorList);
+    pForm->addRow(tr("DiSEqC"), pDiseqcList);
+    pForm->addRow(tr("Satellite Angle"), pAngleEdit);
+    pForm->addRow(tr("Satellite direction"), pDirectionList);
     AddDialogButtons(this, pForm);
 }
 

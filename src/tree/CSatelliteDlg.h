@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Database.h"
+#include "TrText.h"
 
 #include <QDialog>
 
@@ -11,7 +12,7 @@ class IPrompts;
 class QComboBox;
 class QLineEdit;
 
-inline const QString kCaptionSatellite = QStringLiteral("Satellite Parameters");
+inline constexpr TrText kCaptionSatellite{"CSatelliteDlg", QT_TRANSLATE_NOOP("CSatelliteDlg", "Satellite Parameters")};
 inline constexpr int kSatNameMaxChars = 23;
 // The chosen-transponder field holds 8 bits, 255 meaning none.
 inline constexpr int kNoChosenTp = 255;

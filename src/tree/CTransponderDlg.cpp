@@ -70,26 +70,26 @@ CTransponderDlg::CTransponderDlg(TpForm form, const TransponderRecord& tp, uint8
         pPolarisationList = MakeList(kPolarisationNames, TpPolarisation(tp));
         pSymbolRateEdit = new QLineEdit(QString::number(tp.usSymRate));
         pFecList = MakeList(kFecNames, TpFec(tp));
-        pForm->addRow(QStringLiteral("Frequency"), pFrequencyEdit);
-        pForm->addRow(QStringLiteral("Polarisation"), pPolarisationList);
-        pForm->addRow(QStringLiteral("Symbol rate"), pSymbolRateEdit);
-        pForm->addRow(QStringLiteral("FEC"), pFecList);
+        pForm->addRow(tr("Frequency"), pFrequencyEdit);
+        pForm->addRow(tr("Polarisation"), pPolarisationList);
+        pForm->addRow(tr("Symbol rate"), pSymbolRateEdit);
+        pForm->addRow(tr("FEC"), pFecList);
         break;
     case TpForm::Cable:
         pFrequencyEdit = new QLineEdit(QString::number(tp.usFreq));
         pQamList = MakeList(kModulationNames, qamOf(TpQam(tp)));
         pSymbolRateEdit = new QLineEdit(QString::number(tp.usSymRate));
-        pForm->addRow(QStringLiteral("Frequency"), pFrequencyEdit);
-        pForm->addRow(QStringLiteral("QAM"), pQamList);
-        pForm->addRow(QStringLiteral("Symbol rate"), pSymbolRateEdit);
+        pForm->addRow(tr("Frequency"), pFrequencyEdit);
+        pForm->addRow(tr("QAM"), pQamList);
+        pForm->addRow(tr("Symbol rate"), pSymbolRateEdit);
         break;
     case TpForm::Terrestrial:
         pFrequencyEdit = new QLineEdit(QString::number(TpUlFreq(tp)));
         pBandwidthList = MakeList(kBandwidthNames, TpBandwidth(tp));
         pQamList = MakeList(kModulationNames, qamOf(TpModulation(tp)));
-        pForm->addRow(QStringLiteral("Frequency"), pFrequencyEdit);
-        pForm->addRow(QStringLiteral("BandWidth"), pBandwidthList);
-        pForm->addRow(QStringLiteral("QAM"), pQamList);
+        pForm->addRow(tr("Frequency"), pFrequencyEdit);
+        pForm->addRow(tr("BandWidth"), pBandwidthList);
+        pForm->addRow(tr("QAM"), pQamList);
         break;
     }
     AddDialogButtons(this, pForm);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Database.h"
+#include "TrText.h"
 
 #include <QDialog>
 
@@ -10,11 +11,12 @@ class IPrompts;
 class QComboBox;
 class QLineEdit;
 
-inline const QString kCaptionTransponder = QStringLiteral("Transponder Parameters");
-inline const QString kCaptionAddTp = QStringLiteral("Add Transponder");
-inline const QString kCaptionEditTp = QStringLiteral("Edit Transponder");
-inline const QString kMsgTpFull = QStringLiteral("Transponder are full");
-inline const QString kMsgTpExists = QStringLiteral("Tp is already exist");
+inline constexpr TrText kCaptionTransponder{
+    "CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Transponder Parameters")};
+inline constexpr TrText kCaptionAddTp{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Add Transponder")};
+inline constexpr TrText kCaptionEditTp{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Edit Transponder")};
+inline constexpr TrText kMsgTpFull{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Transponder are full")};
+inline constexpr TrText kMsgTpExists{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Tp is already exist")};
 
 enum class TpForm { Satellite, Cable, Terrestrial };
 // The dialog form of a transponder kind (ISDB-T uses the terrestrial one).

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Translatable.h"
 
 #include <array>
 #include <string>
@@ -27,8 +28,12 @@ enum RootPosition {
     kRootCable = 5,
     kRootIsdb = 6,
 };
-inline constexpr std::array<const char*, 7> kRootTexts = {"All Services", "Satellite",   "Channel List", "FAV List",
-                                                          "Terrestrial",  "Cable",       "ISDB"};
+// The window shows them translated in the context "TreeLabels".
+inline constexpr std::array<const char*, 7> kRootTexts = {
+    TRANSLATABLE("TreeLabels", "All Services"), TRANSLATABLE("TreeLabels", "Satellite"),
+    TRANSLATABLE("TreeLabels", "Channel List"), TRANSLATABLE("TreeLabels", "FAV List"),
+    TRANSLATABLE("TreeLabels", "Terrestrial"),  TRANSLATABLE("TreeLabels", "Cable"),
+    TRANSLATABLE("TreeLabels", "ISDB")};
 
 // The row a transponder is listed in, or -1 (a satellite transponder whose
 // satellite index is past the table).

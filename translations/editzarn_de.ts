@@ -1,0 +1,869 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BuiltinExcel</name>
+    <message>
+        <source>Unknown name.</source>
+        <translation>Unbekannter Name.</translation>
+    </message>
+    <message>
+        <source>Invalid number of parameters.</source>
+        <translation>Ungültige Anzahl von Parametern.</translation>
+    </message>
+    <message>
+        <source>Type mismatch.</source>
+        <translation>Typen unverträglich.</translation>
+    </message>
+    <message>
+        <source>Invalid index.</source>
+        <translation>Ungültiger Index.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed.</source>
+        <translation>Die Arbeitsmappe wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>You typed an invalid name for a sheet or chart.</source>
+        <translation>Sie haben einen ungültigen Namen für ein Blatt oder Diagramm eingegeben.</translation>
+    </message>
+    <message>
+        <source>That name is already taken. Try a different one.</source>
+        <translation>Dieser Name wird bereits verwendet. Versuchen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>Unable to set the HorizontalAlignment property of the Range class</source>
+        <translation>Die HorizontalAlignment-Eigenschaft des Range-Objekts kann nicht festgelegt werden</translation>
+    </message>
+    <message>
+        <source>Workbook templates are not supported.</source>
+        <translation>Arbeitsmappenvorlagen werden nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Cannot save the workbook as &apos;%1&apos;</source>
+        <translation>Die Arbeitsmappe kann nicht als &apos;%1&apos; gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Data: 06/03/2015</source>
+        <translation>Datum: 06/03/2015</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAudioParamDlg</name>
+    <message>
+        <source>Audio Parameters</source>
+        <translation>Audioparameter</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>Audio Language</source>
+        <translation>Audiosprache</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>CChannelParamDlg</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>TXT PID</source>
+        <translation>TXT-PID</translation>
+    </message>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>FAV1</source>
+        <translation>FAV1</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Isdbt</source>
+        <translation>Isdbt</translation>
+    </message>
+    <message>
+        <source> Default</source>
+        <translation> Standard</translation>
+    </message>
+    <message>
+        <source>Channel Parameters</source>
+        <translation>Kanalparameter</translation>
+    </message>
+    <message>
+        <source>Do not find the transponder</source>
+        <translation>Der Transponder wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Do not select right sat or type</source>
+        <translation>Kein gültiger Satellit oder Typ ausgewählt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Audio Languages are full</source>
+        <translation>Es sind keine weiteren Audiosprachen möglich</translation>
+    </message>
+    <message>
+        <source>Please select item first</source>
+        <translation>Bitte zuerst einen Eintrag auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CEditZarnDoc</name>
+    <message>
+        <source>Can&apos;t not open the file!</source>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>This file is not a correct file,please select another!</source>
+        <translation>Diese Datei ist keine gültige Datei, bitte eine andere auswählen!</translation>
+    </message>
+    <message>
+        <source>Can not save file!</source>
+        <translation>Die Datei kann nicht gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t not save the file
+</source>
+        <translation>Die Datei kann nicht gespeichert werden
+</translation>
+    </message>
+    <message>
+        <source>Do you want to save changed data ?</source>
+        <translation>Sollen die geänderten Daten gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||</source>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|BIN-Dateien (*.bin)|*.bin|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||</source>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||</source>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|Excel-Dateien (*.xls)|*.xls|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Neue Datei</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Datei auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CEditZarnView</name>
+    <message>
+        <source>Channels are full,can&apos;t append</source>
+        <translation>Es sind keine weiteren Kanäle möglich, der Kanal kann nicht angefügt werden</translation>
+    </message>
+    <message>
+        <source>Infomation</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Favor are full,can not store more favor</source>
+        <translation>Die Favoriten sind voll, es können keine weiteren gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete channel ?</source>
+        <translation>Soll der Kanal wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Out of Range</source>
+        <translation>Außerhalb des Bereichs</translation>
+    </message>
+</context>
+<context>
+    <name>CFavRenameDlg</name>
+    <message>
+        <source>FAV Group Name</source>
+        <translation>Name der FAV-Gruppe</translation>
+    </message>
+    <message>
+        <source>Rename FAV group name</source>
+        <translation>FAV-Gruppe umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>CLeftView</name>
+    <message>
+        <source>Add Antenna</source>
+        <translation>Antenne hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Antenna</source>
+        <translation>Antenne bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Antenna</source>
+        <translation>Antenne verschieben</translation>
+    </message>
+    <message>
+        <source>Swap Antenna</source>
+        <translation>Antenne tauschen</translation>
+    </message>
+    <message>
+        <source>Delete Antenna</source>
+        <translation>Antenne löschen</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Modify Transponders</source>
+        <translation>Transponder ändern</translation>
+    </message>
+    <message>
+        <source>Rename FAV Group Name</source>
+        <translation>FAV-Gruppe umbenennen</translation>
+    </message>
+    <message>
+        <source>Out ot range</source>
+        <translation>Außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete (%1) satellite?</source>
+        <translation>Soll der Satellit (%1) wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete this transponder ?</source>
+        <translation>Soll dieser Transponder wirklich gelöscht werden?</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Druckeinr&amp;ichtung...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Kanal löschen</translation>
+    </message>
+    <message>
+        <source>Move Channel</source>
+        <translation>Kanal verschieben</translation>
+    </message>
+    <message>
+        <source>A---&gt;Z</source>
+        <translation>A---&gt;Z</translation>
+    </message>
+    <message>
+        <source>Z---&gt;A</source>
+        <translation>Z---&gt;A</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>&amp;TV Channel</source>
+        <translation>&amp;TV-Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Radio Channel</source>
+        <translation>&amp;Radiokanäle</translation>
+    </message>
+    <message>
+        <source>&amp;About EditZarn...</source>
+        <translation>&amp;Info über EditZarn...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Sort Channel</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>CModifiedTpDlg</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modified TP</source>
+        <translation>Transponder ändern</translation>
+    </message>
+    <message>
+        <source>%1--Transponder List</source>
+        <translation>%1--Transponderliste</translation>
+    </message>
+</context>
+<context>
+    <name>CMoveDlg</name>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+</context>
+<context>
+    <name>CSatelliteDlg</name>
+    <message>
+        <source>Satellite Name</source>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>TunerSelect</source>
+        <translation>Tunerauswahl</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>Satellite Angle</source>
+        <translation>Satellitenposition</translation>
+    </message>
+    <message>
+        <source>Satellite direction</source>
+        <translation>Satellitenrichtung</translation>
+    </message>
+    <message>
+        <source>Satellite Parameters</source>
+        <translation>Satellitenparameter</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderDlg</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Symbol rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>BandWidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Transponder Parameters</source>
+        <translation>Transponderparameter</translation>
+    </message>
+    <message>
+        <source>Add Transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Transponder are full</source>
+        <translation>Es sind keine weiteren Transponder möglich</translation>
+    </message>
+    <message>
+        <source>Tp is already exist</source>
+        <translation>Der Transponder ist bereits vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCells</name>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>FTA/CAS</source>
+        <translation>FTA/CAS</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>TXT PID</source>
+        <translation>TXT-PID</translation>
+    </message>
+    <message>
+        <source>Program Type</source>
+        <translation>Programmtyp</translation>
+    </message>
+    <message>
+        <source>My Fav</source>
+        <translation>Mein Fav</translation>
+    </message>
+</context>
+<context>
+    <name>CommandIds</name>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Das aktive Dokument speichern
+Sichern</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Das aktive Dokument drucken</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Ganze Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Den Drucker und die Druckoptionen ändern</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Dieses Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Info</translation>
+    </message>
+    <message>
+        <source>Add a new Channel
+Add CH</source>
+        <translation>Einen neuen Kanal hinzufügen
+Kanal +</translation>
+    </message>
+    <message>
+        <source>Edit a channel
+Edit CH</source>
+        <translation>Einen Kanal bearbeiten
+Ändern</translation>
+    </message>
+    <message>
+        <source>Move channel
+Move</source>
+        <translation>Kanal verschieben
+Schieben</translation>
+    </message>
+    <message>
+        <source>Detelte a channel
+Del CH</source>
+        <translation>Einen Kanal löschen
+Löschen</translation>
+    </message>
+    <message>
+        <source>Sort Channels from A to Z
+AZ</source>
+        <translation>Kanäle von A bis Z sortieren
+AZ</translation>
+    </message>
+    <message>
+        <source>Sort Channels from Z to AZ
+ZA</source>
+        <translation>Kanäle von Z bis A sortieren
+ZA</translation>
+    </message>
+    <message>
+        <source>Swap channel
+Swap</source>
+        <translation>Kanäle tauschen
+Tauschen</translation>
+    </message>
+    <message>
+        <source>Sort Channels by Transponer
+Transponder Sort</source>
+        <translation>Kanäle nach Transponder sortieren
+Nach Transponder</translation>
+    </message>
+    <message>
+        <source>Sort Channels by Satellite
+Satellite Sort</source>
+        <translation>Kanäle nach Satellit sortieren
+Nach Satellit</translation>
+    </message>
+    <message>
+        <source>Show the TV channels
+TV</source>
+        <translation>Die TV-Kanäle anzeigen
+TV</translation>
+    </message>
+    <message>
+        <source>Show the Radio channels
+Radio</source>
+        <translation>Die Radiokanäle anzeigen
+Radio</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Bitte eine Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Bitte nicht mehr als %1 Zeichen eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ListPrintLayout</name>
+    <message>
+        <source>    Q.N.</source>
+        <translation>    Q.N.</translation>
+    </message>
+    <message>
+        <source>PAGE %1</source>
+        <translation>SEITE %1</translation>
+    </message>
+</context>
+<context>
+    <name>ListingImport</name>
+    <message>
+        <source>Load Satellite from html file of satellite listing site...</source>
+        <translation>Satellit aus HTML-Datei der Satellitenlisten-Website laden...</translation>
+    </message>
+    <message>
+        <source>Select saved html file from satellite listing site </source>
+        <translation>Gespeicherte HTML-Datei der Satellitenlisten-Website auswählen </translation>
+    </message>
+    <message>
+        <source>HTM Files (*.htm)|*.htm|All Files (*.*)|*.*||</source>
+        <translation>HTM-Dateien (*.htm)|*.htm|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Satellites are full,can&apos;t append the satellite</source>
+        <translation>Es sind keine weiteren Satelliten möglich, der Satellit kann nicht angefügt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file !</source>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Show facing pages</source>
+        <translation>Gegenüberliegende Seiten anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetExport</name>
+    <message>
+        <source>Can&apos;t init Com!</source>
+        <translation>COM kann nicht initialisiert werden!</translation>
+    </message>
+    <message>
+        <source>Can not start excel service!</source>
+        <translation>Der Excel-Dienst kann nicht gestartet werden!</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation>Der Befehl ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>TreeLabels</name>
+    <message>
+        <source>All Services</source>
+        <translation>Alle Programme</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Channel List</source>
+        <translation>Kanalliste</translation>
+    </message>
+    <message>
+        <source>FAV List</source>
+        <translation>FAV-Liste</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>ISDB</source>
+        <translation>ISDB</translation>
+    </message>
+</context>
+<context>
+    <name>TreePrintLayout</name>
+    <message>
+        <source>    QRX</source>
+        <translation>    QRX</translation>
+    </message>
+</context>
+</TS>
