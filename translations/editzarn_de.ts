@@ -79,6 +79,29 @@
     </message>
 </context>
 <context>
+    <name>CChannelPane</name>
+    <message>
+        <source>Filter by name</source>
+        <translation>Nach Name filtern</translation>
+    </message>
+    <message>
+        <source>FTA only</source>
+        <translation>Nur FTA</translation>
+    </message>
+    <message>
+        <source>CAS only</source>
+        <translation>Nur CAS</translation>
+    </message>
+    <message>
+        <source>Locked only</source>
+        <translation>Nur gesperrte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels</source>
+        <translation>%1 von %2 Kanälen</translation>
+    </message>
+</context>
+<context>
     <name>CChannelParamDlg</name>
     <message>
         <source>No.</source>
@@ -127,10 +150,6 @@
     <message>
         <source>Favorites</source>
         <translation>Favoriten</translation>
-    </message>
-    <message>
-        <source>FAV1</source>
-        <translation>FAV1</translation>
     </message>
     <message>
         <source>State</source>
@@ -218,16 +237,46 @@
         <translation>SDX-Dateien (*.sdx)|*.sdx|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
-        <source>SDX Files (*.sdx)|*.sdx|Excel Files (*.xls)|*.xls|All Files (*.*)|*.*||</source>
-        <translation>SDX-Dateien (*.sdx)|*.sdx|Excel-Dateien (*.xls)|*.xls|Alle Dateien (*.*)|*.*||</translation>
-    </message>
-    <message>
         <source>New File</source>
         <translation>Neue Datei</translation>
     </message>
     <message>
         <source>Select File</source>
         <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program since it was opened. Overwrite it?</source>
+        <translation>Die Datei wurde seit dem Öffnen von einem anderen Programm geändert. Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>The file dialog could not read the name %1 in the system&apos;s file-name encoding.</source>
+        <translation>Der Dateidialog konnte den Namen %1 nicht in der Dateinamen-Kodierung des Systems lesen.</translation>
+    </message>
+    <message>
+        <source>SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||</source>
+        <translation>SDX-Dateien (*.sdx)|*.sdx|Excel-Dateien (*.xlsx *.xls)|*.xlsx;*.xls|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
     </message>
 </context>
 <context>
@@ -251,6 +300,66 @@
     <message>
         <source>Out of Range</source>
         <translation>Außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Remove from This Group	Ctrl+Shift+Delete</source>
+        <translation>Aus dieser Gruppe entfernen	Strg+Umschalt+Entf</translation>
+    </message>
+    <message>
+        <source>Add Channel</source>
+        <translation>Kanal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Kanal löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 Channels</source>
+        <translation>%1 Kanäle löschen</translation>
+    </message>
+    <message>
+        <source>Swap Channels</source>
+        <translation>Kanäle tauschen</translation>
+    </message>
+    <message>
+        <source>Move Channels</source>
+        <translation>Kanäle verschieben</translation>
+    </message>
+    <message>
+        <source>Sort A to Z</source>
+        <translation>Von A bis Z sortieren</translation>
+    </message>
+    <message>
+        <source>Sort Z to A</source>
+        <translation>Von Z bis A sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Transponder</source>
+        <translation>Nach Transponder sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by Satellite</source>
+        <translation>Nach Satellit sortieren</translation>
+    </message>
+    <message>
+        <source>Add to %1</source>
+        <translation>Zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from %1</source>
+        <translation>Aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove from Group</source>
+        <translation>Aus der Gruppe entfernen</translation>
     </message>
 </context>
 <context>
@@ -317,6 +426,34 @@
     <message>
         <source>Are you sure to delete this transponder ?</source>
         <translation>Soll dieser Transponder wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Add Satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Satellite</source>
+        <translation>Satellit verschieben</translation>
+    </message>
+    <message>
+        <source>Swap Satellites</source>
+        <translation>Satelliten tauschen</translation>
+    </message>
+    <message>
+        <source>Delete Satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
+    <message>
+        <source>Rename Favourite Group</source>
+        <translation>Favoritengruppe umbenennen</translation>
+    </message>
+    <message>
+        <source>Import Satellites</source>
+        <translation>Satelliten importieren</translation>
     </message>
 </context>
 <context>
@@ -425,6 +562,22 @@
         <source>Sort Channel</source>
         <translation>Kanäle sortieren</translation>
     </message>
+    <message>
+        <source>Apply Reference List…</source>
+        <translation>Referenzliste anwenden…</translation>
+    </message>
+    <message>
+        <source>Export Reference List…</source>
+        <translation>Referenzliste exportieren…</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>CModifiedTpDlg</name>
@@ -462,6 +615,41 @@
     <message>
         <source>To</source>
         <translation>Nach</translation>
+    </message>
+</context>
+<context>
+    <name>CReferenceDlg</name>
+    <message>
+        <source>Apply Reference List</source>
+        <translation>Referenzliste anwenden</translation>
+    </message>
+    <message>
+        <source>Reference list: %1</source>
+        <translation>Referenzliste: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>The matched channels come first in the reference list&apos;s order, the others after them.</source>
+        <translation>Die zugeordneten Kanäle kommen zuerst, in der Reihenfolge der Referenzliste, die übrigen danach.</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
     </message>
 </context>
 <context>
@@ -737,6 +925,26 @@ Radio</translation>
         <source>SCRL</source>
         <translation>RF</translation>
     </message>
+    <message>
+        <source>Apply the channel order, locks and favourites of a reference list</source>
+        <translation>Die Kanalreihenfolge, Sperren und Favoriten einer Referenzliste übernehmen</translation>
+    </message>
+    <message>
+        <source>Write the channel order, locks and favourites as a reference list</source>
+        <translation>Die Kanalreihenfolge, Sperren und Favoriten als Referenzliste schreiben</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
+Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -760,6 +968,12 @@ Radio</translation>
         <source>Please enter no more than %1 characters.</source>
         <translation>Bitte nicht mehr als %1 Zeichen eingeben.</translation>
     </message>
+    <message>
+        <source>The receiver cannot store these characters: %1
+Please use other characters.</source>
+        <translation>Der Receiver kann diese Zeichen nicht speichern: %1
+Bitte andere Zeichen verwenden.</translation>
+    </message>
 </context>
 <context>
     <name>DialogButtons</name>
@@ -770,6 +984,61 @@ Radio</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>No new file can be written in %1: %2.</source>
+        <translation>In %1 kann keine neue Datei geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The new file written in %1 did not read back as written.</source>
+        <translation>Die in %1 geschriebene neue Datei ließ sich nicht so zurücklesen, wie sie geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, so the backup cannot be kept.</source>
+        <translation>%1 ist ein Ordner, daher kann die Sicherungskopie nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be written: %2.</source>
+        <translation>Die Sicherungskopie %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>%1 kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Saved without a backup: the name %1 is too long for its folder.</source>
+        <translation>Ohne Sicherungskopie gespeichert: Der Name %1 ist für seinen Ordner zu lang.</translation>
+    </message>
+    <message>
+        <source>The channel tables do not fit in the file&apos;s 1 MiB image.</source>
+        <translation>Die Kanaltabellen passen nicht in das 1-MiB-Abbild der Datei.</translation>
+    </message>
+    <message>
+        <source>The channel tables could not be compressed.</source>
+        <translation>Die Kanaltabellen konnten nicht komprimiert werden.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -814,6 +1083,118 @@ Radio</translation>
     </message>
 </context>
 <context>
+    <name>ReferenceCsv</name>
+    <message>
+        <source>the file is larger than 64 MiB</source>
+        <translation>die Datei ist größer als 64 MiB</translation>
+    </message>
+    <message>
+        <source>the line does not have 9 fields</source>
+        <translation>die Zeile hat nicht 9 Felder</translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>Text nach dem schließenden Anführungszeichen eines Felds</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>the list is not TV or Radio</source>
+        <translation>die Liste ist nicht TV oder Radio</translation>
+    </message>
+    <message>
+        <source>the delivery is not S, C, T or I</source>
+        <translation>der Empfangsweg ist nicht S, C, T oder I</translation>
+    </message>
+    <message>
+        <source>the position is not like 19.2E or 0.8W</source>
+        <translation>die Position hat nicht die Form 19.2E oder 0.8W</translation>
+    </message>
+    <message>
+        <source>the frequency is not a whole number in range</source>
+        <translation>die Frequenz ist keine ganze Zahl im gültigen Bereich</translation>
+    </message>
+    <message>
+        <source>the polarisation is not H or V</source>
+        <translation>die Polarisation ist nicht H oder V</translation>
+    </message>
+    <message>
+        <source>a satellite position needs a frequency and a polarisation</source>
+        <translation>eine Satellitenposition braucht eine Frequenz und eine Polarisation</translation>
+    </message>
+    <message>
+        <source>a polarisation needs a satellite position</source>
+        <translation>eine Polarisation braucht eine Satellitenposition</translation>
+    </message>
+    <message>
+        <source>a satellite channel with a frequency needs a position</source>
+        <translation>ein Satellitenkanal mit Frequenz braucht eine Position</translation>
+    </message>
+    <message>
+        <source>the service id is not a number from 0 to 65535</source>
+        <translation>die Service-ID ist keine Zahl von 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>the name is not UTF-8 text of Latin-1 characters</source>
+        <translation>der Name ist kein UTF-8-Text aus Latin-1-Zeichen</translation>
+    </message>
+    <message>
+        <source>the name is longer than 27 bytes</source>
+        <translation>der Name ist länger als 27 Bytes</translation>
+    </message>
+    <message>
+        <source>the lock is not 0 or 1</source>
+        <translation>die Sperre ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>more than 8000 channels in one list</source>
+        <translation>mehr als 8000 Kanäle in einer Liste</translation>
+    </message>
+    <message>
+        <source>the favourites are not groups 1 to 8, each once, with places from 1 to 200</source>
+        <translation>die Favoriten sind nicht die Gruppen 1 bis 8, jede einmal, mit Plätzen von 1 bis 200</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceFile</name>
+    <message>
+        <source>Reference Lists (*.sdx *.csv)|*.sdx;*.csv|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>Referenzlisten (*.sdx *.csv)|*.sdx;*.csv|SDX-Dateien (*.sdx)|*.sdx|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||</source>
+        <translation>CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceList</name>
+    <message>
+        <source>%1 by identity, %2 by name, %3 unmatched (placed last), %4 reference channels not found, %5 favourite entries left out</source>
+        <translation>%1 nach Kennung, %2 nach Name, %3 ohne Partner (ans Ende gestellt), %4 Referenzkanäle nicht gefunden, %5 Favoriteneinträge ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListCommands</name>
+    <message>
+        <source>Export Reference List</source>
+        <translation>Referenzliste exportieren</translation>
+    </message>
+    <message>
+        <source>
+
+Line %1: %2</source>
+        <translation>
+
+Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SpreadsheetExport</name>
     <message>
         <source>Can&apos;t init Com!</source>
@@ -826,6 +1207,16 @@ Radio</translation>
     <message>
         <source>Command failed.</source>
         <translation>Der Befehl ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Exported %1 TV and %2 radio channels to %3</source>
+        <translation>%1 TV- und %2 Radiokanäle nach %3 exportiert</translation>
     </message>
 </context>
 <context>

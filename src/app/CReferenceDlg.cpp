@@ -3,9 +3,22 @@
 #include "DialogButtons.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace {
+
+QString TableSummaryText(const TableSummary& summary)
+{
+    QString text = QCoreApplication::translate("ReferenceList", kTableSummaryPattern);
+    for (const int count : TableSummaryCounts(summary))
+        text = text.arg(count);
+    return text;
+}
+
+} // namespace
 
 CReferenceDlg::CReferenceDlg(const QString& path, const ReferenceSummary& summary, QWidget* parent)
     : QDialog(parent), pSummary(new QLabel), pFavourites(new QCheckBox(kReferenceFavourites)),
@@ -19,7 +32,7 @@ CReferenceDlg::CReferenceDlg(const QString& path, const ReferenceSummary& summar
     QStringList lines = {kReferenceFromLabel.arg(QFileInfo(path).fileName())};
     const QString tables[] = {kReferenceTv, kReferenceRadio};
     for (size_t t = 0; t < summary.aTables.size(); ++t)
-        lines << kReferenceTableLine.arg(tables[t], QString::fromStdString(DescribeTableSummary(summary.aTables[t])));
+        lines << kReferenceTableLine.arg(tables[t], TableSummaryText(summary.aTables[t]));
     lines << kReferenceOrderNote;
     pSummary->setText(lines.join(QLatin1Char('\n')));
     pSummary->setObjectName("summary");

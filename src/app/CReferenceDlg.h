@@ -4,22 +4,25 @@
 #pragma once
 
 #include "ReferenceList.h"
+#include "TrText.h"
 
 #include <QDialog>
 
 class QCheckBox;
 class QLabel;
 
-inline const QString kReferenceTitle = QStringLiteral("Apply Reference List");
-inline const QString kReferenceFromLabel = QStringLiteral("Reference list: %1");
+inline constexpr TrText kReferenceTitle{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Apply Reference List")};
+inline constexpr TrText kReferenceFromLabel{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Reference list: %1")};
 inline const QString kReferenceTableLine = QStringLiteral("%1: %2");
-inline const QString kReferenceTv = QStringLiteral("TV");
-inline const QString kReferenceRadio = QStringLiteral("Radio");
-inline const QString kReferenceOrderNote =
-    QStringLiteral("The matched channels come first in the reference list's order, the others after them.");
-inline const QString kReferenceFavourites = QStringLiteral("Favourites");
-inline const QString kReferenceLocks = QStringLiteral("Locks");
-inline const QString kReferenceNames = QStringLiteral("Names");
+inline constexpr TrText kReferenceTv{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "TV")};
+inline constexpr TrText kReferenceRadio{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Radio")};
+inline constexpr TrText kReferenceOrderNote{
+    "CReferenceDlg",
+    QT_TRANSLATE_NOOP("CReferenceDlg",
+                      "The matched channels come first in the reference list's order, the others after them.")};
+inline constexpr TrText kReferenceFavourites{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Favourites")};
+inline constexpr TrText kReferenceLocks{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Locks")};
+inline constexpr TrText kReferenceNames{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Names")};
 
 class CReferenceDlg : public QDialog {
     Q_OBJECT

@@ -4,6 +4,8 @@
 #include "CReferenceDlg.h"
 #include "ReferenceFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kCsvFilterIndex = 1;
@@ -25,7 +27,8 @@ bool ReferenceListCommands::OnApplyReferenceList()
     case LoadResult::NotCorrect: {
         QString text = kMsgNotCorrect;
         if (load.bCsv)
-            text += kMsgReferenceLine.arg(load.csvError.iLine).arg(QString::fromStdString(load.csvError.strReason));
+            text += kMsgReferenceLine.arg(load.csvError.iLine)
+                        .arg(QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str()));
         WindowMessage(doc.Prompts(), text, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }

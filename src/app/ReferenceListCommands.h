@@ -4,15 +4,18 @@
 #pragma once
 
 #include "DialogButtons.h"
+#include "TrText.h"
 
 #include <QString>
 
 class CEditZarnDoc;
 class QWidget;
 
-inline const QString kTitleExportReference = QStringLiteral("Export Reference List");
+inline constexpr TrText kTitleExportReference{"ReferenceListCommands",
+                                              QT_TRANSLATE_NOOP("ReferenceListCommands", "Export Reference List")};
 // The line of a malformed text form, after the wrong-file message.
-inline const QString kMsgReferenceLine = QStringLiteral("\n\nLine %1: %2");
+inline constexpr TrText kMsgReferenceLine{"ReferenceListCommands",
+                                          QT_TRANSLATE_NOOP("ReferenceListCommands", "\n\nLine %1: %2")};
 
 class ReferenceListCommands {
 public:

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChannelFilter.h"
+#include "TrText.h"
 
 #include <QWidget>
 
@@ -12,12 +13,12 @@ class CEditZarnView;
 class QCheckBox;
 class QLineEdit;
 
-inline const QString kFilterPlaceholder = QStringLiteral("Filter by name");
-inline const QString kFilterFtaOnly = QStringLiteral("FTA only");
-inline const QString kFilterCasOnly = QStringLiteral("CAS only");
-inline const QString kFilterLockedOnly = QStringLiteral("Locked only");
+inline constexpr TrText kFilterPlaceholder{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "Filter by name")};
+inline constexpr TrText kFilterFtaOnly{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "FTA only")};
+inline constexpr TrText kFilterCasOnly{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "CAS only")};
+inline constexpr TrText kFilterLockedOnly{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "Locked only")};
 // Status bar text while a filter hides rows: shown rows of listed rows.
-inline const QString kFilterCount = QStringLiteral("%1 of %2 channels");
+inline constexpr TrText kFilterCount{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "%1 of %2 channels")};
 
 class CChannelPane : public QWidget {
     Q_OBJECT

@@ -31,24 +31,29 @@ inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEdit
 // The Favourites submenu of the Edit menu and the list's context menu: one
 // checkable entry per group ("1 MyFav"), and in the favourite list the entry
 // that takes the selection out of the shown group.
-inline const QString kMenuFavourites = QStringLiteral("Favourites");
+inline constexpr TrText kMenuFavourites{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Favourites")};
 inline const QString kMenuFavGroupEntry = QStringLiteral("%1 %2");
-inline const QString kMenuRemoveFromGroup = QStringLiteral("Remove from This Group\tCtrl+Shift+Delete");
+inline constexpr TrText kMenuRemoveFromGroup{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Remove from This Group\tCtrl+Shift+Delete")};
 
 // Names of the channel commands in the editing history (Edit > Undo ...).
-inline const QString kActionAddChannel = QStringLiteral("Add Channel");
-inline const QString kActionEditChannel = QStringLiteral("Edit Channel");
-inline const QString kActionDeleteChannel = QStringLiteral("Delete Channel");
-inline const QString kActionDeleteChannels = QStringLiteral("Delete %1 Channels");
-inline const QString kActionSwapChannels = QStringLiteral("Swap Channels");
-inline const QString kActionMoveChannels = QStringLiteral("Move Channels");
-inline const QString kActionSortAToZ = QStringLiteral("Sort A to Z");
-inline const QString kActionSortZToA = QStringLiteral("Sort Z to A");
-inline const QString kActionSortByTransponder = QStringLiteral("Sort by Transponder");
-inline const QString kActionSortBySatellite = QStringLiteral("Sort by Satellite");
-inline const QString kActionAddToGroup = QStringLiteral("Add to %1");
-inline const QString kActionRemoveFromGroup = QStringLiteral("Remove from %1");
-inline const QString kActionRemoveFromThisGroup = QStringLiteral("Remove from Group");
+inline constexpr TrText kActionAddChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Add Channel")};
+inline constexpr TrText kActionEditChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Edit Channel")};
+inline constexpr TrText kActionDeleteChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Delete Channel")};
+inline constexpr TrText kActionDeleteChannels{"CEditZarnView",
+                                              QT_TRANSLATE_NOOP("CEditZarnView", "Delete %1 Channels")};
+inline constexpr TrText kActionSwapChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Swap Channels")};
+inline constexpr TrText kActionMoveChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Move Channels")};
+inline constexpr TrText kActionSortAToZ{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Sort A to Z")};
+inline constexpr TrText kActionSortZToA{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Sort Z to A")};
+inline constexpr TrText kActionSortByTransponder{"CEditZarnView",
+                                                 QT_TRANSLATE_NOOP("CEditZarnView", "Sort by Transponder")};
+inline constexpr TrText kActionSortBySatellite{"CEditZarnView",
+                                               QT_TRANSLATE_NOOP("CEditZarnView", "Sort by Satellite")};
+inline constexpr TrText kActionAddToGroup{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Add to %1")};
+inline constexpr TrText kActionRemoveFromGroup{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Remove from %1")};
+inline constexpr TrText kActionRemoveFromThisGroup{"CEditZarnView",
+                                                   QT_TRANSLATE_NOOP("CEditZarnView", "Remove from Group")};
 
 class CEditZarnView : public QTableView {
     Q_OBJECT

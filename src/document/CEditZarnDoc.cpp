@@ -56,12 +56,12 @@ std::vector<int> CEditZarnDoc::CapturePlace() const { return fnCapturePlace ? fn
 
 QString CEditZarnDoc::UndoText() const
 {
-    return CanUndo() ? kUndoText + QLatin1Char(' ') + QString::fromStdString(history.UndoName()) : kUndoText;
+    return CanUndo() ? kUndoNamed.arg(QString::fromStdString(history.UndoName())) : kUndoText;
 }
 
 QString CEditZarnDoc::RedoText() const
 {
-    return CanRedo() ? kRedoText + QLatin1Char(' ') + QString::fromStdString(history.RedoName()) : kRedoText;
+    return CanRedo() ? kRedoNamed.arg(QString::fromStdString(history.RedoName())) : kRedoText;
 }
 
 void CEditZarnDoc::Undo()

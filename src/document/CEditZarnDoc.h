@@ -37,6 +37,8 @@ inline constexpr int kExcelFilterIndex = 2;
 // Edit menu texts: "Undo Delete 9 Channels", or the bare word with nothing to undo.
 inline constexpr TrText kUndoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Undo")};
 inline constexpr TrText kRedoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Redo")};
+inline constexpr TrText kUndoNamed{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Undo %1")};
+inline constexpr TrText kRedoNamed{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Redo %1")};
 
 inline constexpr TrText kTitleNewFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "New File")};
 inline constexpr TrText kTitleSelectFile{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Select File")};

@@ -1,6 +1,7 @@
 #include "ReferenceFile.h"
 
 #include "FileAccess.h"
+#include "Translatable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace {
 
 // No text form of 16000 channels comes near this; a larger file is refused unread.
 constexpr qint64 kMaxCsvSize = 64 * 1024 * 1024;
-constexpr char kErrCsvTooLarge[] = "the file is larger than 64 MiB";
+constexpr char kErrCsvTooLarge[] = TRANSLATABLE("ReferenceCsv", "the file is larger than 64 MiB");
 
 } // namespace
 

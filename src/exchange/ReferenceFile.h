@@ -4,6 +4,7 @@
 
 #include "ReferenceCsv.h"
 #include "SdxFile.h"
+#include "TrText.h"
 
 #include <QString>
 
@@ -11,10 +12,12 @@
 
 // The filter of the file dialog that chooses a reference list, and of the
 // one that names the text form to write.
-inline const QString kFilterReference =
-    QStringLiteral("Reference Lists (*.sdx *.csv)|*.sdx;*.csv|SDX Files (*.sdx)|*.sdx|CSV Files (*.csv)|*.csv|"
-                   "All Files (*.*)|*.*||");
-inline const QString kFilterReferenceCsv = QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+inline constexpr TrText kFilterReference{
+    "ReferenceFile",
+    QT_TRANSLATE_NOOP("ReferenceFile", "Reference Lists (*.sdx *.csv)|*.sdx;*.csv|SDX Files (*.sdx)|*.sdx|"
+                                       "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterReferenceCsv{
+    "ReferenceFile", QT_TRANSLATE_NOOP("ReferenceFile", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")};
 
 struct ReferenceLoad {
     // CannotOpen: the file cannot be read; NotCorrect: not a correct database

@@ -1,6 +1,7 @@
 #include "FileAccess.h"
 
 #include "FileNames.h"
+#include "TrText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,19 +11,28 @@
 
 namespace {
 
-const QString kReasonNoName = QStringLiteral("No file name was given.");
-const QString kReasonReadOnly = QStringLiteral("%1 is read-only.");
-const QString kReasonCannotRead = QStringLiteral("%1 cannot be read: %2.");
-const QString kReasonNoNewFile = QStringLiteral("No new file can be written in %1: %2.");
-const QString kReasonNotAsWritten = QStringLiteral("The new file written in %1 did not read back as written.");
-const QString kReasonBackupIsFolder = QStringLiteral("%1 is a folder, so the backup cannot be kept.");
-const QString kReasonNoBackup = QStringLiteral("The backup %1 cannot be written: %2.");
-const QString kReasonCannotReplace = QStringLiteral("%1 cannot be replaced: %2.");
-const QString kReasonInPlace = QStringLiteral("%1 cannot be written: %2.");
-const QString kNoteNoBackup = QStringLiteral("Saved without a backup: the name %1 is too long for its folder.");
-const QString kReasonTooLarge = QStringLiteral("The channel tables do not fit in the file's 1 MiB image.");
-const QString kReasonNotCompressed = QStringLiteral("The channel tables could not be compressed.");
-const QString kUnknownError = QStringLiteral("unknown error");
+// Translated when a reason is made: in the window's language, and in English
+// in sdxtool, which installs no translator.
+constexpr TrText kReasonNoName{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "No file name was given.")};
+constexpr TrText kReasonReadOnly{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is read-only.")};
+constexpr TrText kReasonCannotRead{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be read: %2.")};
+constexpr TrText kReasonNoNewFile{"FileAccess",
+                                  QT_TRANSLATE_NOOP("FileAccess", "No new file can be written in %1: %2.")};
+constexpr TrText kReasonNotAsWritten{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "The new file written in %1 did not read back as written.")};
+constexpr TrText kReasonBackupIsFolder{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is a folder, so the backup cannot be kept.")};
+constexpr TrText kReasonNoBackup{"FileAccess",
+                                 QT_TRANSLATE_NOOP("FileAccess", "The backup %1 cannot be written: %2.")};
+constexpr TrText kReasonCannotReplace{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be replaced: %2.")};
+constexpr TrText kReasonInPlace{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be written: %2.")};
+constexpr TrText kNoteNoBackup{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "Saved without a backup: the name %1 is too long for its folder.")};
+constexpr TrText kReasonTooLarge{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "The channel tables do not fit in the file's 1 MiB image.")};
+constexpr TrText kReasonNotCompressed{"FileAccess",
+                                      QT_TRANSLATE_NOOP("FileAccess", "The channel tables could not be compressed.")};
+constexpr TrText kUnknownError{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "unknown error")};
 
 const QString kBackupSuffix = QStringLiteral(".bak");
 

@@ -1,6 +1,7 @@
 #include "ReferenceCsv.h"
 
 #include "BitFields.h"
+#include "Translatable.h"
 
 #include <charconv>
 #include <cstring>
@@ -16,26 +17,30 @@ constexpr int kFieldCount = 9;
 constexpr int kMaxNameBytes = kChannelNameSize - 1;
 constexpr uint32_t kMaxPosition = 2047; // 11 bits of tenths
 
-// Reasons for a malformed record.
+// Reasons for a malformed record; the window shows them translated in the
+// context "ReferenceCsv", all but the one that ends in the header itself.
 constexpr char kErrHeader[] = "the first line is not the header ";
-constexpr char kErrFieldCount[] = "the line does not have 9 fields";
-constexpr char kErrQuoteInside[] = "a quote inside a field that does not start with one";
-constexpr char kErrAfterQuote[] = "text after the closing quote of a field";
-constexpr char kErrOpenQuote[] = "a quoted field is not closed";
-constexpr char kErrList[] = "the list is not TV or Radio";
-constexpr char kErrDelivery[] = "the delivery is not S, C, T or I";
-constexpr char kErrPosition[] = "the position is not like 19.2E or 0.8W";
-constexpr char kErrFrequency[] = "the frequency is not a whole number in range";
-constexpr char kErrPolarisation[] = "the polarisation is not H or V";
-constexpr char kErrSatellite[] = "a satellite position needs a frequency and a polarisation";
-constexpr char kErrNotSatellite[] = "a polarisation needs a satellite position";
-constexpr char kErrSatelliteDelivery[] = "a satellite channel with a frequency needs a position";
-constexpr char kErrServiceId[] = "the service id is not a number from 0 to 65535";
-constexpr char kErrName[] = "the name is not UTF-8 text of Latin-1 characters";
-constexpr char kErrNameLength[] = "the name is longer than 27 bytes";
-constexpr char kErrLock[] = "the lock is not 0 or 1";
-constexpr char kErrTooMany[] = "more than 8000 channels in one list";
-constexpr char kErrFavourites[] = "the favourites are not groups 1 to 8, each once, with places from 1 to 200";
+constexpr char kErrFieldCount[] = TRANSLATABLE("ReferenceCsv", "the line does not have 9 fields");
+constexpr char kErrQuoteInside[] = TRANSLATABLE("ReferenceCsv", "a quote inside a field that does not start with one");
+constexpr char kErrAfterQuote[] = TRANSLATABLE("ReferenceCsv", "text after the closing quote of a field");
+constexpr char kErrOpenQuote[] = TRANSLATABLE("ReferenceCsv", "a quoted field is not closed");
+constexpr char kErrList[] = TRANSLATABLE("ReferenceCsv", "the list is not TV or Radio");
+constexpr char kErrDelivery[] = TRANSLATABLE("ReferenceCsv", "the delivery is not S, C, T or I");
+constexpr char kErrPosition[] = TRANSLATABLE("ReferenceCsv", "the position is not like 19.2E or 0.8W");
+constexpr char kErrFrequency[] = TRANSLATABLE("ReferenceCsv", "the frequency is not a whole number in range");
+constexpr char kErrPolarisation[] = TRANSLATABLE("ReferenceCsv", "the polarisation is not H or V");
+constexpr char kErrSatellite[] =
+    TRANSLATABLE("ReferenceCsv", "a satellite position needs a frequency and a polarisation");
+constexpr char kErrNotSatellite[] = TRANSLATABLE("ReferenceCsv", "a polarisation needs a satellite position");
+constexpr char kErrSatelliteDelivery[] =
+    TRANSLATABLE("ReferenceCsv", "a satellite channel with a frequency needs a position");
+constexpr char kErrServiceId[] = TRANSLATABLE("ReferenceCsv", "the service id is not a number from 0 to 65535");
+constexpr char kErrName[] = TRANSLATABLE("ReferenceCsv", "the name is not UTF-8 text of Latin-1 characters");
+constexpr char kErrNameLength[] = TRANSLATABLE("ReferenceCsv", "the name is longer than 27 bytes");
+constexpr char kErrLock[] = TRANSLATABLE("ReferenceCsv", "the lock is not 0 or 1");
+constexpr char kErrTooMany[] = TRANSLATABLE("ReferenceCsv", "more than 8000 channels in one list");
+constexpr char kErrFavourites[] =
+    TRANSLATABLE("ReferenceCsv", "the favourites are not groups 1 to 8, each once, with places from 1 to 200");
 
 // --- writing -----------------------------------------------------------------
 

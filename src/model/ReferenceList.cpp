@@ -457,11 +457,25 @@ TableMatch MatchTable(const Database& db, bool radio, const std::vector<Referenc
     return match;
 }
 
+std::array<int, 5> TableSummaryCounts(const TableSummary& summary)
+{
+    return {summary.iByIdentity, summary.iByName, summary.iUnmatched, summary.iNotFound, summary.iFavLeftOut};
+}
+
 std::string DescribeTableSummary(const TableSummary& summary)
 {
-    return std::to_string(summary.iByIdentity) + " by identity, " + std::to_string(summary.iByName) + " by name, " +
-           std::to_string(summary.iUnmatched) + " unmatched (placed last), " + std::to_string(summary.iNotFound) +
-           " reference channels not found, " + std::to_string(summary.iFavLeftOut) + " favourite entries left out";
+    const std::array<int, 5> counts = TableSummaryCounts(summary);
+    const std::string_view pattern = kTableSummaryPattern;
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '5') {
+            text += std::to_string(counts[size_t(pattern[++i] - '1')]);
+            continue;
+        }
+        text += c;
+    }
+    return text;
 }
 
 ReferenceSummary SummariseReference(const Database& db, const ReferenceList& reference)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -94,6 +95,13 @@ struct TableSummary {
     int iNotFound = 0;  // reference channels without a partner
     int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
 };
+
+// The summary of one table: %1 .. %5 stand for the counts in the order of
+// TableSummaryCounts. The window shows it translated.
+inline constexpr char kTableSummaryPattern[] =
+    TRANSLATABLE("ReferenceList", "%1 by identity, %2 by name, %3 unmatched (placed last), %4 reference channels not "
+                                  "found, %5 favourite entries left out");
+std::array<int, 5> TableSummaryCounts(const TableSummary& summary);
 
 // "412 by identity, 3 by name, 5 unmatched (placed last), 2 reference
 // channels not found, 0 favourite entries left out"

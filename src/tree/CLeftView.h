@@ -40,17 +40,17 @@ inline constexpr TrText kMsgDeleteTransponder{
     "CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete this transponder ?")};
 
 // Names of the commands in the editing history (Edit > Undo ...).
-inline const QString kActionAddSatellite = QStringLiteral("Add Satellite");
-inline const QString kActionEditSatellite = QStringLiteral("Edit Satellite");
-inline const QString kActionMoveSatellite = QStringLiteral("Move Satellite");
-inline const QString kActionSwapSatellites = QStringLiteral("Swap Satellites");
-inline const QString kActionDeleteSatellite = QStringLiteral("Delete Satellite");
-inline const QString kActionAddTransponder = QStringLiteral("Add Transponder");
-inline const QString kActionEditTransponder = QStringLiteral("Edit Transponder");
-inline const QString kActionDeleteTransponder = QStringLiteral("Delete Transponder");
-inline const QString kActionModifyTransponders = QStringLiteral("Modify Transponders");
-inline const QString kActionRenameFavGroup = QStringLiteral("Rename Favourite Group");
-inline const QString kActionImportSatellites = QStringLiteral("Import Satellites");
+inline constexpr TrText kActionAddSatellite{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Add Satellite")};
+inline constexpr TrText kActionEditSatellite{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Edit Satellite")};
+inline constexpr TrText kActionMoveSatellite{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Move Satellite")};
+inline constexpr TrText kActionSwapSatellites{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Swap Satellites")};
+inline constexpr TrText kActionDeleteSatellite{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Delete Satellite")};
+inline constexpr TrText kActionAddTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Add Transponder")};
+inline constexpr TrText kActionEditTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Edit Transponder")};
+inline constexpr TrText kActionDeleteTransponder{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Delete Transponder")};
+inline constexpr TrText kActionModifyTransponders{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Modify Transponders")};
+inline constexpr TrText kActionRenameFavGroup{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Rename Favourite Group")};
+inline constexpr TrText kActionImportSatellites{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Import Satellites")};
 
 class CLeftView : public QTreeWidget, public IListingTree {
     Q_OBJECT

@@ -2,18 +2,23 @@
 // language, and every entry of the translation files against its source.
 #include <gtest/gtest.h>
 
+#include "CChannelPane.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "CLeftView.h"
 #include "CommandIds.h"
 #include "DataExchange.h"
 #include "ListPrintLayout.h"
+#include "CReferenceDlg.h"
 #include "MainWindowFixture.h"
 #include "Translations.h"
 #include "TreeLabels.h"
 
 #include <QDir>
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,6 +70,32 @@ TEST_F(GermanWindowTest, MenusToolbarTreeListAndMessagesAreGerman)
     EXPECT_EQ(kPageText.arg(2), "SEITE 2");
     // Qt's own texts, from Qt's German translation.
     EXPECT_EQ(QtYesButtonText(), "&Ja");
+}
+
+// Texts put together while the program runs: the filter's count, the step
+// names of Edit > Undo and the reference list's summary.
+TEST_F(GermanWindowTest, FilterCountUndoStepAndReferenceSummaryAreGerman)
+{
+    OpenDemoDatabase();
+    frame->LeftView()->setCurrentItem(frame->LeftView()->Root(kRootChannelList));
+    auto* pPane = qobject_cast<CChannelPane*>(frame->ListView()->parentWidget());
+    ASSERT_NE(pPane, nullptr);
+    QString count;
+    QObject::connect(pPane, &CChannelPane::CountTextChanged, [&](const QString& text) { count = text; });
+    EXPECT_EQ(pPane->FilterBox()->placeholderText(), "Nach Name filtern");
+    pPane->LockedOnly()->setChecked(true);
+    EXPECT_TRUE(QRegularExpression("^\\d+ von \\d+ Kanälen$").match(count).hasMatch()) << count.toStdString();
+
+    app->Document().ApplyEdit(kActionDeleteChannels.arg(3), [](Database&) { return true; });
+    frame->UpdateCommandUI();
+    EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), "Rückgängig: 3 Kanäle löschen");
+
+    ReferenceSummary summary;
+    summary.aTables[1] = {412, 3, 50, 0, 7};
+    const CReferenceDlg dialog("/lists/arranged.csv", summary);
+    EXPECT_EQ(dialog.pSummary->text().split('\n').value(2),
+              "Radio: 412 nach Kennung, 3 nach Name, 50 ohne Partner (ans Ende gestellt), 0 Referenzkanäle nicht "
+              "gefunden, 7 Favoriteneinträge ausgelassen");
 }
 
 // The first of the locale's languages decides; English is the source

@@ -410,6 +410,15 @@ TEST(ReferenceListTest, OptionsChooseWhatMatchedChannelsTakeAndFullGroupsCountWh
     EXPECT_FALSE(ApplyReference(*applied, reference, {}).bChanged);
 }
 
+// Each count lands at its own place in the summary (the pattern is shared
+// with the window, which fills it in translated).
+TEST(ReferenceListTest, SummaryNamesEveryCountInItsPlace)
+{
+    EXPECT_EQ(DescribeTableSummary({412, 3, 50, 0, 7}),
+              "412 by identity, 3 by name, 50 unmatched (placed last), 0 reference channels not found, "
+              "7 favourite entries left out");
+}
+
 // --- the text form -----------------------------------------------------------
 
 TEST(ReferenceListTest, TextFormAppliesExactlyAsTheDatabaseItCameFrom)
