@@ -163,7 +163,8 @@ TEST_F(FavouriteOrderTest, ListingAndReorderingFollowThePlainStoredOrder)
                                     : SortFavouriteRowsByName(*db, radio, group, rows, kind == 3);
         ASSERT_EQ(code, result) << "run " << run;
         ASSERT_EQ(0, std::memcmp(&expectedGroup, &db->FavGroupTable[size_t(group)], sizeof(FavGroup))) << "run " << run;
-        ASSERT_EQ(0, std::memcmp(tableBefore.data(), ChannelTable(*db, radio).data(), tableBefore.size() * sizeof(ChannelRecord)));
+        ASSERT_TRUE(tableBefore.empty() || 0 == std::memcmp(tableBefore.data(), ChannelTable(*db, radio).data(),
+                                                            tableBefore.size() * sizeof(ChannelRecord)));
         ++checked[result + 4];
         if (result == kChannelDone) { // the list now shows the stored keys, in order
             std::vector<uint32_t> shown;

@@ -250,8 +250,8 @@ TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
         for (int i = 0; i < channels.size(); ++i) {
             const ChannelRecord& c = ChannelTable(*loaded, radio)[i];
             EXPECT_EQ(text(FieldText(c.acName)), channels[i]["name"].toString()) << i;
-            EXPECT_EQ(c.usServiceId + 65536 * c.usTpId,
-                      channels[i]["serviceId"].toInt() + 65536 * channels[i]["tpId"].toInt()) << i;
+            EXPECT_EQ(c.usServiceId + 65536 * int64_t(c.usTpId),
+                      channels[i]["serviceId"].toInteger() + 65536 * channels[i]["tpId"].toInteger()) << i;
             EXPECT_EQ(double(c.ulChFlags), channels[i]["chFlags"].toDouble()) << i;
         }
     }
