@@ -109,12 +109,14 @@ void BubbleSortByName(Database& db, const std::vector<int>& rows)
 void BM_SortAtoZ(benchmark::State& state)
 {
     Fixture& f = *gFixture;
-    Timed(state, [&] { f.Restore(); }, [&] { SortRowsByName(f.doc.Data(), false, f.allRows, false); });
+    Timed(
+        state, [&] { f.Restore(); }, [&] { SortRowsByName(f.doc.Data(), false, f.allRows, false); });
 }
 void BM_SortAtoZ_BubbleBaseline(benchmark::State& state)
 {
     Fixture& f = *gFixture;
-    Timed(state, [&] { f.Restore(); }, [&] { BubbleSortByName(f.doc.Data(), f.allRows); });
+    Timed(
+        state, [&] { f.Restore(); }, [&] { BubbleSortByName(f.doc.Data(), f.allRows); });
 }
 
 // --- delete 4000 rows with the refill ----------------------------------------
@@ -123,10 +125,12 @@ void BM_Delete4000(benchmark::State& state)
 {
     Fixture& f = *gFixture;
     std::vector<int> rowMap(kMaxChannels);
-    Timed(state, [&] { f.Restore(); }, [&] {
-        DeleteChannelRecords(f.doc.Data(), false, f.everyOtherRow);
-        benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
-    });
+    Timed(
+        state, [&] { f.Restore(); },
+        [&] {
+            DeleteChannelRecords(f.doc.Data(), false, f.everyOtherRow);
+            benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
+        });
 }
 
 // One removal at a time, each moving every later record down, the list
@@ -135,19 +139,21 @@ void BM_Delete4000_OneByOneBaseline(benchmark::State& state)
 {
     Fixture& f = *gFixture;
     std::vector<int> rowMap(kMaxChannels);
-    Timed(state, [&] { f.Restore(); }, [&] {
-        Database& db = f.doc.Data();
-        std::vector<int> channels = f.everyOtherRow;
-        for (size_t k = 0; k < channels.size(); ++k) {
-            const int count = db.header.sTVNumber;
-            for (int i = channels[k]; i + 1 < count; ++i)
-                db.TvChannelTable[size_t(i)] = db.TvChannelTable[size_t(i) + 1];
-            for (int& index : channels)
-                --index;
-            db.header.sTVNumber = int16_t(count - 1);
-            FillRowMap(db, false, RowFilter::All, 0, rowMap);
-        }
-    });
+    Timed(
+        state, [&] { f.Restore(); },
+        [&] {
+            Database& db = f.doc.Data();
+            std::vector<int> channels = f.everyOtherRow;
+            for (size_t k = 0; k < channels.size(); ++k) {
+                const int count = db.header.sTVNumber;
+                for (int i = channels[k]; i + 1 < count; ++i)
+                    db.TvChannelTable[size_t(i)] = db.TvChannelTable[size_t(i) + 1];
+                for (int& index : channels)
+                    --index;
+                db.header.sTVNumber = int16_t(count - 1);
+                FillRowMap(db, false, RowFilter::All, 0, rowMap);
+            }
+        });
 }
 
 // --- move 4000 rows ----------------------------------------------------------
@@ -155,36 +161,39 @@ void BM_Delete4000_OneByOneBaseline(benchmark::State& state)
 void BM_Move4000(benchmark::State& state)
 {
     Fixture& f = *gFixture;
-    Timed(state, [&] { f.Restore(); },
-          [&] { MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, kMaxChannels / 2 + 1); });
+    Timed(
+        state, [&] { f.Restore(); },
+        [&] { MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, kMaxChannels / 2 + 1); });
 }
 
 // Each selected row moved to the target on its own, shifting the rows between.
 void BM_Move4000_OneAtATimeBaseline(benchmark::State& state)
 {
     Fixture& f = *gFixture;
-    Timed(state, [&] { f.Restore(); }, [&] {
-        auto& table = f.doc.Data().TvChannelTable;
-        int t = kMaxChannels / 2 + 1, adj = 0;
-        bool down = false;
-        for (int r : f.everyOtherRow) {
-            if (r == t)
-                continue;
-            if (r < t) {
-                r += adj--;
-                const ChannelRecord saved = table[size_t(r)];
-                std::copy(table.begin() + r + 1, table.begin() + t + 1, table.begin() + r);
-                table[size_t(t)] = saved;
-                down = true;
-            } else {
-                t += down ? 1 : 0;
-                down = false;
-                const ChannelRecord saved = table[size_t(r)];
-                std::copy_backward(table.begin() + t, table.begin() + r, table.begin() + r + 1);
-                table[size_t(t++)] = saved;
+    Timed(
+        state, [&] { f.Restore(); },
+        [&] {
+            auto& table = f.doc.Data().TvChannelTable;
+            int t = kMaxChannels / 2 + 1, adj = 0;
+            bool down = false;
+            for (int r : f.everyOtherRow) {
+                if (r == t)
+                    continue;
+                if (r < t) {
+                    r += adj--;
+                    const ChannelRecord saved = table[size_t(r)];
+                    std::copy(table.begin() + r + 1, table.begin() + t + 1, table.begin() + r);
+                    table[size_t(t)] = saved;
+                    down = true;
+                } else {
+                    t += down ? 1 : 0;
+                    down = false;
+                    const ChannelRecord saved = table[size_t(r)];
+                    std::copy_backward(table.begin() + t, table.begin() + r, table.begin() + r + 1);
+                    table[size_t(t++)] = saved;
+                }
             }
-        }
-    });
+        });
 }
 
 // The model part of dropping 4000 selected rows into a gap: the target row,
@@ -193,13 +202,15 @@ void BM_Drop4000(benchmark::State& state)
 {
     Fixture& f = *gFixture;
     std::vector<int> rowMap(kMaxChannels);
-    Timed(state, [&] { f.Restore(); }, [&] {
-        const std::vector<bool> chosen = ChosenRows(kMaxChannels, f.everyOtherRow);
-        const int target = TargetForGap(chosen, kMaxChannels / 2 + 1);
-        MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, target);
-        benchmark::DoNotOptimize(BlockStart(chosen, target));
-        benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
-    });
+    Timed(
+        state, [&] { f.Restore(); },
+        [&] {
+            const std::vector<bool> chosen = ChosenRows(kMaxChannels, f.everyOtherRow);
+            const int target = TargetForGap(chosen, kMaxChannels / 2 + 1);
+            MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, target);
+            benchmark::DoNotOptimize(BlockStart(chosen, target));
+            benchmark::DoNotOptimize(FillRowMap(f.doc.Data(), false, RowFilter::All, 0, rowMap));
+        });
 }
 
 // --- list refresh ------------------------------------------------------------

@@ -67,7 +67,8 @@ void BuildDeleteCase(Database& db)
         AppendTp(db, n % 13 == 0 && n / 13 < 300 ? 0 : 1 + n % 99, n);
     std::vector<uint16_t> own, others;
     for (int i = 0; i < db.header.sTpNumber; ++i)
-        (TpSatIndex(db.TransponderTable[size_t(i)]) == 0 ? own : others).push_back(uint16_t(TpId(db.TransponderTable[size_t(i)])));
+        (TpSatIndex(db.TransponderTable[size_t(i)]) == 0 ? own : others)
+            .push_back(uint16_t(TpId(db.TransponderTable[size_t(i)])));
     for (int c = 0; c < 8000; ++c) {
         const bool radio = c % 4 == 3;
         const uint16_t id = c % 2 ? own[size_t(c / 2) % own.size()] : others[size_t(c / 2) % others.size()];

@@ -65,8 +65,8 @@ void DrawSave(QPainter& p)
 {
     p.setPen(Pen(kOutline));
     p.setBrush(kBlue);
-    p.drawPolygon(QPolygonF({QPointF(0.5, 0.5), QPointF(13, 0.5), QPointF(15.5, 3), QPointF(15.5, 15.5),
-                             QPointF(0.5, 15.5)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(0.5, 0.5), QPointF(13, 0.5), QPointF(15.5, 3), QPointF(15.5, 15.5), QPointF(0.5, 15.5)}));
     p.setBrush(kPaper);
     p.drawRect(QRectF(3.5, 0.5, 9, 6));
     p.setBrush(QColor(0xc0, 0xc0, 0xc0));

@@ -39,8 +39,10 @@ constexpr ActionText kActionTexts[] = {
     {ID_FILE_CLOSE, "ID_FILE_CLOSE", QT_TRANSLATE_NOOP("CMainFrame", "&Close"), nullptr},
     {ID_FILE_SAVE, "ID_FILE_SAVE", QT_TRANSLATE_NOOP("CMainFrame", "&Save"), "Ctrl+S"},
     {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), nullptr},
-    {ID_FILE_APPLY_REFERENCE, "ID_FILE_APPLY_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Apply Reference List…"), nullptr},
-    {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Export Reference List…"), nullptr},
+    {ID_FILE_APPLY_REFERENCE, "ID_FILE_APPLY_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Apply Reference List…"),
+     nullptr},
+    {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Export Reference List…"),
+     nullptr},
     {ID_FILE_PRINT, "ID_FILE_PRINT", QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), "Ctrl+P"},
     {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), nullptr},
     {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), nullptr},
@@ -80,32 +82,38 @@ constexpr int kSortSubmenu = -1;
 constexpr int kFavouritesSubmenu = -2;
 
 constexpr int kFileMenu[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, kSeparator,
-    ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator,
-    ID_FILE_APPLY_REFERENCE, ID_FILE_EXPORT_REFERENCE, kSeparator,
-    ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kSeparator,
-    ID_FILE_MRU_FILE1, kSeparator,
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_CLOSE,
+    kSeparator,
+    ID_FILE_SAVE,
+    ID_FILE_SAVE_AS,
+    kSeparator,
+    ID_FILE_APPLY_REFERENCE,
+    ID_FILE_EXPORT_REFERENCE,
+    kSeparator,
+    ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT_SETUP,
+    kSeparator,
+    ID_FILE_MRU_FILE1,
+    kSeparator,
     ID_APP_EXIT,
 };
 // Undo and Redo head the Edit menu.
 constexpr int kHistoryItems[] = {ID_EDIT_UNDO, ID_EDIT_REDO, kSeparator};
 constexpr int kEditMenu[] = {
-    ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, kSeparator,
-    kSortSubmenu, kFavouritesSubmenu, kSeparator,
+    ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE,  ID_CHANNEL_MOVE,
+    kSeparator,     kSortSubmenu,    kFavouritesSubmenu, kSeparator,
 };
 constexpr int kSortMenu[] = {ID_SORT_AZ, ID_SORT_ZA, kSeparator, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 constexpr int kViewMenu[] = {ID_VIEW_TV, ID_VIEW_RADIO};
 constexpr int kHelpMenu[] = {ID_APP_ABOUT};
 
 constexpr int kToolBar[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator,
-    ID_CHANNEL_ADD, kSeparator,
-    ID_CHANNEL_EDIT, kSeparator,
-    ID_CHANNEL_MOVE, kSeparator,
-    ID_CHANNEL_DELETE, kSeparator,
-    ID_APP_ABOUT, kSeparator,
-    ID_SORT_AZ, ID_SORT_ZA, kSeparator,
-    ID_VIEW_TV, ID_VIEW_RADIO,
+    ID_FILE_NEW, ID_FILE_OPEN,    ID_FILE_SAVE, kSeparator,        ID_CHANNEL_ADD, kSeparator,   ID_CHANNEL_EDIT,
+    kSeparator,  ID_CHANNEL_MOVE, kSeparator,   ID_CHANNEL_DELETE, kSeparator,     ID_APP_ABOUT, kSeparator,
+    ID_SORT_AZ,  ID_SORT_ZA,      kSeparator,   ID_VIEW_TV,        ID_VIEW_RADIO,
 };
 static_assert(std::size(kToolBar) == 19);
 
@@ -140,8 +148,7 @@ CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent)
             [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); });
     doc.fnCapturePlace = [this] { return CaptureViewPlace(*pLeftView, *pListView); };
     connect(&doc, &CEditZarnDoc::StatusNote, this, [this](const QString& note) { statusBar()->showMessage(note); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
     UpdateCommandUI();
 }
 
@@ -169,7 +176,7 @@ void CMainFrame::CreateActions()
         if (const QIcon icon = CommandIcon(entry.iId); !icon.isNull())
             pAction->setIcon(icon);
         pAction->setIconVisibleInMenu(false); // menus show text and the TV/Radio marks only
-        addAction(pAction); // accelerators work wherever the focus is in the window
+        addAction(pAction);                   // accelerators work wherever the focus is in the window
         aActions.insert(entry.iId, pAction);
     }
     Action(ID_EDIT_UNDO)->setShortcuts(kUndoKeys);
@@ -203,7 +210,8 @@ void CMainFrame::CreateMenus()
     addItems(pFileMenu = menuBar()->addMenu(kMenuFile), kFileMenu, noSubmenu);
     QMenu* pEdit = pEditMenu = menuBar()->addMenu(kMenuEdit);
     pEdit->setSeparatorsCollapsible(false); // the menu ends in a separator
-    addItems(pEdit, kEditMenu, [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
+    addItems(pEdit, kEditMenu,
+             [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
     addItems(menuBar()->addMenu(kMenuView), kViewMenu, noSubmenu);
     addItems(menuBar()->addMenu(kMenuHelp), kHelpMenu, noSubmenu);
 }

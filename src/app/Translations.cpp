@@ -35,8 +35,8 @@ void InstallTranslators(QCoreApplication& app, const QLocale& locale)
         if (!pOwn)
             continue;
         // Qt's own texts may be missing (the package is only recommended).
-        if (auto pQt = LoadTranslator(language, QStringLiteral("qtbase"),
-                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (auto pQt =
+                LoadTranslator(language, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             Install(app, std::move(pQt));
         Install(app, std::move(pOwn));
         return;

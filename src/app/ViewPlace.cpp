@@ -21,8 +21,8 @@ void RestoreViewPlace(CLeftView& tree, CEditZarnView& list, const std::vector<in
     const std::vector<int> now = place.size() >= 2 ? place : CaptureViewPlace(tree, list);
     const size_t pathLength = std::min(size_t(std::max(now[1], 0)), now.size() - 2);
     const std::span<const int> path(now.data() + 2, pathLength);
-    const std::span<const int> channels = place.size() >= 2 ? std::span<const int>(now).subspan(2 + pathLength)
-                                                            : std::span<const int>();
+    const std::span<const int> channels =
+        place.size() >= 2 ? std::span<const int>(now).subspan(2 + pathLength) : std::span<const int>();
     list.iTvRadioMode = now[0] == 1 ? 1 : 0;
     // A node that reports a selection refills the list; any other leaves
     // the list showing what it showed, refilled here.

@@ -26,7 +26,7 @@ CAudioParamDlg::CAudioParamDlg(IPrompts& prompts, const AudioParams& params, QWi
     for (int i = 0; i < kOfferedLanguages; ++i)
         pLanguageBox->addItem(QString::fromLatin1(AudioLanguageTable[size_t(i)]));
     pLanguageBox->setCurrentIndex(params.iLanguage >= 0 && params.iLanguage < kOfferedLanguages ? params.iLanguage
-                                                                                                  : -1);
+                                                                                                : -1);
     pDefaultCheck->setChecked(params.bDefault);
 
     auto* pForm = new QFormLayout(this);

@@ -95,12 +95,8 @@ bool CChannelPane::eventFilter(QObject* pWatched, QEvent* pEvent)
     switch (static_cast<QKeyEvent*>(pEvent)->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Down:
-        pView->FocusFirstRow();
-        return true;
-    case Qt::Key_Escape:
-        ClearFilter();
-        return true;
+    case Qt::Key_Down: pView->FocusFirstRow(); return true;
+    case Qt::Key_Escape: ClearFilter(); return true;
     default: return false;
     }
 }

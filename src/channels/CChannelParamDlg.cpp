@@ -60,7 +60,10 @@ QString TerrestrialTpLabel(const TransponderRecord& tp)
     return QStringLiteral("%1 / %2M").arg(TpUlFreq(tp)).arg(TpBandwidth(tp) + 6);
 }
 
-QString CableTpLabel(const TransponderRecord& tp) { return QStringLiteral("%1 / %2").arg(tp.usFreq).arg(tp.usSymRate); }
+QString CableTpLabel(const TransponderRecord& tp)
+{
+    return QStringLiteral("%1 / %2").arg(tp.usFreq).arg(tp.usSymRate);
+}
 
 QComboBox* MakeDropDown()
 {
@@ -85,8 +88,8 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
       pAudioDelButton(new QPushButton(kAudioDelLabel)),
       pPcrPidEdit(new QLineEdit(QString::number(input.record.sPcrPid))),
       pTxtPidEdit(new QLineEdit(QString::number(input.record.sTxtPid))), pSatelliteBox(MakeDropDown()),
-      pTransponderBox(MakeDropDown()),
-      pScrambleCheck(new QCheckBox(kScrambleLabel)), pLockCheck(new QCheckBox(kLockLabel)),
+      pTransponderBox(MakeDropDown()), pScrambleCheck(new QCheckBox(kScrambleLabel)),
+      pLockCheck(new QCheckBox(kLockLabel)),
       apAudioModeButtons{new QRadioButton(QString::fromLatin1(kAudioModeNames[0])),
                          new QRadioButton(QString::fromLatin1(kAudioModeNames[1])),
                          new QRadioButton(QString::fromLatin1(kAudioModeNames[2]))},

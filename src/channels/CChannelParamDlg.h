@@ -23,23 +23,23 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-inline constexpr TrText kChannelParamTitle{
-    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Channel Parameters")};
-inline constexpr TrText kMsgNoTransponder{
-    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not find the transponder")};
-inline constexpr TrText kMsgNoSatellite{
-    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not select right sat or type")};
+inline constexpr TrText kChannelParamTitle{"CChannelParamDlg",
+                                           QT_TRANSLATE_NOOP("CChannelParamDlg", "Channel Parameters")};
+inline constexpr TrText kMsgNoTransponder{"CChannelParamDlg",
+                                          QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not find the transponder")};
+inline constexpr TrText kMsgNoSatellite{"CChannelParamDlg",
+                                        QT_TRANSLATE_NOOP("CChannelParamDlg", "Do not select right sat or type")};
 inline constexpr TrText kCaptionError{"CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Error")};
-inline constexpr TrText kMsgAudioFull{
-    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Audio Languages are full")};
-inline constexpr TrText kMsgSelectItemFirst{
-    "CChannelParamDlg", QT_TRANSLATE_NOOP("CChannelParamDlg", "Please select item first")};
+inline constexpr TrText kMsgAudioFull{"CChannelParamDlg",
+                                      QT_TRANSLATE_NOOP("CChannelParamDlg", "Audio Languages are full")};
+inline constexpr TrText kMsgSelectItemFirst{"CChannelParamDlg",
+                                            QT_TRANSLATE_NOOP("CChannelParamDlg", "Please select item first")};
 
 // What the caller hands the dialog.
 struct ChannelDialogInput {
-    ChannelRecord record;       // the copy to edit
-    int iNumber = 1;            // shown in "No."
-    int iMode = 0;              // 0 TV, 1 radio
+    ChannelRecord record; // the copy to edit
+    int iNumber = 1;      // shown in "No."
+    int iMode = 0;        // 0 TV, 1 radio
     bool bTpChoiceEnabled = true;
 };
 

@@ -118,9 +118,9 @@ CEditZarnView::CEditZarnView(CEditZarnDoc& doc, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     for (int column = 0; column < kChannelColumnCount; ++column)
         setColumnWidth(column, kChannelColumns[column].iWidth);
-    setColumnWidth(kColumnName, std::max(kChannelColumns[kColumnName].iWidth,
-                                         fontMetrics().horizontalAdvance(QString(kNameColumnChars, 'X')) +
-                                             kCellPadding));
+    setColumnWidth(kColumnName,
+                   std::max(kChannelColumns[kColumnName].iWidth,
+                            fontMetrics().horizontalAdvance(QString(kNameColumnChars, 'X')) + kCellPadding));
     BuildColumns();
     setDragEnabled(true);
     setAcceptDrops(true);

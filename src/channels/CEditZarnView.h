@@ -19,13 +19,13 @@
 class CEditZarnDoc;
 class ChannelRowModel;
 
-inline constexpr TrText kMsgChannelsFull{
-    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Channels are full,can't append")};
+inline constexpr TrText kMsgChannelsFull{"CEditZarnView",
+                                         QT_TRANSLATE_NOOP("CEditZarnView", "Channels are full,can't append")};
 inline constexpr TrText kCaptionInfomation{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Infomation")};
-inline constexpr TrText kMsgFavFull{
-    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Favor are full,can not store more favor")};
-inline constexpr TrText kMsgDeleteChannel{
-    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Are you sure to delete channel ?")};
+inline constexpr TrText kMsgFavFull{"CEditZarnView",
+                                    QT_TRANSLATE_NOOP("CEditZarnView", "Favor are full,can not store more favor")};
+inline constexpr TrText kMsgDeleteChannel{"CEditZarnView",
+                                          QT_TRANSLATE_NOOP("CEditZarnView", "Are you sure to delete channel ?")};
 inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Out of Range")};
 
 // The Favourites submenu of the Edit menu and the list's context menu: one

@@ -15,17 +15,25 @@ struct ChannelColumn {
 };
 
 enum ChannelColumnId {
-    kColumnIndex, kColumnName, kColumnCas, kColumnLock, kColumnVideoPid,
-    kColumnAudioPid, kColumnPcrPid, kColumnTxtPid, kColumnProgramType, kColumnMyFav,
+    kColumnIndex,
+    kColumnName,
+    kColumnCas,
+    kColumnLock,
+    kColumnVideoPid,
+    kColumnAudioPid,
+    kColumnPcrPid,
+    kColumnTxtPid,
+    kColumnProgramType,
+    kColumnMyFav,
 };
 
 // Column titles and widths, in display order; the window shows the titles
 // translated in the context "ChannelCells".
 inline constexpr ChannelColumn kChannelColumns[] = {
-    {TRANSLATABLE("ChannelCells", "Index"), 45},     {TRANSLATABLE("ChannelCells", "Name"), 100},
-    {TRANSLATABLE("ChannelCells", "FTA/CAS"), 55},   {TRANSLATABLE("ChannelCells", "Lock"), 50},
-    {TRANSLATABLE("ChannelCells", "Video PID"), 70}, {TRANSLATABLE("ChannelCells", "Audio PID"), 70},
-    {TRANSLATABLE("ChannelCells", "PCR PID"), 60},   {TRANSLATABLE("ChannelCells", "TXT PID"), 60},
+    {TRANSLATABLE("ChannelCells", "Index"), 45},        {TRANSLATABLE("ChannelCells", "Name"), 100},
+    {TRANSLATABLE("ChannelCells", "FTA/CAS"), 55},      {TRANSLATABLE("ChannelCells", "Lock"), 50},
+    {TRANSLATABLE("ChannelCells", "Video PID"), 70},    {TRANSLATABLE("ChannelCells", "Audio PID"), 70},
+    {TRANSLATABLE("ChannelCells", "PCR PID"), 60},      {TRANSLATABLE("ChannelCells", "TXT PID"), 60},
     {TRANSLATABLE("ChannelCells", "Program Type"), 90}, {TRANSLATABLE("ChannelCells", "My Fav"), 80},
 };
 inline constexpr int kChannelColumnCount = int(std::size(kChannelColumns));

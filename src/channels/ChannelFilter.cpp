@@ -9,14 +9,16 @@ namespace {
 
 void FoldInto(std::string_view text, char* pOut)
 {
-    std::transform(text.begin(), text.end(), pOut, [](char c) { return char(FoldLetterCase(static_cast<unsigned char>(c))); });
+    std::transform(text.begin(), text.end(), pOut,
+                   [](char c) { return char(FoldLetterCase(static_cast<unsigned char>(c))); });
 }
 
 bool Passes(const ChannelFilter& filter, std::string_view foldedText, const ChannelRecord& channel)
 {
     if (filter.bLockedOnly && !ChLocked(channel))
         return false;
-    if (filter.scramble != ScrambleFilter::Any && (ChCas(channel) != 0) != (filter.scramble == ScrambleFilter::CasOnly))
+    if (filter.scramble != ScrambleFilter::Any &&
+        (ChCas(channel) != 0) != (filter.scramble == ScrambleFilter::CasOnly))
         return false;
     if (foldedText.empty())
         return true;

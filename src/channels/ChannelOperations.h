@@ -13,12 +13,12 @@
 #include <vector>
 
 inline constexpr int kChannelDone = 1;
-inline constexpr int kChannelNothing = 0;    // nothing to act on: no change
-inline constexpr int kChannelsFull = -2;     // 8000 channels in both tables together
-inline constexpr int kRowOutOfRange = -3;    // a target row outside the list
+inline constexpr int kChannelNothing = 0; // nothing to act on: no change
+inline constexpr int kChannelsFull = -2;  // 8000 channels in both tables together
+inline constexpr int kRowOutOfRange = -3; // a target row outside the list
 
 inline constexpr int kMaxChannelsTotal = 8000;
-inline constexpr int kSortedTpIds = 4000;    // transponder ids the transponder sort collects
+inline constexpr int kSortedTpIds = 4000;     // transponder ids the transponder sort collects
 inline constexpr int kSortedSatellites = 100; // satellite indices the satellite sort collects
 
 // Channel counts as the operations use them: clipped to the table size.

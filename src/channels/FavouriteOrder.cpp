@@ -95,8 +95,8 @@ int FillFavouriteRows(const Database& db, bool radio, int group, std::span<int> 
     for (int p = 0; p < entries; ++p)
         byKey[size_t(p)] = {g.aulFavKey[EntrySlot(radio, p)], p};
     std::sort(byKey.begin(), byKey.begin() + entries);
-    std::array<int, kFavSlots> taken{};      // entries of the key starting here already given a channel
-    std::array<int, kFavSlots> channelOf;    // channel shown by entry position p, or -1
+    std::array<int, kFavSlots> taken{};   // entries of the key starting here already given a channel
+    std::array<int, kFavSlots> channelOf; // channel shown by entry position p, or -1
     channelOf.fill(-1);
     std::vector<int> bitOnly;
 

@@ -108,9 +108,8 @@ std::optional<QString> CEditZarnDoc::ChosenPath(const FileChoice& choice, const 
 
 bool CEditZarnDoc::AllowsReplacing(const QString& path)
 {
-    return !saveSession.Exists(path) ||
-           WindowMessage(prompts, kMsgAlreadyExists.arg(QFileInfo(path).fileName()), MsgButtons::YesNo,
-                         MsgIcon::Warning) == MsgAnswer::Yes;
+    return !saveSession.Exists(path) || WindowMessage(prompts, kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
+                                                      MsgButtons::YesNo, MsgIcon::Warning) == MsgAnswer::Yes;
 }
 
 FileSaveResult CEditZarnDoc::SaveAsking(const QString& target)
@@ -178,16 +177,13 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
 {
     strFilePath = path;
     switch (saveSession.Load(*pDatabase, strFilePath, true)) {
-    case LoadResult::CannotOpen:
-        WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
-        return;
+    case LoadResult::CannotOpen: WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None); return;
     case LoadResult::NotCorrect:
         bDataLoaded = 0;
         StartHistory();
         WindowMessage(prompts, kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop);
         return;
-    case LoadResult::Ok:
-        break;
+    case LoadResult::Ok: break;
     }
     StartHistory();
     bDataLoaded = 1;

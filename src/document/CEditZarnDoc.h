@@ -20,18 +20,33 @@
 inline const QString kTitleText = QStringLiteral("Pelk_Channel Editor v2.2 ");
 
 inline constexpr TrText kMsgCannotOpen{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not open the file!")};
-inline constexpr TrText kMsgNotCorrect{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "This file is not a correct file,please select another!")};
+inline constexpr TrText kMsgNotCorrect{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "This file is not a correct file,please select another!")};
 inline constexpr TrText kMsgCannotSave{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can not save file!")};
-inline constexpr TrText kMsgCannotSaveAs{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not save the file\n")};
-inline constexpr TrText kMsgSaveChanges{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Do you want to save changed data ?")};
-inline constexpr TrText kMsgChangedOutside{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "The file was changed by another program since it was opened. Overwrite it?")};
+inline constexpr TrText kMsgCannotSaveAs{"CEditZarnDoc",
+                                         QT_TRANSLATE_NOOP("CEditZarnDoc", "Can't not save the file\n")};
+inline constexpr TrText kMsgSaveChanges{"CEditZarnDoc",
+                                        QT_TRANSLATE_NOOP("CEditZarnDoc", "Do you want to save changed data ?")};
+inline constexpr TrText kMsgChangedOutside{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc", "The file was changed by another program since it was opened. Overwrite it?")};
 // The desktop's own question about a name that is taken.
-inline constexpr TrText kMsgAlreadyExists{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "%1 already exists.\nDo you want to replace it?")};
-inline constexpr TrText kReasonUnreadableName{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "The file dialog could not read the name %1 in the system's file-name encoding.")};
+inline constexpr TrText kMsgAlreadyExists{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "%1 already exists.\nDo you want to replace it?")};
+inline constexpr TrText kReasonUnreadableName{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc",
+                      "The file dialog could not read the name %1 in the system's file-name encoding.")};
 
-inline constexpr TrText kFilterNew{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||")};
-inline constexpr TrText kFilterOpen{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||")};
-inline constexpr TrText kFilterSaveAs{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterNew{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterOpen{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||")};
+inline constexpr TrText kFilterSaveAs{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc",
+                      "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||")};
 inline constexpr int kExcelFilterIndex = 2;
 
 // Edit menu texts: "Undo Delete 9 Channels", or the bare word with nothing to undo.

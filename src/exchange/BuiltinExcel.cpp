@@ -19,14 +19,15 @@ constexpr TrText kErrArguments{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel",
 constexpr TrText kErrType{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Type mismatch.")};
 constexpr TrText kErrIndex{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Invalid index.")};
 constexpr TrText kErrClosed{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "The workbook has been closed.")};
-constexpr TrText kErrSheetName{
-    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "You typed an invalid name for a sheet or chart.")};
+constexpr TrText kErrSheetName{"BuiltinExcel",
+                               QT_TRANSLATE_NOOP("BuiltinExcel", "You typed an invalid name for a sheet or chart.")};
 constexpr TrText kErrSheetNameTaken{
     "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "That name is already taken. Try a different one.")};
 constexpr TrText kErrAlignment{
-    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Unable to set the HorizontalAlignment property of the Range class")};
-constexpr TrText kErrTemplate{
-    "BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Workbook templates are not supported.")};
+    "BuiltinExcel",
+    QT_TRANSLATE_NOOP("BuiltinExcel", "Unable to set the HorizontalAlignment property of the Range class")};
+constexpr TrText kErrTemplate{"BuiltinExcel",
+                              QT_TRANSLATE_NOOP("BuiltinExcel", "Workbook templates are not supported.")};
 constexpr TrText kErrCannotSave{"BuiltinExcel", QT_TRANSLATE_NOOP("BuiltinExcel", "Cannot save the workbook as '%1'")};
 constexpr int kMaxCellText = 32767;
 constexpr int kMaxSheetName = 31;
@@ -118,8 +119,8 @@ class WorksheetObject : public BookObject {
             if (!name)
                 return WrongType();
             static const QString kForbidden = QStringLiteral("[]:*?/\\");
-            bool valid =
-                !name->isEmpty() && name->size() <= kMaxSheetName && !name->startsWith(u'\'') && !name->endsWith(u'\'');
+            bool valid = !name->isEmpty() && name->size() <= kMaxSheetName && !name->startsWith(u'\'') &&
+                         !name->endsWith(u'\'');
             for (const QChar c : *name)
                 valid = valid && !kForbidden.contains(c);
             if (!valid)

@@ -247,8 +247,8 @@ std::optional<ListingSatName> ParseListingFileName(std::string_view fileName)
     return name;
 }
 
-ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std::string_view fileName, ListingBand band,
-                               IListingTree* tree)
+ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std::string_view fileName,
+                               ListingBand band, IListingTree* tree)
 {
     const int satIndex = db.header.sSatNumber;
     if (satIndex < 0 || satIndex >= kMaxSatellites)
@@ -317,7 +317,9 @@ void RunListingImport(Database& db, IPrompts& prompts, const QString& path, ILis
                 markModified();
             break;
         case ImportResult::SatellitesFull: WindowMessage(prompts, kMsgSatellitesFull); break;
-        case ImportResult::CannotOpen: WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop); break;
+        case ImportResult::CannotOpen:
+            WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop);
+            break;
         case ImportResult::NoSatName: break;
         }
     }

@@ -69,8 +69,8 @@ public:
 // One pass over a page already in memory: appends the satellite, then the
 // transponders while the table has room (further ones are dropped). fileName
 // may be a whole path; its last component is used. tree may be null.
-ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std::string_view fileName, ListingBand band,
-                               IListingTree* tree);
+ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std::string_view fileName,
+                               ListingBand band, IListingTree* tree);
 
 // The C-band pass, then the Ku-band pass, on the page file at path (read at
 // most once, and not at all when the satellite table is full).

@@ -29,7 +29,8 @@ Variant Call(const DispatchRef& object, DispId id, CallKind kind, std::initializ
 }
 
 // A call whose result is an object; any other result is a failure.
-DispatchRef CallForObject(const DispatchRef& object, DispId id, CallKind kind, std::initializer_list<Variant> args = {})
+DispatchRef CallForObject(const DispatchRef& object, DispId id, CallKind kind,
+                          std::initializer_list<Variant> args = {})
 {
     const Variant result = Call(object, id, kind, args);
     const DispatchRef* p = result.Get<DispatchRef>();

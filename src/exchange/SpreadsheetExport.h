@@ -12,11 +12,16 @@
 
 class IPrompts;
 
-inline constexpr TrText kMsgCannotInitCom{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can't init Com!")};
-inline constexpr TrText kMsgCannotStartExcel{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Can not start excel service!")};
-inline constexpr TrText kMsgCommandFailed{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Command failed.")};
-inline constexpr TrText kMsgReplaceWorkbook{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "%1 already exists.\nDo you want to replace it?")};
-inline constexpr TrText kStatusExported{"SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Exported %1 TV and %2 radio channels to %3")};
+inline constexpr TrText kMsgCannotInitCom{"SpreadsheetExport",
+                                          QT_TRANSLATE_NOOP("SpreadsheetExport", "Can't init Com!")};
+inline constexpr TrText kMsgCannotStartExcel{"SpreadsheetExport",
+                                             QT_TRANSLATE_NOOP("SpreadsheetExport", "Can not start excel service!")};
+inline constexpr TrText kMsgCommandFailed{"SpreadsheetExport",
+                                          QT_TRANSLATE_NOOP("SpreadsheetExport", "Command failed.")};
+inline constexpr TrText kMsgReplaceWorkbook{
+    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "%1 already exists.\nDo you want to replace it?")};
+inline constexpr TrText kStatusExported{
+    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Exported %1 TV and %2 radio channels to %3")};
 
 enum class ExportStatus { Done, InitFailed, ServerMissing, CallFailed };
 
@@ -38,5 +43,4 @@ QString WorkbookPath(const QString& path);
 // (rows of each sheet and where they went), or an empty text. The
 // application keeps running when the automation layer or the server cannot
 // start.
-QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path,
-                             AutomationRegistry& registry);
+QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry);

@@ -12,12 +12,18 @@
 
 class QLineEdit;
 
-inline constexpr TrText kMsgEnterInteger{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter an integer.")};
+inline constexpr TrText kMsgEnterInteger{"DataExchange",
+                                         QT_TRANSLATE_NOOP("DataExchange", "Please enter an integer.")};
 inline constexpr TrText kMsgEnterNumber{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter a number.")};
-inline constexpr TrText kMsgEnterIntegerBetween{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter an integer between %1 and %2.")};
-inline constexpr TrText kMsgEnterNumberBetween{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter a number between %1 and %2.")};
-inline constexpr TrText kMsgEnterMaxChars{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter no more than %1 characters.")};
-inline constexpr TrText kMsgCannotStoreChars{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "The receiver cannot store these characters: %1\nPlease use other characters.")};
+inline constexpr TrText kMsgEnterIntegerBetween{
+    "DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter an integer between %1 and %2.")};
+inline constexpr TrText kMsgEnterNumberBetween{
+    "DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter a number between %1 and %2.")};
+inline constexpr TrText kMsgEnterMaxChars{
+    "DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Please enter no more than %1 characters.")};
+inline constexpr TrText kMsgCannotStoreChars{
+    "DataExchange",
+    QT_TRANSLATE_NOOP("DataExchange", "The receiver cannot store these characters: %1\nPlease use other characters.")};
 
 // Text to value, for any input. Blanks (space, tab) may surround the value.
 // Integers: optional sign and decimal digits, within the 32-bit int range.

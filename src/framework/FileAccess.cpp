@@ -161,7 +161,7 @@ bool SaveSession::KeepBackup(const QString& target, const QByteArray& previous, 
     }
     if (!medium.Replace(written, backup)) {
         strReason = medium.LastError() == EISDIR ? kReasonBackupIsFolder.arg(backup)
-                                                  : kReasonNoBackup.arg(backup, ErrorText());
+                                                 : kReasonNoBackup.arg(backup, ErrorText());
         medium.Remove(written);
         return false;
     }

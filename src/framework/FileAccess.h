@@ -74,8 +74,8 @@ private:
     void Remember(const QString& target, const QByteArray& content, bool bBackedUp);
     FileSaveResult Write(const QByteArray& file, const QString& path, bool bKeepBackup, bool bOverwriteChanged);
     bool KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status);
-    bool WriteOver(const QString& target, const QString& temporary, const QByteArray& file,
-                   const QByteArray& previous, bool bInPlace);
+    bool WriteOver(const QString& target, const QString& temporary, const QByteArray& file, const QByteArray& previous,
+                   bool bInPlace);
     FileSaveResult Fail(const QString& reason);
     QString ErrorText() const;
 

@@ -164,9 +164,9 @@ QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& byte
     const QByteArray folder = FolderOf(EncodeFileName(target));
     const QByteArray prefix = EncodeFileName(TemporaryPrefix(target));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = Joined(
-            folder, prefix + QByteArray::number(::getpid()) + '-' +
-                        QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16));
+        const QByteArray name =
+            Joined(folder, prefix + QByteArray::number(::getpid()) + '-' +
+                               QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16));
         // A new file is made under the umask; one that takes an existing
         // file's place starts private and then gets that file's permissions.
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, like ? 0600 : 0666);

@@ -16,7 +16,7 @@ struct FileStatus {
     uint64_t ulLinks = 1;
     uint32_t ulOwner = 0;
     uint32_t ulGroup = 0;
-    uint32_t ulMode = 0; // permission bits
+    uint32_t ulMode = 0;   // permission bits
     bool bWritable = true; // this user may write it and it has a write bit at all
 };
 

@@ -30,8 +30,8 @@ public:
     virtual MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) = 0;
     // The same box with informative as a second paragraph below text (the
     // reason, the detail); where that cannot be shown, the box without it.
-    virtual MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons,
-                                         MsgIcon icon, const QString& informative)
+    virtual MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
+                                         const QString& informative)
     {
         Q_UNUSED(informative);
         return MessageBox(text, caption, buttons, icon);

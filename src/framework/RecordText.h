@@ -8,5 +8,8 @@
 
 #include <string_view>
 
-inline QString FromRecordText(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
+inline QString FromRecordText(std::string_view bytes)
+{
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
 inline QByteArray ToRecordText(const QString& text) { return text.toLatin1(); }

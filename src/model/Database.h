@@ -11,7 +11,7 @@
 
 inline constexpr int kMaxSatellites = 100;
 inline constexpr int kMaxTransponders = 4000;
-inline constexpr int kMaxChannels = 8000;    // per table (TV, radio)
+inline constexpr int kMaxChannels = 8000; // per table (TV, radio)
 inline constexpr int kMaxFavGroups = 8;
 inline constexpr int kSettingsSize = 1484;
 inline constexpr int kReservedSize = 4;

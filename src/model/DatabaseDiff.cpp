@@ -9,8 +9,8 @@ namespace {
 // One part of what the file holds, as raw bytes inside Database.
 struct Part {
     size_t ulOffset;
-    size_t ulUnit;     // bytes per record; 1 for the blocks that have no count
-    size_t ulCapacity; // records (bytes for the blocks)
+    size_t ulUnit;              // bytes per record; 1 for the blocks that have no count
+    size_t ulCapacity;          // records (bytes for the blocks)
     int16_t SdxHeader::*pCount; // records in use; null for the blocks
 };
 
@@ -262,8 +262,8 @@ DatabaseDiff DatabaseDiff::Between(const Database& before, const Database& after
         if (beforeMiddle == afterMiddle && beforeMiddle > 0 &&
             FindPermutation(middleBefore, middleAfter, beforeMiddle, unit, change.aiIndex)) {
             change.form = Form::Permute;
-        } else if (afterMiddle < beforeMiddle && FindRemoved(middleBefore, beforeMiddle, middleAfter, afterMiddle, unit,
-                                                             change.aiIndex, change.abBefore)) {
+        } else if (afterMiddle < beforeMiddle && FindRemoved(middleBefore, beforeMiddle, middleAfter, afterMiddle,
+                                                             unit, change.aiIndex, change.abBefore)) {
             change.form = Form::Remove;
         } else {
             change.form = Form::Replace;

@@ -48,17 +48,17 @@ public:
     };
 
     struct TableChange {
-        uint8_t iPart = 0;     // which table
+        uint8_t iPart = 0; // which table
         Form form = Form::Replace;
-        int iBeforeCount = 0;  // records in use before and after
+        int iBeforeCount = 0; // records in use before and after
         int iAfterCount = 0;
-        int iPrefix = 0;       // records equal at the start and at the end of those in use
+        int iPrefix = 0; // records equal at the start and at the end of those in use
         int iSuffix = 0;
         std::vector<uint8_t> abBefore;
         std::vector<uint8_t> abAfter;
         std::vector<uint16_t> aiIndex;
-        BytePatch beforeTail;  // the before state past its records in use, where it differs
-        BytePatch afterTail;   // the after state past its records in use, where it differs
+        BytePatch beforeTail; // the before state past its records in use, where it differs
+        BytePatch afterTail;  // the after state past its records in use, where it differs
     };
 
 private:

@@ -32,12 +32,12 @@ struct DemoSatellite {
     uint8_t ucWest;
 };
 constexpr DemoSatellite kSatellites[] = {
-    {"Astra 1KR", 192, 0}, {"Hotbird 13E", 130, 0}, {"Astra 2E", 282, 0},
-    {"Eutelsat 5WB", 50, 1}, {"Turksat 4A", 420, 0}, {"Thor 5", 8, 1},
+    {"Astra 1KR", 192, 0},   {"Hotbird 13E", 130, 0}, {"Astra 2E", 282, 0},
+    {"Eutelsat 5WB", 50, 1}, {"Turksat 4A", 420, 0},  {"Thor 5", 8, 1},
 };
 
-constexpr const char* kChannelWords[] = {"News", "Sport", "Movie", "Music", "Kids", "Docu", "Info",
-                                         "Travel", "Nature", "Cinema", "Jazz", "Rock", "Classic", "Local"};
+constexpr const char* kChannelWords[] = {"News",   "Sport",  "Movie",  "Music", "Kids", "Docu",    "Info",
+                                         "Travel", "Nature", "Cinema", "Jazz",  "Rock", "Classic", "Local"};
 
 void SetText(char* field, size_t size, const char* text)
 {
@@ -161,8 +161,7 @@ void AddFavourite(Database& db, int group, bool radio, int index)
 
 void NameFavGroup(Database& db, int group, const char* name)
 {
-    SetText(reinterpret_cast<char*>(db.SettingsBlock.data() + kFavNamePos + kFavNameSize * group), kFavNameSize,
-            name);
+    SetText(reinterpret_cast<char*>(db.SettingsBlock.data() + kFavNamePos + kFavNameSize * group), kFavNameSize, name);
 }
 
 void BuildTypical(Database& db, DemoRandom& rnd)

@@ -77,8 +77,8 @@ private:
     size_t ulMaxSteps;
     size_t ulMaxBytes;
     std::deque<Step> steps;
-    size_t iDone = 0;                  // steps 0 .. iDone-1 are done
-    std::optional<size_t> iClean = 0;  // steps done in the saved state; none once it is out of reach
+    size_t iDone = 0;                 // steps 0 .. iDone-1 are done
+    std::optional<size_t> iClean = 0; // steps done in the saved state; none once it is out of reach
     size_t ulBytes = 0;
-    std::unique_ptr<Database> pState;  // the state after the steps done
+    std::unique_ptr<Database> pState; // the state after the steps done
 };

@@ -11,7 +11,7 @@ inline constexpr std::array<const char*, 2> kPolarisationNames = {"HOR", "VER"};
 inline constexpr std::array<const char*, 8> kFecNames = {"Auto", "1/2", "2/3", "3/4", "4/5", "5/6", "6/7", "7/8"};
 inline constexpr std::array<const char*, 5> kModulationNames = {"16QAM", "32QAM", "64QAM", "128QAM", "256QAM"};
 inline constexpr std::array<const char*, 3> kBandwidthNames = {"6M", "7M", "8M"};
-inline constexpr std::array<const char*, 8> kDiseqcNames = {"None", "LNB1", "LNB2", "LNB3",
+inline constexpr std::array<const char*, 8> kDiseqcNames = {"None", "LNB1",    "LNB2",    "LNB3",
                                                             "LNB4", "Burst A", "Burst B", "Auto"};
 inline constexpr std::array<const char*, 3> k22kHzNames = {"Off", "On", "Auto"};
 inline constexpr std::array<const char*, 3> kMotorNames = {"None", "Motor", "UASAL"};
@@ -48,14 +48,14 @@ inline constexpr int kUserDefinedLnb = 14;
 // Audio track languages by the index stored in an audio entry. The dialog
 // offers indices 0 to 60; "Kongo" (61) is only ever shown.
 inline constexpr std::array<const char*, 62> AudioLanguageTable = {
-    "Undefined", "Afrikaans",  "Albanian",   "Arabic",     "Basque",     "Belarusian", "Bengali",   "Bosnian",
-    "Bislama",   "Bulgarian",  "Catalan",    "Chechen",    "Chinese",    "Creoles",    "Croatian",  "Czech",
-    "Danish",    "Dutch",      "English",    "Estonian",   "Finnish",    "French",     "Georgian",  "German",
-    "Greek",     "Hebrew",     "Hungarian",  "Icelandic",  "Indonesian", "Irish",      "Italian",   "Japanese",
-    "Kabyle",    "Kazakh",     "Korean",     "Kurdish",    "Latvian",    "Lithuanian", "Ltzeburgesch",
-    "Macedonian", "Mongolian", "Norwegian",  "Persian",    "Polish",     "Portuguese", "Romanian",  "Russian",
-    "Serbian",   "Spanish",    "Slovenia",   "Swahili",    "Swedish",    "Tatar",      "Thai",      "Tibetan",
-    "Turkish",   "Ukrainian",  "Urdu",       "Uzbek",      "Vietnamese", "Philippine", "Kongo"};
+    "Undefined", "Afrikaans", "Albanian",  "Arabic",     "Basque",     "Belarusian", "Bengali",      "Bosnian",
+    "Bislama",   "Bulgarian", "Catalan",   "Chechen",    "Chinese",    "Creoles",    "Croatian",     "Czech",
+    "Danish",    "Dutch",     "English",   "Estonian",   "Finnish",    "French",     "Georgian",     "German",
+    "Greek",     "Hebrew",    "Hungarian", "Icelandic",  "Indonesian", "Irish",      "Italian",      "Japanese",
+    "Kabyle",    "Kazakh",    "Korean",    "Kurdish",    "Latvian",    "Lithuanian", "Ltzeburgesch", "Macedonian",
+    "Mongolian", "Norwegian", "Persian",   "Polish",     "Portuguese", "Romanian",   "Russian",      "Serbian",
+    "Spanish",   "Slovenia",  "Swahili",   "Swedish",    "Tatar",      "Thai",       "Tibetan",      "Turkish",
+    "Ukrainian", "Urdu",      "Uzbek",     "Vietnamese", "Philippine", "Kongo"};
 inline constexpr int kOfferedLanguages = 61;
 
 // The name at index, or an empty text when the stored value has no name.

@@ -13,10 +13,10 @@ static_assert(std::endian::native == std::endian::little,
 
 // The 64-byte file header; holds every count of the database.
 struct SdxHeader {
-    char acTag[3];          // "CDX" when written by this editor; not read
-    uint8_t ucTagPad;       // carried unchanged
-    char acMagic[24];       // NUL-terminated text that must contain "SDX"
-    int32_t iDataLen;       // inflated payload length
+    char acTag[3];    // "CDX" when written by this editor; not read
+    uint8_t ucTagPad; // carried unchanged
+    char acMagic[24]; // NUL-terminated text that must contain "SDX"
+    int32_t iDataLen; // inflated payload length
     int16_t sSatNumber;
     int16_t sTpNumber;
     int16_t sTVNumber;
@@ -28,9 +28,9 @@ struct SdxHeader {
     int16_t sReservedLen;
     int16_t sFavNumber;
     int16_t sFavSize;
-    uint16_t usHeaderPad;   // carried unchanged
-    uint32_t ulZipLen;      // compressed payload length
-    uint32_t ulCheck;       // check value over the compressed payload
+    uint16_t usHeaderPad; // carried unchanged
+    uint32_t ulZipLen;    // compressed payload length
+    uint32_t ulCheck;     // check value over the compressed payload
 };
 static_assert(sizeof(SdxHeader) == 64);
 static_assert(offsetof(SdxHeader, acTag) == 0);
@@ -53,10 +53,10 @@ static_assert(offsetof(SdxHeader, ulZipLen) == 56);
 static_assert(offsetof(SdxHeader, ulCheck) == 60);
 
 struct SatelliteRecord {
-    char acSatName[16];     // NUL-terminated unless all 16 bytes are used
-    uint16_t usLnbLow;      // MHz
-    uint16_t usLnbHigh;     // MHz
-    uint32_t ulSatPos;      // bits 0-10: orbital position in tenths of a degree
+    char acSatName[16]; // NUL-terminated unless all 16 bytes are used
+    uint16_t usLnbLow;  // MHz
+    uint16_t usLnbHigh; // MHz
+    uint32_t ulSatPos;  // bits 0-10: orbital position in tenths of a degree
     uint32_t ulSatFlags;
 };
 static_assert(sizeof(SatelliteRecord) == 28);
@@ -70,8 +70,8 @@ static_assert(offsetof(SatelliteRecord, ulSatFlags) == 24);
 // terrestrial and ISDB-T ones hold one 32-bit frequency in kHz over the same
 // four bytes, read and written through TpUlFreq / SetTpUlFreq.
 struct TransponderRecord {
-    uint16_t usFirst;       // carried unchanged
-    uint16_t usNameLens;    // four 4-bit text lengths
+    uint16_t usFirst;    // carried unchanged
+    uint16_t usNameLens; // four 4-bit text lengths
     uint16_t usFreq;
     uint16_t usSymRate;
     uint32_t ulTpFlags;
@@ -86,15 +86,15 @@ static_assert(offsetof(TransponderRecord, ulTpFlags) == 8);
 static_assert(offsetof(TransponderRecord, acTpName) == 12);
 
 struct AudioEntry {
-    uint32_t ulAudioFlags;  // bits 0-12 PID, 15-16 output mode, 19-26 language
-    uint32_t ulAudioExtra;  // carried unchanged
+    uint32_t ulAudioFlags; // bits 0-12 PID, 15-16 output mode, 19-26 language
+    uint32_t ulAudioExtra; // carried unchanged
 };
 static_assert(sizeof(AudioEntry) == 8);
 static_assert(offsetof(AudioEntry, ulAudioFlags) == 0);
 static_assert(offsetof(AudioEntry, ulAudioExtra) == 4);
 
 struct AuxEntry {
-    uint8_t acAuxData[12];  // opaque, carried unchanged
+    uint8_t acAuxData[12]; // opaque, carried unchanged
 };
 static_assert(sizeof(AuxEntry) == 12);
 
@@ -107,16 +107,16 @@ struct ChannelRecord {
     uint8_t ucNameLen;
     uint8_t ucAudioNum;
     uint8_t ucAuxNum;
-    uint8_t ucHeadPad;      // carried unchanged
+    uint8_t ucHeadPad; // carried unchanged
     int16_t sVideoPid;
     int16_t sPcrPid;
-    uint16_t usPidPad;      // carried unchanged
+    uint16_t usPidPad; // carried unchanged
     int16_t sTxtPid;
     uint16_t usServiceId;
     uint16_t usTpId;
     uint32_t ulChFlags;
-    uint32_t ulHeadWord;    // carried unchanged
-    uint16_t usHeadHalf;    // carried unchanged
+    uint32_t ulHeadWord; // carried unchanged
+    uint16_t usHeadHalf; // carried unchanged
     uint16_t usFavBits;
     uint32_t ulChType;
     char acName[kChannelNameSize];
@@ -152,7 +152,7 @@ struct FavGroup {
     uint32_t aulFavKey[kFavSlots]; // TV keys from slot 0 up, radio keys from slot 199 down
     int16_t sTvFavNum;
     int16_t sRadioFavNum;
-    uint16_t usFavPad;      // carried unchanged
+    uint16_t usFavPad; // carried unchanged
     uint8_t ucFavChanged;
     uint8_t acFavRest[401]; // carried unchanged
 };

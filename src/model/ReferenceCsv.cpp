@@ -337,9 +337,15 @@ std::string WriteReferenceCsv(const Database& db)
         for (const ReferenceChannel& ref : list.aTables[size_t(t)]) {
             const auto identity = IdentityFields(ref);
             const std::string fields[] = {
-                kListNames[t], std::string(1, kDeliveryLetters[ref.ulDelivery]), identity[0], identity[1],
-                identity[2], std::to_string(ref.identity.usServiceId), Utf8FromLatin1(ref.Name()),
-                std::to_string(ref.ucLocked), FavouritesField(ref),
+                kListNames[t],
+                std::string(1, kDeliveryLetters[ref.ulDelivery]),
+                identity[0],
+                identity[1],
+                identity[2],
+                std::to_string(ref.identity.usServiceId),
+                Utf8FromLatin1(ref.Name()),
+                std::to_string(ref.ucLocked),
+                FavouritesField(ref),
             };
             for (size_t i = 0; i < std::size(fields); ++i) {
                 if (i > 0)

@@ -491,8 +491,8 @@ ReferenceSummary ApplyReference(Database& db, const ReferenceList& reference, co
     bool changed = std::memcmp(outcome.aGroups.data(), db.FavGroupTable.data(), sizeof db.FavGroupTable) != 0 ||
                    outcome.settings != db.SettingsBlock;
     for (const bool radio : {false, true})
-        changed = changed || TableChanges(ChannelTable(db, radio), plans[radio ? 1 : 0], reference.aTables[radio ? 1 : 0],
-                                          options);
+        changed = changed || TableChanges(ChannelTable(db, radio), plans[radio ? 1 : 0],
+                                          reference.aTables[radio ? 1 : 0], options);
     outcome.summary.bChanged = changed;
     if (!changed)
         return outcome.summary;
@@ -501,8 +501,8 @@ ReferenceSummary ApplyReference(Database& db, const ReferenceList& reference, co
         auto& table = ChannelTable(db, radio);
         const std::vector<ChannelRecord> old(table.begin(), table.begin() + ptrdiff_t(plan.aiOldSlot.size()));
         for (size_t i = 0; i < plan.aiOldSlot.size(); ++i)
-            table[i] = ChannelAfter(old[size_t(plan.aiOldSlot[i])], PartnerAt(plan, reference.aTables[radio ? 1 : 0], i),
-                                    options);
+            table[i] = ChannelAfter(old[size_t(plan.aiOldSlot[i])],
+                                    PartnerAt(plan, reference.aTables[radio ? 1 : 0], i), options);
     }
     db.FavGroupTable = outcome.aGroups;
     db.SettingsBlock = outcome.settings;

@@ -91,8 +91,8 @@ struct ReferenceOptions {
 struct TableSummary {
     int iByIdentity = 0;
     int iByName = 0;
-    int iUnmatched = 0; // current channels without a partner
-    int iNotFound = 0;  // reference channels without a partner
+    int iUnmatched = 0;  // current channels without a partner
+    int iNotFound = 0;   // reference channels without a partner
     int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
 };
 

@@ -179,7 +179,8 @@ bool ParseImage(Database& db, size_t length)
     // Files from older firmware name group 0 "Movies"; the receiver shows it
     // as "MyFav" and keeps the old word after the new name.
     static constexpr char kOldName[kFavNameSize] = "Movies";
-    static constexpr char kNewName[kFavNameSize] = {'M', 'y', 'F', 'a', 'v', 0, 0, 0, 'M', 'o', 'v', 'i', 'e', 's', 0, 0};
+    static constexpr char kNewName[kFavNameSize] = {'M', 'y', 'F', 'a', 'v', 0,   0, 0,
+                                                    'M', 'o', 'v', 'i', 'e', 's', 0, 0};
     if (FavName(db, 0) == std::string_view(kOldName))
         std::memcpy(db.SettingsBlock.data() + kFavNamePos, kNewName, kFavNameSize);
 

@@ -38,10 +38,7 @@ int BodyFontTenths(int widthSum)
     return widthSum <= 0 ? kMaxBodyTenths : std::clamp(kBodyScale / widthSum, kMinBodyTenths, kMaxBodyTenths);
 }
 
-int CharHeight(int tenths, int unitsPerInch)
-{
-    return (tenths * unitsPerInch + kTenthsPerInch / 2) / kTenthsPerInch;
-}
+int CharHeight(int tenths, int unitsPerInch) { return (tenths * unitsPerInch + kTenthsPerInch / 2) / kTenthsPerInch; }
 
 int ListRowsPerPage(int pageHeight, int lineHeight)
 {

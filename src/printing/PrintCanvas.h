@@ -75,7 +75,7 @@ private:
     QPainter& painter;
     double dDeviceDpi;
     double dUnits;
-    double dScale = 1; // device pixels per logical unit
+    double dScale = 1;  // device pixels per logical unit
     double dAscent = 0; // of the current font, device pixels
     PrintFont font;
 };

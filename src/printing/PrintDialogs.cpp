@@ -18,9 +18,8 @@ bool QtPrintDialogs::RunPrintDialog(QPrinter& printer, int pageCount)
 void QtPrintDialogs::RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint)
 {
     QPrintPreviewDialog dialog(&printer, pParent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* pPrinter) {
-        paint(*pPrinter);
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* pPrinter) { paint(*pPrinter); });
     if (sidePages == 2) {
         // Through the dialog's own action when it can be found, so that its
         // toolbar shows the mode.

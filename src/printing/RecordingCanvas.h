@@ -12,10 +12,10 @@ public:
     struct Item {
         Kind kind;
         double dX, dY;
-        QString strText;     // Text
-        double dX2, dY2;     // Line
-        QImage image;        // Image
-        PrintFont font;      // the font selected when it was drawn
+        QString strText; // Text
+        double dX2, dY2; // Line
+        QImage image;    // Image
+        PrintFont font;  // the font selected when it was drawn
     };
 
     // pageInches: the printable area; units: the logical units per inch at

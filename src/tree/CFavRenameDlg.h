@@ -8,7 +8,8 @@
 class IPrompts;
 class QLineEdit;
 
-inline constexpr TrText kCaptionRenameFav{"CFavRenameDlg", QT_TRANSLATE_NOOP("CFavRenameDlg", "Rename FAV group name")};
+inline constexpr TrText kCaptionRenameFav{"CFavRenameDlg",
+                                          QT_TRANSLATE_NOOP("CFavRenameDlg", "Rename FAV group name")};
 
 class CFavRenameDlg : public QDialog {
     Q_OBJECT

@@ -77,10 +77,7 @@ void CLeftView::BuildRoots()
     bRebuilding = wasRebuilding;
 }
 
-void CLeftView::ClearChildren(QTreeWidgetItem* pParent)
-{
-    qDeleteAll(pParent->takeChildren());
-}
+void CLeftView::ClearChildren(QTreeWidgetItem* pParent) { qDeleteAll(pParent->takeChildren()); }
 
 QTreeWidgetItem* CLeftView::RowNode(int row) const
 {
@@ -103,7 +100,8 @@ void CLeftView::AppendTransponderNodes(int row, const std::vector<int>& records)
     items.reserve(qsizetype(records.size()));
     for (int record : records) {
         const TransponderRecord& tp = db.TransponderTable[size_t(record)];
-        items.append(MakeItem(TransponderLabel(tp, row, int(entries.size())), row < kMaxSatellites ? iconSatTp : iconNode));
+        items.append(
+            MakeItem(TransponderLabel(tp, row, int(entries.size())), row < kMaxSatellites ? iconSatTp : iconNode));
         entries.push_back(record);
     }
     pParent->addChildren(items);
@@ -355,7 +353,8 @@ void CLeftView::SelectSatellite(int position)
 void CLeftView::OnAddAntenna()
 {
     const Node node = Selected();
-    if (!Loaded() || !(node.kind == NodeKind::Satellite || (node.kind == NodeKind::Root && node.iRoot == kRootSatellite)))
+    if (!Loaded() ||
+        !(node.kind == NodeKind::Satellite || (node.kind == NodeKind::Root && node.iRoot == kRootSatellite)))
         return;
     Database& db = doc.Data();
     if (db.header.sSatNumber >= kMaxSatellites) {
@@ -491,7 +490,7 @@ void CLeftView::OnEditTransponder()
     if (!Loaded() || record < 0)
         return;
     Database& db = doc.Data();
-    const TpForm form = node.iRow == kCableRow                                ? TpForm::Cable
+    const TpForm form = node.iRow == kCableRow                       ? TpForm::Cable
                         : node.kind == NodeKind::CategoryTransponder ? TpForm::Terrestrial
                                                                      : TpForm::Satellite;
     CTransponderDlg dialog(form, db.TransponderTable[size_t(record)], ChanTable(db), doc.Prompts(), this);
@@ -537,8 +536,8 @@ void CLeftView::OnDeleteTransponder()
     bRebuilding = wasRebuilding;
     const int count = pParent->childCount();
     SelectAndReport(node.iPosition < count ? pParent->child(node.iPosition)
-                    : count > 0           ? pParent->child(count - 1)
-                                          : pParent);
+                    : count > 0            ? pParent->child(count - 1)
+                                           : pParent);
 }
 
 void CLeftView::OnModifyTransponders()
@@ -620,9 +619,9 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
                    {&kMenuDeleteTransponder, &CLeftView::OnDeleteTransponder}};
     } else if (node.kind == NodeKind::FavGroup) {
         entries = {{&kMenuRenameFav, &CLeftView::OnRenameFavGroup}};
-    } else if (node.kind == NodeKind::Root && ((node.iRoot == kRootTerrestrial && db.bHasTerrestrial) ||
-                                               (node.iRoot == kRootCable && db.bHasCable) ||
-                                               (node.iRoot == kRootIsdb && db.bHasIsdbt))) {
+    } else if (node.kind == NodeKind::Root &&
+               ((node.iRoot == kRootTerrestrial && db.bHasTerrestrial) || (node.iRoot == kRootCable && db.bHasCable) ||
+                (node.iRoot == kRootIsdb && db.bHasIsdbt))) {
         entries = {{&kMenuAddTransponder, &CLeftView::OnAddTransponder}};
     } else if (node.kind == NodeKind::CategoryTransponder) {
         entries = {{&kMenuEditTransponder, &CLeftView::OnEditTransponder},

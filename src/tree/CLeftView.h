@@ -31,11 +31,10 @@ inline constexpr TrText kMenuDeleteTransponder{"CLeftView", QT_TRANSLATE_NOOP("C
 inline constexpr TrText kMenuModifyTransponders{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Modify Transponders")};
 inline constexpr TrText kMenuRenameFav{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Rename FAV Group Name")};
 
-
 // Messages of the commands.
 inline constexpr TrText kMsgAntennaOutOfRange{"CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Out ot range")};
-inline constexpr TrText kMsgDeleteSatellite{
-    "CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete (%1) satellite?")};
+inline constexpr TrText kMsgDeleteSatellite{"CLeftView",
+                                            QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete (%1) satellite?")};
 inline constexpr TrText kMsgDeleteTransponder{
     "CLeftView", QT_TRANSLATE_NOOP("CLeftView", "Are you sure to delete this transponder ?")};
 

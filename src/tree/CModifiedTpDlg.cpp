@@ -30,12 +30,13 @@ QString TransponderLine(int number, const TransponderRecord& tp)
 
 CModifiedTpDlg::CModifiedTpDlg(CEditZarnDoc& doc, int satIndex, DialogRunner runDialog, QWidget* parent)
     : QDialog(parent), pList(new QListWidget), pAddButton(new QPushButton(tr("Add"))),
-      pEditButton(new QPushButton(tr("Edit"))), pDelButton(new QPushButton(tr("Del"))),
-      doc(doc), iSatIndex(satIndex), runDialog(std::move(runDialog))
+      pEditButton(new QPushButton(tr("Edit"))), pDelButton(new QPushButton(tr("Del"))), doc(doc), iSatIndex(satIndex),
+      runDialog(std::move(runDialog))
 {
     setWindowTitle(kCaptionModifiedTp);
     if (satIndex >= 0 && satIndex < kMaxSatellites)
-        setWindowTitle(kCaptionTransponderList.arg(FromRecordText(FieldText(doc.Data().SatelliteTable[size_t(satIndex)].acSatName))));
+        setWindowTitle(kCaptionTransponderList.arg(
+            FromRecordText(FieldText(doc.Data().SatelliteTable[size_t(satIndex)].acSatName))));
     pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* pOk = new QPushButton(kButtonOk);
     auto* pCancel = new QPushButton(kButtonCancel);

@@ -16,8 +16,8 @@ class QListWidget;
 class QPushButton;
 
 inline constexpr TrText kCaptionModifiedTp{"CModifiedTpDlg", QT_TRANSLATE_NOOP("CModifiedTpDlg", "Modified TP")};
-inline constexpr TrText kCaptionTransponderList{
-    "CModifiedTpDlg", QT_TRANSLATE_NOOP("CModifiedTpDlg", "%1--Transponder List")};
+inline constexpr TrText kCaptionTransponderList{"CModifiedTpDlg",
+                                                QT_TRANSLATE_NOOP("CModifiedTpDlg", "%1--Transponder List")};
 
 class CModifiedTpDlg : public QDialog {
     Q_OBJECT

@@ -105,7 +105,7 @@ void CSatelliteDlg::OnOK()
     std::memset(sat.acSatName, 0, sizeof sat.acSatName);
     std::memcpy(sat.acSatName, bytes.constData(), std::min(size_t(bytes.size()), sizeof sat.acSatName));
     SetSatChosenTp(sat, pTransponderList->currentIndex() >= 0 ? uint32_t(pTransponderList->currentIndex())
-                                                               : uint32_t(kNoChosenTp));
+                                                              : uint32_t(kNoChosenTp));
     if (const int type = pLnbTypeList->currentIndex(); type >= 0 && type < kUserDefinedLnb) {
         sat.usLnbLow = kLnbTypes[size_t(type)].usLnbLow;
         sat.usLnbHigh = kLnbTypes[size_t(type)].usLnbHigh;

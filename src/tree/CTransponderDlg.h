@@ -11,8 +11,8 @@ class IPrompts;
 class QComboBox;
 class QLineEdit;
 
-inline constexpr TrText kCaptionTransponder{
-    "CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Transponder Parameters")};
+inline constexpr TrText kCaptionTransponder{"CTransponderDlg",
+                                            QT_TRANSLATE_NOOP("CTransponderDlg", "Transponder Parameters")};
 inline constexpr TrText kCaptionAddTp{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Add Transponder")};
 inline constexpr TrText kCaptionEditTp{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Edit Transponder")};
 inline constexpr TrText kMsgTpFull{"CTransponderDlg", QT_TRANSLATE_NOOP("CTransponderDlg", "Transponder are full")};

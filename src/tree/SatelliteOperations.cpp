@@ -28,8 +28,7 @@ void RenumberSatTransponders(Database& db, Renumber renumber)
 
 // Drops the channels of a table whose transponder id is in ids, keeping the
 // order of the others.
-int RemoveChannelsOfIds(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count,
-                        const std::bitset<4096>& ids)
+int RemoveChannelsOfIds(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count, const std::bitset<4096>& ids)
 {
     const int n = std::clamp<int>(count, 0, kMaxChannels);
     int kept = 0;

@@ -36,11 +36,10 @@ namespace {
 
 const QString kCaption = "Pelk_Channel Editor v2.2 ";
 
-
 // Every command the frame offers, and the groups the enabling rules use.
-const std::set<int> kAlwaysEnabled = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_APP_ABOUT,
-                                      ID_APP_EXIT,   ID_VIEW_TV,            ID_VIEW_RADIO,       ID_NEXT_PANE,
-                                      ID_PREV_PANE};
+const std::set<int> kAlwaysEnabled = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
+                                      ID_APP_ABOUT,  ID_APP_EXIT,           ID_VIEW_TV,
+                                      ID_VIEW_RADIO, ID_NEXT_PANE,          ID_PREV_PANE};
 const std::set<int> kWithoutDatabase = {ID_FILE_NEW, ID_FILE_OPEN};
 const std::set<int> kWithDatabase = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_FILE_APPLY_REFERENCE,
                                      ID_FILE_EXPORT_REFERENCE};
@@ -129,7 +128,8 @@ TEST_F(MainFrameTest, StartsWithTheBareCaptionAndTheTwoPanes)
 
 TEST_F(MainFrameTest, PanesShowTheirRootsAndColumns)
 {
-    const QStringList roots = {"All Services", "Satellite", "Channel List", "FAV List", "Terrestrial", "Cable", "ISDB"};
+    const QStringList roots = {"All Services", "Satellite", "Channel List", "FAV List",
+                               "Terrestrial",  "Cable",     "ISDB"};
     const auto rootTexts = [&] {
         QStringList texts;
         for (int i = 0; i < frame->LeftView()->topLevelItemCount(); ++i)
@@ -143,8 +143,8 @@ TEST_F(MainFrameTest, PanesShowTheirRootsAndColumns)
     EXPECT_EQ(rootTexts(), roots);
 
     const std::pair<QString, int> columns[] = {
-        {"Index", 45},     {"Name", 0},      {"FTA/CAS", 55}, {"Lock", 50},          {"Video PID", 70},
-        {"Audio PID", 70}, {"PCR PID", 60},  {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
+        {"Index", 45},     {"Name", 0},     {"FTA/CAS", 55}, {"Lock", 50},         {"Video PID", 70},
+        {"Audio PID", 70}, {"PCR PID", 60}, {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
     };
     CEditZarnView* pList = frame->ListView();
     ASSERT_EQ(pList->model()->columnCount(), 10);
@@ -188,7 +188,8 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
          {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
-          "Apply Reference List…", "Export Reference List…", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
+          "Apply Reference List…", "Export Reference List…", "-", "&Print...\tCtrl+P", "Print Pre&view",
+          "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
          {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
           "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
@@ -304,7 +305,9 @@ TEST_F(MainFrameTest, FocusAndF6ChooseTheActivePane)
     const struct {
         Qt::KeyboardModifiers modifiers;
         Pane pane;
-    } steps[] = {{Qt::NoModifier, Pane::Tree}, {Qt::NoModifier, Pane::List}, {Qt::ShiftModifier, Pane::Tree},
+    } steps[] = {{Qt::NoModifier, Pane::Tree},
+                 {Qt::NoModifier, Pane::List},
+                 {Qt::ShiftModifier, Pane::Tree},
                  {Qt::ShiftModifier, Pane::List}};
     for (const auto& step : steps) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, step.modifiers);
@@ -400,9 +403,19 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
         {"unchanged", false, {}, Target::Writable, true, false, {}},
         {"no", true, {MsgAnswer::No}, Target::Writable, true, false, {question}},
         {"yes", true, {MsgAnswer::Yes}, Target::Writable, true, true, {question}},
-        {"yes, save fails", true, {MsgAnswer::Yes, MsgAnswer::Ok}, Target::Unwritable, false, false,
+        {"yes, save fails",
+         true,
+         {MsgAnswer::Yes, MsgAnswer::Ok},
+         Target::Unwritable,
+         false,
+         false,
          {question, cannotSave}},
-        {"cancel (Escape, the box's close button)", true, {MsgAnswer::Cancel}, Target::Writable, false, false,
+        {"cancel (Escape, the box's close button)",
+         true,
+         {MsgAnswer::Cancel},
+         Target::Writable,
+         false,
+         false,
          {question}},
     };
     for (bool bViaExit : {false, true}) {
@@ -413,8 +426,8 @@ TEST_F(MainFrameTest, ClosePromptSavesOnlyWhenAskedAndKeepsTheWindowWhenSavingFa
             CEditZarnApp localApp(localSettings, &localPrompts);
             localApp.InitInstance();
             CMainFrame* pFrame = localApp.MainFrame();
-            const QString path = c.target == Target::Writable ? dir.filePath("saved.sdx")
-                                                              : dir.filePath("missing/saved.sdx");
+            const QString path =
+                c.target == Target::Writable ? dir.filePath("saved.sdx") : dir.filePath("missing/saved.sdx");
             QFile::remove(path);
             PrepareDatabase(localApp.Document(), path, c.bModified);
             for (MsgAnswer answer : c.answers)
@@ -459,9 +472,13 @@ TEST_F(MainFrameTest, CommandLineFileOpensLikeFileOpen)
     };
     const Case cases[] = {
         {good, 1, kCaption + good, {}},
-        {dir.filePath("absent.sdx"), 0, kCaption,
+        {dir.filePath("absent.sdx"),
+         0,
+         kCaption,
          {{"Can't not open the file!", "EditZarn", MsgButtons::Ok, MsgIcon::None}}},
-        {bad.fileName(), 0, kCaption,
+        {bad.fileName(),
+         0,
+         kCaption,
          {{"This file is not a correct file,please select another!", "EditZarn", MsgButtons::Ok, MsgIcon::Stop}}},
     };
     for (const Case& c : cases) {

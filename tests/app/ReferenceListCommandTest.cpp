@@ -63,7 +63,8 @@ TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannel
     frame->ReferenceCommands().fnRunDialog = [&](QDialog& dialog) {
         auto& reference = static_cast<CReferenceDlg&>(dialog);
         summary = reference.pSummary->text();
-        defaults = reference.pFavourites->isChecked() && reference.pLocks->isChecked() && !reference.pNames->isChecked();
+        defaults =
+            reference.pFavourites->isChecked() && reference.pLocks->isChecked() && !reference.pNames->isChecked();
         reference.OnOK();
         return reference.result();
     };

@@ -54,7 +54,8 @@ TEST(BlockMoveTest, EveryGapPutsTheBlockWhereTheArithmeticSays)
             EXPECT_EQ(BlockStart(chosen, target), int(std::count(chosen.begin(), chosen.begin() + gap, false)))
                 << "round " << round << " gap " << gap;
             for (int p = 0; p < count; ++p)
-                ASSERT_EQ(db->TvChannelTable[size_t(rowMap[size_t(p)])].usServiceId, rowMap[size_t(expected[size_t(p)])])
+                ASSERT_EQ(db->TvChannelTable[size_t(rowMap[size_t(p)])].usServiceId,
+                          rowMap[size_t(expected[size_t(p)])])
                     << "round " << round << " gap " << gap << " row " << p;
         }
     }

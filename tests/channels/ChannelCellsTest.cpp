@@ -80,15 +80,11 @@ TEST(ChannelCellsTest, FiltersChooseTheRowsInTableOrder)
         std::vector<int> rows;
     };
     const Case cases[] = {
-        {RowFilter::All, 0, {0, 1, 2, 3, 4}},
-        {RowFilter::Satellite, 2, {0, 3}},
-        {RowFilter::Satellite, 5, {}},
-        {RowFilter::Satellite, -1, {}}, // not the channels without a transponder
-        {RowFilter::Transponder, 99, {2}},  // listed by id without a transponder
-        {RowFilter::Transponder, -1, {}},
-        {RowFilter::FavGroup, 2, {1, 3}},
-        {RowFilter::FavGroup, 8, {}},
-        {RowFilter::FavGroup, -1, {}},
+        {RowFilter::All, 0, {0, 1, 2, 3, 4}}, {RowFilter::Satellite, 2, {0, 3}},
+        {RowFilter::Satellite, 5, {}},        {RowFilter::Satellite, -1, {}}, // not the channels without a transponder
+        {RowFilter::Transponder, 99, {2}},                                    // listed by id without a transponder
+        {RowFilter::Transponder, -1, {}},     {RowFilter::FavGroup, 2, {1, 3}},
+        {RowFilter::FavGroup, 8, {}},         {RowFilter::FavGroup, -1, {}},
     };
     std::vector<int> rowMap(kMaxChannels);
     for (const Case& c : cases) {

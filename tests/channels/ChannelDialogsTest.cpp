@@ -36,7 +36,10 @@ protected:
     {
         db = MakeEmptyDatabase();
         std::memcpy(db->SatelliteTable[0].acSatName, "Astra", 6);
-        std::memcpy(db->SatelliteTable[1].acSatName, "Hot\xeb" "ird", 8);
+        std::memcpy(db->SatelliteTable[1].acSatName,
+                    "Hot\xeb"
+                    "ird",
+                    8);
         db->header.sSatNumber = 2;
         TransponderRecord tp = MakeSatelliteTp(7, 1, 11034);
         tp.usSymRate = 27500;
@@ -129,7 +132,8 @@ TEST_F(ChannelDialogsTest, OpensOnTheRecord)
     EXPECT_FALSE(dlg->apFavChecks[0]->isChecked());
     EXPECT_TRUE(dlg->apAudioModeButtons[2]->isChecked());
     EXPECT_EQ(Items(dlg->pAudioList), QStringList({"1  404  German", "2  405  French Default"}));
-    EXPECT_EQ(Items(dlg->pSatelliteBox), QStringList({"1-Astra", QString::fromUtf8("2-Hotëird"), "3-Terrestrial", "4-Cable"}));
+    EXPECT_EQ(Items(dlg->pSatelliteBox),
+              QStringList({"1-Astra", QString::fromUtf8("2-Hotëird"), "3-Terrestrial", "4-Cable"}));
     EXPECT_EQ(dlg->pSatelliteBox->currentIndex(), 1);
     EXPECT_EQ(Items(dlg->pTransponderBox), QStringList({"11034/VER/27500/3/4", "12000/HOR/27500/Auto"}));
     EXPECT_EQ(dlg->pTransponderBox->currentIndex(), 1);
@@ -242,7 +246,8 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         {&CChannelParamDlg::pTxtPidEdit, "-1", kPidRange},
         {&CChannelParamDlg::pTxtPidEdit, "99999999999", "Please enter an integer."},
         {&CChannelParamDlg::pNameEdit, QString::fromUtf8("Canal \u0218"),
-         QString::fromUtf8("The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters.")},
+         QString::fromUtf8(
+             "The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters.")},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
@@ -275,7 +280,10 @@ TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasType
         {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("typed"); }, "Do not find the transponder"},
         {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("11034/VER/27500/3/4"); },
          "Do not find the transponder"},
-        {[](CChannelParamDlg& d) { d.pSatelliteBox->setCurrentIndex(0); d.pSatelliteBox->setEditText("?"); },
+        {[](CChannelParamDlg& d) {
+             d.pSatelliteBox->setCurrentIndex(0);
+             d.pSatelliteBox->setEditText("?");
+         },
          "Do not select right sat or type"},
         {[](CChannelParamDlg& d) {
              d.pSatelliteBox->setEditText("4-Cable");
@@ -330,8 +338,7 @@ TEST_F(ChannelDialogsTest, AudioButtons)
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].iPid, 1);
     EXPECT_FALSE(asked[0].bDefault);
-    EXPECT_EQ(Items(dlg->pAudioList),
-              QStringList({"1  404  German", "2  405  French", "3  500  English Default"}));
+    EXPECT_EQ(Items(dlg->pAudioList), QStringList({"1  404  German", "2  405  French", "3  500  English Default"}));
 
     dlg->pAudioList->setCurrentRow(1);
     answers = {{406, 61, false}}; // unticking Default never moves the default
@@ -354,8 +361,8 @@ TEST_F(ChannelDialogsTest, AudioButtons)
     prompts.QueueAnswer(MsgAnswer::Ok);
     dlg->OnAudioAdd();
     ASSERT_EQ(prompts.Messages().size(), shown + 1);
-    EXPECT_EQ(prompts.Messages().back(), (ShownMessage{"Audio Languages are full", "EditZarn", MsgButtons::Ok,
-                                                       MsgIcon::None}));
+    EXPECT_EQ(prompts.Messages().back(),
+              (ShownMessage{"Audio Languages are full", "EditZarn", MsgButtons::Ok, MsgIcon::None}));
     dlg->OnOK();
     EXPECT_EQ(dlg->Record().ucAudioNum, 32);
     EXPECT_EQ(AudioPid(dlg->Record().AudioEntries[0]), 406u);
@@ -365,8 +372,8 @@ TEST_F(ChannelDialogsTest, AudioButtons)
 TEST_F(ChannelDialogsTest, OddStoredValuesOpenSafely)
 {
     ChannelRecord c = Channel();
-    c.ucAudioNum = 200;            // more tracks than a record holds
-    SetChAudioIndex(c, 40);        // no such track
+    c.ucAudioNum = 200;     // more tracks than a record holds
+    SetChAudioIndex(c, 40); // no such track
     SetAudioLanguage(c.AudioEntries[0], 250);
     auto dlg = Open(c);
     EXPECT_EQ(dlg->aAudioTracks.size(), 32u);

@@ -22,7 +22,8 @@ std::string Upper(std::string_view text)
 bool ReferencePasses(const ChannelFilter& filter, const ChannelRecord& c)
 {
     return Upper(FieldText(c.acName)).find(Upper(filter.strText)) != std::string::npos &&
-           (filter.scramble == ScrambleFilter::Any || (ChCas(c) != 0) == (filter.scramble == ScrambleFilter::CasOnly)) &&
+           (filter.scramble == ScrambleFilter::Any ||
+            (ChCas(c) != 0) == (filter.scramble == ScrambleFilter::CasOnly)) &&
            (!filter.bLockedOnly || ChLocked(c));
 }
 

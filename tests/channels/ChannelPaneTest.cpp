@@ -40,8 +40,9 @@ protected:
             const char* name;
             bool cas, locked, radio;
         } channels[] = {
-            {"Sport One", true, false, false}, {"News", false, false, false},  {"sports two", false, true, false},
-            {"Kids", true, true, false},       {"Eurosport", false, false, false}, {"Movie", false, false, false},
+            {"Sport One", true, false, false},   {"News", false, false, false},
+            {"sports two", false, true, false},  {"Kids", true, true, false},
+            {"Eurosport", false, false, false},  {"Movie", false, false, false},
             {"Sport Radio", false, false, true}, {"Jazz", false, false, true},
         };
         for (const auto& c : channels) {

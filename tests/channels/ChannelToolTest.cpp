@@ -41,12 +41,16 @@ TEST_F(ChannelToolTest, SortWritesWhatTheListSortWouldMake)
         void (*sort)(Database&, bool);
     };
     const Case cases[] = {
-        {{"--by", "name-az"}, false, [](Database& db, bool radio) {
+        {{"--by", "name-az"},
+         false,
+         [](Database& db, bool radio) {
              std::vector<int> all(size_t(UsedChannels(db, radio)));
              std::iota(all.begin(), all.end(), 0);
              SortRowsByName(db, radio, all, false);
          }},
-        {{"--radio", "--by", "name-za"}, true, [](Database& db, bool radio) {
+        {{"--radio", "--by", "name-za"},
+         true,
+         [](Database& db, bool radio) {
              std::vector<int> all(size_t(UsedChannels(db, radio)));
              std::iota(all.begin(), all.end(), 0);
              SortRowsByName(db, radio, all, true);
@@ -77,7 +81,9 @@ TEST_F(ChannelToolTest, ListPrintsTheRowsOfTheList)
         {{}, false, RowFilter::All, 0},
         {{"--radio"}, true, RowFilter::All, 0},
         {{"--satellite", "2"}, false, RowFilter::Satellite, 1},
-        {{"--transponder", QString::number(demo->RadioChannelTable[3].usTpId), "--radio"}, true, RowFilter::Transponder,
+        {{"--transponder", QString::number(demo->RadioChannelTable[3].usTpId), "--radio"},
+         true,
+         RowFilter::Transponder,
          demo->RadioChannelTable[3].usTpId},
         {{"--fav", "1"}, false, RowFilter::FavGroup, 0},
     };
@@ -91,8 +97,7 @@ TEST_F(ChannelToolTest, ListPrintsTheRowsOfTheList)
         for (size_t r = 0; r < rows.size(); ++r) {
             QStringList cells;
             for (int column = 0; column < kChannelColumnCount; ++column)
-                cells << QString::fromLatin1(
-                    FormatRowCell(*demo, c.radio, c.filter, int(r), rows[r], column).c_str());
+                cells << QString::fromLatin1(FormatRowCell(*demo, c.radio, c.filter, int(r), rows[r], column).c_str());
             expected += cells.join('\t').toUtf8() + '\n';
         }
         EXPECT_EQ(run.out, expected) << c.args.join(' ').toStdString();

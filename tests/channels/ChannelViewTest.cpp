@@ -183,8 +183,8 @@ TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
     // A mixed selection: Delta is in MyFav, alpha and bravo are not.
     view.ShowListKind(kListAll);
     Select({0, 1, 3});
-    EXPECT_EQ(menuOf(), QStringList({"1 MyFav", "2 FAV 2", "3 FAV 3", "4 FAV 4", "5 FAV 5", "6 FAV 6", "7 FAV 7",
-                                     "8 FAV 8"}));
+    EXPECT_EQ(menuOf(),
+              QStringList({"1 MyFav", "2 FAV 2", "3 FAV 3", "4 FAV 4", "5 FAV 5", "6 FAV 6", "7 FAV 7", "8 FAV 8"}));
     choose(0);
     EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 2); // appended in row order; Delta was in already
     EXPECT_EQ(db.FavGroupTable[0].aulFavKey[0], ChannelKey(tv[1]));
@@ -442,12 +442,13 @@ TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
     SortRowsByName(*expected, false, all, false);
 
     frame->Action(ID_SORT_AZ)->trigger();
-    EXPECT_EQ(0, std::memcmp(db.TvChannelTable.data(), expected->TvChannelTable.data(),
-                             sizeof(ChannelRecord) * all.size()));
+    EXPECT_EQ(
+        0, std::memcmp(db.TvChannelTable.data(), expected->TvChannelTable.data(), sizeof(ChannelRecord) * all.size()));
     EXPECT_TRUE(app->Document().IsModified());
     EXPECT_EQ(list->model()->rowCount(), db.header.sTVNumber);
 
-    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->select(list->model()->index(0, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
     prompts.QueueAnswer(MsgAnswer::Yes);
     frame->Action(ID_CHANNEL_DELETE)->trigger();
     EXPECT_EQ(db.header.sTVNumber, int(all.size()) - 1);
@@ -464,7 +465,8 @@ TEST_F(ChannelFrameTest, EditMenuFavouritesNameTheGroupsAndActOnTheSelection)
         if (pAction->menu() && pAction->text() == kMenuFavourites)
             pFavourites = pAction->menu();
     ASSERT_TRUE(pFavourites);
-    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list->selectionModel()->select(list->model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
     emit pFavourites->aboutToShow();
     const QList<QAction*> entries = pFavourites->actions();
     ASSERT_EQ(entries.size(), 8);

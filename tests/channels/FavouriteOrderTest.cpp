@@ -74,7 +74,8 @@ protected:
         auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rnd); };
         const int count = pick(0, 90);
         for (int i = 0; i < count; ++i) {
-            ChannelRecord c = MakeChannel("C" + std::to_string(pick(0, 30)), uint16_t(pick(1, 3)), uint16_t(pick(1, 25)));
+            ChannelRecord c =
+                MakeChannel("C" + std::to_string(pick(0, 30)), uint16_t(pick(1, 3)), uint16_t(pick(1, 25)));
             c.usFavBits = uint16_t(pick(0, 0xFFFF) | (pick(0, 2) ? 1u << group : 0));
             if (pick(0, 2) == 0)
                 c.usFavBits = uint16_t(c.usFavBits & ~(1u << group));
@@ -85,9 +86,8 @@ protected:
         const int entries = pick(0, std::min(kFavSlots - other, pick(0, 3) == 0 ? 200 : 70));
         for (int p = 0; p < entries; ++p) {
             const bool stale = count == 0 || pick(0, 5) == 0;
-            g.aulFavKey[Slot(radio, p)] =
-                stale ? uint32_t(0x00400000 + pick(0, 9))
-                      : ChannelKey(ChannelTable(*db, radio)[size_t(pick(0, count - 1))]);
+            g.aulFavKey[Slot(radio, p)] = stale ? uint32_t(0x00400000 + pick(0, 9))
+                                                : ChannelKey(ChannelTable(*db, radio)[size_t(pick(0, count - 1))]);
         }
         for (int p = 0; p < other; ++p)
             g.aulFavKey[Slot(!radio, p)] = uint32_t(pick(0, 1000));
@@ -157,12 +157,13 @@ TEST_F(FavouriteOrderTest, ListingAndReorderingFollowThePlainStoredOrder)
             expectedGroup = before;
         }
 
-        const auto tableBefore = std::vector<ChannelRecord>(ChannelTable(*db, radio).begin(),
-                                                            ChannelTable(*db, radio).begin() + count);
+        const auto tableBefore =
+            std::vector<ChannelRecord>(ChannelTable(*db, radio).begin(), ChannelTable(*db, radio).begin() + count);
         const int result = kind < 2 ? MoveFavouriteRows(*db, radio, group, rows, selected, target)
                                     : SortFavouriteRowsByName(*db, radio, group, rows, kind == 3);
         ASSERT_EQ(code, result) << "run " << run;
-        ASSERT_EQ(0, std::memcmp(&expectedGroup, &db->FavGroupTable[size_t(group)], sizeof(FavGroup))) << "run " << run;
+        ASSERT_EQ(0, std::memcmp(&expectedGroup, &db->FavGroupTable[size_t(group)], sizeof(FavGroup)))
+            << "run " << run;
         ASSERT_TRUE(tableBefore.empty() || 0 == std::memcmp(tableBefore.data(), ChannelTable(*db, radio).data(),
                                                             tableBefore.size() * sizeof(ChannelRecord)));
         ++checked[result + 4];

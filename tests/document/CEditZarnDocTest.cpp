@@ -70,8 +70,8 @@ TEST_F(DocumentTest, NewNamesTheFileAndWritesAnEmptyDatabaseWhereNoneExists)
         QString created;
     };
     const Case cases[] = {
-        {"list", "list.sdx"},           {"list.Sdx", "list.Sdx.sdx"}, {"dump.bin", "dump.bin.sdx"},
-        {"upper.SDX", "upper.SDX"},     {"plain.sdx", "plain.sdx"},
+        {"list", "list.sdx"},       {"list.Sdx", "list.Sdx.sdx"}, {"dump.bin", "dump.bin.sdx"},
+        {"upper.SDX", "upper.SDX"}, {"plain.sdx", "plain.sdx"},
     };
     for (const Case& c : cases) {
         ScriptedPrompts ask;
@@ -98,8 +98,8 @@ TEST_F(DocumentTest, NewLeavesAnExistingFileAsItIsUntilSaved)
     const QString path = WriteDemo("keep.sdx");
     const QByteArray before = ReadBytes(path);
     // Taking over an existing name is asked first; No leaves everything.
-    const ShownMessage replace{"keep.sdx already exists.\nDo you want to replace it?", "EditZarn",
-                               MsgButtons::YesNo, MsgIcon::Warning};
+    const ShownMessage replace{"keep.sdx already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
+                               MsgIcon::Warning};
     prompts.QueueFile(path);
     prompts.QueueAnswer(MsgAnswer::No);
     doc.OnFileNew();
@@ -417,8 +417,8 @@ TEST_F(DocumentTest, FileCommandsAskBeforeAnythingIsReplacedOrDropped)
 {
     const ShownMessage changed{"The file was changed by another program since it was opened. Overwrite it?",
                                "EditZarn", MsgButtons::YesNo, MsgIcon::Warning};
-    const ShownMessage replace{"copy.sdx already exists.\nDo you want to replace it?", "EditZarn",
-                               MsgButtons::YesNo, MsgIcon::Warning};
+    const ShownMessage replace{"copy.sdx already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
+                               MsgIcon::Warning};
     OpenDemo();
     const QString path = doc.strFilePath;
     Edit();

@@ -60,7 +60,8 @@ TEST(SheetContent, RowsShowChannelTransponderAndSatellite)
         return c;
     };
     const std::vector<Case> cases = {
-        {channel("Das Erste", 10, 0), {"1", "Das Erste", "FTA", "MPEG-1", "Sixteen chars 16", "11747", "VER", "27500"}},
+        {channel("Das Erste", 10, 0),
+         {"1", "Das Erste", "FTA", "MPEG-1", "Sixteen chars 16", "11747", "VER", "27500"}},
         {channel("Caf\xE9", 13, 1u << 8 | 1u << 28), {"2", "Café", "CAS", "MPEG-2", "Astra", "12500", "HOR", "27500"}},
         {channel("Scrambled", 13, 0x8000u << 8 | 2u << 28),
          {"3", "Scrambled", "CAS", "H264", "Astra", "12500", "HOR", "27500"}},

@@ -25,8 +25,8 @@ namespace {
 
 struct CallLog {
     std::vector<std::string> aCalls;
-    int iFailAt = 0; // 1-based number of the call that fails; 0 for none
-    int iFailAlsoAt = 0; // a second failing call
+    int iFailAt = 0;      // 1-based number of the call that fails; 0 for none
+    int iFailAlsoAt = 0;  // a second failing call
     int iNonObjectAt = 0; // a call that succeeds with nonObject instead of its object
     Variant nonObject;
     QString strFailure;
@@ -357,8 +357,8 @@ TEST_F(BuiltinExport, NameWithoutExtensionGetsXlsxAndAsksBeforeReplacing)
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_FALSE(QFile::exists(chosen));
     ASSERT_TRUE(QFile::resize(target, 3));
-    const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
-                               MsgButtons::YesNo, MsgIcon::Question};
+    const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName, MsgButtons::YesNo,
+                               MsgIcon::Question};
     prompts.QueueAnswer(MsgAnswer::No);
     EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
     EXPECT_EQ(QFileInfo(target).size(), 3);
@@ -371,11 +371,30 @@ TEST_F(BuiltinExport, NameWithoutExtensionGetsXlsxAndAsksBeforeReplacing)
 TEST(BuiltinExcel, CellNumberTakesPlainDecimalNumbersOnly)
 {
     const std::pair<const char*, std::optional<double>> cases[] = {
-        {"1", 1},         {"11747", 11747},   {"-12", -12},         {"+3.25", 3.25},        {"007", 7},
-        {"0.5", 0.5},     {"123456789012345", 123456789012345.0},   {"1234567890123456", {}}, {"", {}},
-        {"1.", {}},       {".5", {}},         {"1e5", {}},          {" 1", {}},             {"1 ", {}},
-        {"1\n", {}},      {"1,5", {}},        {"1/2", {}},          {"12:30", {}},          {"2024-01-02", {}},
-        {"=1+2", {}},     {"-", {}},          {"0x10", {}},         {"inf", {}},            {"Caf\u00e9 1", {}},
+        {"1", 1},
+        {"11747", 11747},
+        {"-12", -12},
+        {"+3.25", 3.25},
+        {"007", 7},
+        {"0.5", 0.5},
+        {"123456789012345", 123456789012345.0},
+        {"1234567890123456", {}},
+        {"", {}},
+        {"1.", {}},
+        {".5", {}},
+        {"1e5", {}},
+        {" 1", {}},
+        {"1 ", {}},
+        {"1\n", {}},
+        {"1,5", {}},
+        {"1/2", {}},
+        {"12:30", {}},
+        {"2024-01-02", {}},
+        {"=1+2", {}},
+        {"-", {}},
+        {"0x10", {}},
+        {"inf", {}},
+        {"Caf\u00e9 1", {}},
         {"\u0661", {}}, // an Arabic-Indic digit
     };
     for (const auto& [text, number] : cases)
@@ -469,9 +488,17 @@ TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
         {"Quit as a get", app, xl::kQuit, PropertyGet, {}, kDispEMemberNotFound},
         // the workbooks
         {"Add as a get", books, xl::kAdd, PropertyGet, {}, kDispEMemberNotFound},
-        {"Add with two arguments", books, xl::kAdd, Method, {Variant::Missing(), Variant::Missing()},
+        {"Add with two arguments",
+         books,
+         xl::kAdd,
+         Method,
+         {Variant::Missing(), Variant::Missing()},
          kDispEBadParamCount},
-        {"Add with an error other than missing", books, xl::kAdd, Method, {Variant::Error(kDispETypeMismatch)},
+        {"Add with an error other than missing",
+         books,
+         xl::kAdd,
+         Method,
+         {Variant::Error(kDispETypeMismatch)},
          kDispEException},
         {"Workbooks.Close with an argument", books, xl::kClose, Method, {Variant::Bool(false)}, kDispEBadParamCount},
         {"unknown Workbooks method", books, 0x999, Method, {}, kDispEMemberNotFound},
@@ -499,12 +526,20 @@ TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
         {"Cells called as a method", cells, xl::kItem, Method, {}, kDispEMemberNotFound},
         {"unknown Range property", cells, 0x999, PropertyPut, {Variant::Int(1)}, kDispEMemberNotFound},
         {"alignment without a value", cells, xl::kHorizontalAlignment, PropertyPut, {}, kDispEBadParamCount},
-        {"alignment as a text", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::String("center")},
+        {"alignment as a text",
+         cells,
+         xl::kHorizontalAlignment,
+         PropertyPut,
+         {Variant::String("center")},
          kDispETypeMismatch},
         {"left alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kLeft)}, kSOk},
         {"right alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kRight)}, kSOk},
         {"general alignment", cells, xl::kHorizontalAlignment, PropertyPut, {Variant::Int(xl::kGeneral)}, kSOk},
-        {"Item with two arguments", cells, xl::kItem, PropertyPut, {Variant::Int(1), Variant::Int(1)},
+        {"Item with two arguments",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::Int(1)},
          kDispEBadParamCount},
         {"row as a text",
          cells,
@@ -524,7 +559,11 @@ TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
          PropertyPut,
          {Variant::Int(xl::kMaxRows + 1), Variant::Int(1), Variant::String("x")},
          kDispEBadIndex},
-        {"column 0", cells, xl::kItem, PropertyPut, {Variant::Int(1), Variant::Int(0), Variant::String("x")},
+        {"column 0",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(1), Variant::Int(0), Variant::String("x")},
          kDispEBadIndex},
         {"text longer than a cell holds",
          cells,
@@ -532,8 +571,12 @@ TEST(BuiltinExcel, RefusesWhatTheApplicationWouldRefuse)
          PropertyPut,
          {Variant::Int(1), Variant::Int(1), Variant::String(QString(32768, u'z'))},
          kDispETypeMismatch},
-        {"last cell", cells, xl::kItem, PropertyPut,
-         {Variant::Int(xl::kMaxRows), Variant::Int(xl::kMaxColumns), Variant::String(QString(32767, u'z'))}, kSOk},
+        {"last cell",
+         cells,
+         xl::kItem,
+         PropertyPut,
+         {Variant::Int(xl::kMaxRows), Variant::Int(xl::kMaxColumns), Variant::String(QString(32767, u'z'))},
+         kSOk},
     };
     for (const Case& c : cases) {
         const DispResult r = c.object->Invoke(c.id, c.kind, c.args);
@@ -664,8 +707,8 @@ TEST(BuiltinExcel, WriteWorkbookFileReportsRefusalsAndKeepsTheOldFile)
     ExcelSheet right{QStringLiteral("Right"), xl::kRight, {}};
     right.aCells[ExcelSheet::Key(1, 1)] = QStringLiteral("r");
     ASSERT_EQ(WriteWorkbookFile(book({left, right}), path), "");
-    EXPECT_EQ(QFile::permissions(path), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                                            QFileDevice::WriteUser);
+    EXPECT_EQ(QFile::permissions(path),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     const auto members = ReadZipMembers(old.readAll());
     ASSERT_TRUE(members.contains("xl/styles.xml"));

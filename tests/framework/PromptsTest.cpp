@@ -14,8 +14,7 @@ namespace {
 
 const QString kNewFilter = "SDX Files (*.sdx)|*.sdx|Bin Files (*.bin)|*.bin|All Files (*.*)|*.*||";
 const QString kOpenFilter = "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||";
-const QString kSaveAsFilter =
-    "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||";
+const QString kSaveAsFilter = "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||";
 
 TEST(QtNameFiltersTest, ConvertsEveryPairInOrder)
 {
@@ -114,9 +113,9 @@ TEST(PromptHelpersTest, CaptionAndIconFollowTheFrameworkDefaults)
     AppMessage(prompts, "e", MsgButtons::Ok, MsgIcon::Stop);
     EXPECT_EQ(AppMessage(prompts, "f", MsgButtons::YesNo), MsgAnswer::Yes);
     const std::vector<ShownMessage> expected = {
-        {"a", "EditZarn", MsgButtons::Ok, MsgIcon::None},    {"b", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
-        {"c", "Other", MsgButtons::Ok, MsgIcon::None},       {"d", "EditZarn", MsgButtons::Ok, MsgIcon::Warning},
-        {"e", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},    {"f", "EditZarn", MsgButtons::YesNo, MsgIcon::Question},
+        {"a", "EditZarn", MsgButtons::Ok, MsgIcon::None}, {"b", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
+        {"c", "Other", MsgButtons::Ok, MsgIcon::None},    {"d", "EditZarn", MsgButtons::Ok, MsgIcon::Warning},
+        {"e", "EditZarn", MsgButtons::Ok, MsgIcon::Stop}, {"f", "EditZarn", MsgButtons::YesNo, MsgIcon::Question},
     };
     EXPECT_EQ(prompts.Messages(), expected);
 }
@@ -134,20 +133,19 @@ TEST(ScriptedPromptsTest, AnswersInOrderAndRecordsDialogs)
     EXPECT_FALSE(prompts.OpenFileDialog("Select File", kOpenFilter, false));
     EXPECT_EQ(prompts.OpenFileDialog("New File", kNewFilter, true)->iFilterIndex, 1);
     EXPECT_EQ(prompts.FileDialogs(), (std::vector<AskedFileDialog>{{AskedDialog::Save, "Select File", kSaveAsFilter},
-                                                                    {AskedDialog::Open, "Select File", kOpenFilter},
-                                                                    {AskedDialog::OpenOrNew, "New File", kNewFilter}}));
+                                                                   {AskedDialog::Open, "Select File", kOpenFilter},
+                                                                   {AskedDialog::OpenOrNew, "New File", kNewFilter}}));
 }
 
 TEST(ScriptedPromptsTest, UnansweredUnfitAndUnusedAnswersFailTheTest)
 {
     ScriptedPrompts prompts;
-    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(prompts.MessageBox("q", "EditZarn", MsgButtons::YesNo, MsgIcon::Question),
-                                      MsgAnswer::No),
-                            "without a queued answer");
+    EXPECT_NONFATAL_FAILURE(
+        EXPECT_EQ(prompts.MessageBox("q", "EditZarn", MsgButtons::YesNo, MsgIcon::Question), MsgAnswer::No),
+        "without a queued answer");
     EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(prompts.OpenFileDialog("t", kOpenFilter, false)), "without a queued answer");
     prompts.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_NONFATAL_FAILURE(prompts.MessageBox("m", "EditZarn", MsgButtons::Ok, MsgIcon::Warning),
-                            "does not fit");
+    EXPECT_NONFATAL_FAILURE(prompts.MessageBox("m", "EditZarn", MsgButtons::Ok, MsgIcon::Warning), "does not fit");
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedPrompts leftover;

@@ -163,8 +163,8 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              EXPECT_EQ(Expected(2), Bytes(Path("shared-use.sdx")));
              EXPECT_EQ(Expected(1), Bytes(Path("shared-use.sdx.bak")));
              // Its own save is no outside change, whatever the path's spelling.
-             EXPECT_EQ(FileSaveResult::Ok, session.Save(Version(0), dir.path() + "/../" +
-                                                                       QDir(dir.path()).dirName() + "/shared-use.sdx"));
+             EXPECT_EQ(FileSaveResult::Ok,
+                       session.Save(Version(0), dir.path() + "/../" + QDir(dir.path()).dirName() + "/shared-use.sdx"));
              EXPECT_EQ(Expected(1), Bytes(Path("shared-use.sdx.bak")));
          }},
         {"killed saves: the next save removes their leftovers, and only those", false,
@@ -227,7 +227,8 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
          }},
     };
     const auto emptyFolder = [&] {
-        for (const QString& name : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        for (const QString& name :
+             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
             ::chmod(QFile::encodeName(Path(name)).constData(), 0700);
             QDir(Path(name)).removeRecursively();
             QFile::remove(Path(name));

@@ -37,9 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         // UHF only: the VHF frequencies of the default plan are not channels.
         FrequencyCase{177500, 7, 0}, FrequencyCase{474000, 12, 21}, FrequencyCase{866000, 18, 70},
         // Selector 0: four 6 MHz bands with gaps between them.
-        FrequencyCase{54000, 0, 2}, FrequencyCase{66000, 0, 4}, FrequencyCase{72000, 0, 0},
-        FrequencyCase{76000, 0, 5}, FrequencyCase{470000, 0, 14}, FrequencyCase{692000, 0, 51},
-        FrequencyCase{698000, 0, 0},
+        FrequencyCase{54000, 0, 2}, FrequencyCase{66000, 0, 4}, FrequencyCase{72000, 0, 0}, FrequencyCase{76000, 0, 5},
+        FrequencyCase{470000, 0, 14}, FrequencyCase{692000, 0, 51}, FrequencyCase{698000, 0, 0},
         // Selectors 3 and 13: single-channel bands at odd offsets.
         FrequencyCase{57750, 3, 2}, FrequencyCase{61000, 3, 3}, FrequencyCase{177500, 3, 4},
         FrequencyCase{62000, 13, 2}, FrequencyCase{96000, 13, 5}, FrequencyCase{178000, 13, 6},

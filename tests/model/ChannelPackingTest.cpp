@@ -66,30 +66,25 @@ TEST_P(PackedLengthTest, PacksToItsLengthAndUnpacksToTheSameRecord)
     EXPECT_EQ(0, std::memcmp(&original, &unpacked, sizeof unpacked));
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, PackedLengthTest,
-                         testing::Values(PackCase{"Bare", 0, 0, 0, false, 36},
-                                         PackCase{"NameAudioAuxExtra", 5, 2, 1, true, 76},
-                                         PackCase{"OneCharName", 1, 0, 0, false, 40},
-                                         PackCase{"FourCharName", 4, 0, 0, false, 40},
-                                         PackCase{"LongestName", 27, 0, 0, false, 64},
-                                         PackCase{"AllAudio", 0, 32, 0, false, 36 + 256},
-                                         PackCase{"AllAux", 0, 0, 8, false, 36 + 96},
-                                         PackCase{"ExtraOnly", 0, 0, 0, true, 40},
-                                         PackCase{"Everything", 27, 32, 8, true, 420},
-                                         // A count out of range drops its part but is kept itself.
-                                         PackCase{"NameLen28", 28, 0, 0, false, 36},
-                                         PackCase{"AudioNum33", 0, 33, 0, false, 36},
-                                         PackCase{"AuxNum9", 0, 0, 9, false, 36},
-                                         PackCase{"AllCounts255", 255, 255, 255, true, 40}),
-                         [](const testing::TestParamInfo<PackCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Records, PackedLengthTest,
+    testing::Values(PackCase{"Bare", 0, 0, 0, false, 36}, PackCase{"NameAudioAuxExtra", 5, 2, 1, true, 76},
+                    PackCase{"OneCharName", 1, 0, 0, false, 40}, PackCase{"FourCharName", 4, 0, 0, false, 40},
+                    PackCase{"LongestName", 27, 0, 0, false, 64}, PackCase{"AllAudio", 0, 32, 0, false, 36 + 256},
+                    PackCase{"AllAux", 0, 0, 8, false, 36 + 96}, PackCase{"ExtraOnly", 0, 0, 0, true, 40},
+                    PackCase{"Everything", 27, 32, 8, true, 420},
+                    // A count out of range drops its part but is kept itself.
+                    PackCase{"NameLen28", 28, 0, 0, false, 36}, PackCase{"AudioNum33", 0, 33, 0, false, 36},
+                    PackCase{"AuxNum9", 0, 0, 9, false, 36}, PackCase{"AllCounts255", 255, 255, 255, true, 40}),
+    [](const testing::TestParamInfo<PackCase>& info) { return std::string(info.param.name); });
 
 TEST(ChannelPackingTest, PackedLayoutIsByteExact)
 {
     ChannelRecord c = ChannelWith(5, 2, 1, true);
     Packed packed{};
     ASSERT_EQ(76, PackChannel(packed.data(), c));
-    const uint8_t head[] = {0x55, 0x55, 0, 0, 5, 2, 1, 0, 101, 0, 0, 0, 0, 0, 0, 0, 0x34, 0x12,
-                            0x67, 0x05, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const uint8_t head[] = {0x55, 0x55, 0, 0, 5, 2,    1, 0, 101, 0, 0, 0, 0, 0, 0, 0, 0x34, 0x12,
+                            0x67, 0x05, 0, 0, 0, 0x40, 0, 0, 0,   0, 0, 0, 0, 0, 0, 0, 0,    0};
     EXPECT_EQ(0, std::memcmp(packed.data(), head, sizeof head));
     EXPECT_EQ(0, std::memcmp(packed.data() + 36, "ABCDE\0\0\0", 8)) << "name padded with its NUL";
     const uint8_t audio[] = {0x00, 0x10, 0, 0, 0, 0, 0, 0xA0, 0x01, 0x10, 0, 0, 0x01, 0, 0, 0xA0};

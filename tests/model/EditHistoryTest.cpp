@@ -90,13 +90,15 @@ struct Operation {
 const std::vector<Operation>& Operations()
 {
     static const std::vector<Operation> operations = {
-        {"add channel", [](Database& db, std::mt19937& rng) {
+        {"add channel",
+         [](Database& db, std::mt19937& rng) {
              ChannelRecord c = MakeChannel("New " + std::to_string(rng() % 100), uint16_t(rng() % 8), uint16_t(rng()));
              if (Uniform(rng, 0, 1))
                  c.sVideoPid = 8191;
              return AddChannelRecord(db, c) == kChannelDone;
          }},
-        {"edit channel", [](Database& db, std::mt19937& rng) {
+        {"edit channel",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              const int index = Some(UsedChannels(db, radio), rng);
              ChannelRecord c = ChannelTable(db, radio)[size_t(index)];
@@ -105,62 +107,71 @@ const std::vector<Operation>& Operations()
              c.acName[0] = char('A' + Uniform(rng, 0, 25));
              return StoreEditedChannel(db, radio, index, c) >= 0;
          }},
-        {"delete channels", [](Database& db, std::mt19937& rng) {
+        {"delete channels",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              return DeleteChannelRecords(db, radio, SomeOf(UsedChannels(db, radio), rng)) > 0;
          }},
-        {"swap channels", [](Database& db, std::mt19937& rng) {
+        {"swap channels",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              const std::vector<int> rows = RowMap(db, radio, rng);
              const int n = int(rows.size());
              return SwapChannelRows(db, radio, rows, Some(n, rng), Some(n, rng)) == kChannelDone;
          }},
-        {"move channels", [](Database& db, std::mt19937& rng) {
+        {"move channels",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              const std::vector<int> rows = RowMap(db, radio, rng);
              const int n = int(rows.size());
              return MoveChannelRows(db, radio, rows, SomeOf(n, rng), Some(n, rng)) == kChannelDone;
          }},
-        {"sort by name", [](Database& db, std::mt19937& rng) {
+        {"sort by name",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              return SortRowsByName(db, radio, RowMap(db, radio, rng), Uniform(rng, 0, 1)) == kChannelDone;
          }},
-        {"sort by transponder or satellite", [](Database& db, std::mt19937& rng) {
+        {"sort by transponder or satellite",
+         [](Database& db, std::mt19937& rng) {
              const bool radio = Uniform(rng, 0, 1);
              Uniform(rng, 0, 1) ? SortChannelsByTransponder(db, radio) : SortChannelsBySatellite(db, radio);
              return true;
          }},
         {"add satellite", [](Database& db, std::mt19937&) { return AddSatellite(db, DefaultSatellite()) >= 0; }},
-        {"edit satellite", [](Database& db, std::mt19937& rng) {
+        {"edit satellite",
+         [](Database& db, std::mt19937& rng) {
              SatelliteRecord sat = db.SatelliteTable[size_t(Some(db.header.sSatNumber, rng))];
              sat.usLnbLow = uint16_t(rng());
              return ReplaceSatellite(db, Some(db.header.sSatNumber, rng), sat) == kSatDone;
          }},
-        {"move or swap satellites", [](Database& db, std::mt19937& rng) {
+        {"move or swap satellites",
+         [](Database& db, std::mt19937& rng) {
              const int a = Some(db.header.sSatNumber, rng), b = Some(db.header.sSatNumber, rng);
              return (Uniform(rng, 0, 1) ? MoveSatellite(db, a, b) : SwapSatellites(db, a, b)) == kSatDone;
          }},
-        {"delete satellite", [](Database& db, std::mt19937& rng) {
-             return DeleteSatellite(db, Some(db.header.sSatNumber, rng)) >= 0;
-         }},
-        {"add transponder", [](Database& db, std::mt19937& rng) {
+        {"delete satellite",
+         [](Database& db, std::mt19937& rng) { return DeleteSatellite(db, Some(db.header.sSatNumber, rng)) >= 0; }},
+        {"add transponder",
+         [](Database& db, std::mt19937& rng) {
              TransponderRecord tp = DefaultSatelliteTp(Some(db.header.sSatNumber, rng));
              tp.usFreq = uint16_t(Uniform(rng, 3000, 13000));
              return AddTransponder(db, tp) >= 0;
          }},
-        {"edit transponder", [](Database& db, std::mt19937& rng) {
+        {"edit transponder",
+         [](Database& db, std::mt19937& rng) {
              if (db.header.sTpNumber <= 0)
                  return false;
              db.TransponderTable[size_t(Some(db.header.sTpNumber, rng))].usSymRate = uint16_t(rng());
              return true;
          }},
-        {"delete transponder", [](Database& db, std::mt19937& rng) {
-             return DeleteTransponder(db, Some(db.header.sTpNumber, rng)) >= 0;
-         }},
-        {"rename favourite group", [](Database& db, std::mt19937& rng) {
+        {"delete transponder",
+         [](Database& db, std::mt19937& rng) { return DeleteTransponder(db, Some(db.header.sTpNumber, rng)) >= 0; }},
+        {"rename favourite group",
+         [](Database& db, std::mt19937& rng) {
              return RenameFavGroup(db, Uniform(rng, 0, 7), "Fav " + std::to_string(rng() % 1000)) == 1;
          }},
-        {"favourite upkeep", [](Database& db, std::mt19937& rng) {
+        {"favourite upkeep",
+         [](Database& db, std::mt19937& rng) {
              const int group = Uniform(rng, 0, 7), radio = Uniform(rng, 0, 1);
              switch (Uniform(rng, 0, 2)) {
              case 0: return AddFavEntry(db, group, uint32_t(rng()), radio) == kFavDone;
@@ -175,8 +186,10 @@ const std::vector<Operation>& Operations()
              default: return PurgeFavGroup(db, group, radio) > 0;
              }
          }},
-        {"import listing page", [](Database& db, std::mt19937& rng) {
-             const std::string page = "<a>3840</A> H</a> 4340 - 3/4 11747 V< 27500 - 2/3 <a>3880</A> V</a> 27500 - 5/6";
+        {"import listing page",
+         [](Database& db, std::mt19937& rng) {
+             const std::string page =
+                 "<a>3840</A> H</a> 4340 - 3/4 11747 V< 27500 - 2/3 <a>3880</A> V</a> 27500 - 5/6";
              const auto band = Uniform(rng, 0, 1) ? ListingBand::C : ListingBand::Ku;
              return ImportListingPass(db, {reinterpret_cast<const uint8_t*>(page.data()), page.size()},
                                       "Sat at 19.2E.htm", band, nullptr) == ImportResult::Added;
@@ -287,7 +300,7 @@ TEST(EditHistory, CleanStateFollowsSavesAndIsLostWhenOutOfReach)
     history.Undo(*db);
     EXPECT_TRUE(history.IsClean()); // back at the saved state
     history.Redo(*db);
-    history.MarkClean();            // saved after "a"
+    history.MarkClean(); // saved after "a"
     RecordRename(history, *db, "b");
     history.Undo(*db);
     history.Undo(*db);

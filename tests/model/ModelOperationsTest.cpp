@@ -70,7 +70,7 @@ TEST(RemoveTransponderTest, ShiftsTheFollowingSlotsDown)
     const struct {
         int index;
         std::vector<uint32_t> remaining;
-    } cases[] = {{3, {10, 11, 12}},     {1, {10, 12, 13}},  {0, {11, 12, 13}},
+    } cases[] = {{3, {10, 11, 12}},     {1, {10, 12, 13}},      {0, {11, 12, 13}},
                  {4, {10, 11, 12, 13}}, {-1, {10, 11, 12, 13}}, {kMaxTransponders, {10, 11, 12, 13}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "slot " << c.index);
@@ -99,7 +99,7 @@ TEST(FindOfChannelTest, FirstTransponderWithTheChannelsTpId)
         int tp;
     };
     const Case cases[] = {
-        {0, 1, 7, 1},     {0, 0, 3, 0},  {0, 0x100, 3, 0}, // only the low 8 bits say TV
+        {0, 1, 7, 1},     {0, 0, 3, 0},   {0, 0x100, 3, 0}, // only the low 8 bits say TV
         {0, 0x101, 7, 1}, {1, 1, -1, -1}, {-1, 1, -1, -1},  {kMaxChannels, 1, -1, -1},
     };
     for (const Case& c : cases) {
@@ -223,8 +223,8 @@ TEST(FavGroupTest, DamagedCountsStayInsideTheGroup)
     const struct {
         int16_t tv, radio;
         int addResult;
-    } cases[] = {{-1, 0, kFavDone},    {0, -7, kFavDone},      {201, 0, -2},     {0, 250, -2},
-                 {150, 150, -2}, {-32768, 32767, -2}, {32767, -32768, -2}};
+    } cases[] = {{-1, 0, kFavDone}, {0, -7, kFavDone},   {201, 0, -2},       {0, 250, -2},
+                 {150, 150, -2},    {-32768, 32767, -2}, {32767, -32768, -2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.tv << " TV, " << c.radio << " radio");
         auto db = MakeEmptyDatabase();

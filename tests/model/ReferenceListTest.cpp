@@ -100,8 +100,8 @@ void MakeArranged(Database& db, std::mt19937& rng, bool consistent)
     for (const bool radio : {false, true}) {
         for (int i = 0, n = Uniform(rng, 0, 40); i < n; ++i) {
             const int tp = ids.empty() || OneIn(rng, 10) ? -1 : Uniform(rng, 0, int(ids.size()) - 1);
-            ChannelRecord c = MakeChannel(kNames[rng() % std::size(kNames)], uint16_t(tp < 0 ? 4000 + i : ids[size_t(tp)]),
-                                          uint16_t(Uniform(rng, 1, 6)));
+            ChannelRecord c = MakeChannel(kNames[rng() % std::size(kNames)],
+                                          uint16_t(tp < 0 ? 4000 + i : ids[size_t(tp)]), uint16_t(Uniform(rng, 1, 6)));
             SetChDelivery(c, consistent && tp >= 0 ? DeliveryOfKind(TpKind(db.TransponderTable[size_t(tp)]))
                                                    : uint32_t(Uniform(rng, 0, 3)));
             SetChLocked(c, uint32_t(Uniform(rng, 0, 1)));
@@ -162,8 +162,8 @@ void MakeRescan(const Database& arranged, Database& db, std::mt19937& rng)
             channels.push_back(c);
         }
         for (int i = 0, n = Uniform(rng, 0, 5); i < n; ++i)
-            channels.push_back(MakeChannel(kNames[rng() % std::size(kNames)], uint16_t(rng() % 4096),
-                                           uint16_t(Uniform(rng, 1, 6))));
+            channels.push_back(
+                MakeChannel(kNames[rng() % std::size(kNames)], uint16_t(rng() % 4096), uint16_t(Uniform(rng, 1, 6))));
         std::shuffle(channels.begin(), channels.end(), rng);
         for (const ChannelRecord& c : channels)
             AppendChannel(db, radio, c);
@@ -287,7 +287,8 @@ TEST(ReferenceListTest, MatchingAgreesWithAllPairsOnRandomRescans)
             EXPECT_TRUE(expected.empty() || 0 == std::memcmp(expected.data(), ChannelTable(*applied, radio).data(),
                                                              expected.size() * sizeof(ChannelRecord)));
         }
-        EXPECT_EQ(0, std::memcmp(&applied->TransponderTable, &rescan->TransponderTable, sizeof rescan->TransponderTable));
+        EXPECT_EQ(0,
+                  std::memcmp(&applied->TransponderTable, &rescan->TransponderTable, sizeof rescan->TransponderTable));
     }
     // The rounds exercised both ways of matching.
     EXPECT_GT(byIdentity, 1000);

@@ -141,11 +141,13 @@ TEST(SdxFileTest, HeaderIsWrittenByteExact)
     ASSERT_EQ(SaveResult::Ok, SaveDatabase(*db, file));
 
     Bytes expected;
-    Append(expected, std::string_view("CDX\x7A" "Receiver SDX v2\0\0\0\0\0\0\0\0\0", 28));
-    Append(expected, {0x1E, 0x0A, 0, 0,                    // iDataLen 2590
-                      1, 0, 2, 0, 1, 0, 1, 0,              // satellites, transponders, TV, radio
-                      28, 0, 0xD2, 0x04, 0xFB, 0xFF,       // sSatSize forced to 28; sizes carried
-                      10, 0, 4, 0, 2, 0, 0xB8, 0x04,       // settings, reserved, groups, group size
+    Append(expected, std::string_view("CDX\x7A"
+                                      "Receiver SDX v2\0\0\0\0\0\0\0\0\0",
+                                      28));
+    Append(expected, {0x1E, 0x0A, 0,    0,                            // iDataLen 2590
+                      1,    0,    2,    0,    1,    0,    1,    0,    // satellites, transponders, TV, radio
+                      28,   0,    0xD2, 0x04, 0xFB, 0xFF,             // sSatSize forced to 28; sizes carried
+                      10,   0,    4,    0,    2,    0,    0xB8, 0x04, // settings, reserved, groups, group size
                       0x5A, 0xA5});
     ExpectBytesAt(file, 0, expected);
     EXPECT_EQ(file.size() - 64, Word(file, 56)) << "ulZipLen";
@@ -232,9 +234,9 @@ Bytes RawFile(const Layout& l, const Tweak& tweak = {})
     std::strcpy(h.acMagic, "SDX");
     h.iDataLen = int32_t(image.size());
     // The eleven 16-bit fields from sSatNumber to sFavSize, in header order.
-    const int16_t fields[] = {int16_t(l.sats),     int16_t(l.tps),      int16_t(l.tv),   int16_t(l.radio),
-                              28,                  76,                  420,             int16_t(l.settings),
-                              int16_t(l.reserved), int16_t(l.favs),     int16_t(l.favSize)};
+    const int16_t fields[] = {
+        int16_t(l.sats),     int16_t(l.tps),      int16_t(l.tv),   int16_t(l.radio),  28, 76, 420,
+        int16_t(l.settings), int16_t(l.reserved), int16_t(l.favs), int16_t(l.favSize)};
     std::memcpy(&h.sSatNumber, fields, sizeof fields);
     if (tweak)
         tweak(h, image);
@@ -243,7 +245,10 @@ Bytes RawFile(const Layout& l, const Tweak& tweak = {})
 
 using FileMaker = std::function<Bytes()>;
 
-FileMaker Raw(Layout l, Tweak tweak = {}) { return [=] { return RawFile(l, tweak); }; }
+FileMaker Raw(Layout l, Tweak tweak = {})
+{
+    return [=] { return RawFile(l, tweak); };
+}
 FileMaker Fixture(Tweak tweak)
 {
     return [=] {
@@ -268,7 +273,10 @@ Tweak Magic(std::string_view text)
         std::memcpy(h.acMagic, text.data(), text.size());
     };
 }
-Tweak DataLen(int32_t value) { return [=](SdxHeader& h, Bytes&) { h.iDataLen = value; }; }
+Tweak DataLen(int32_t value)
+{
+    return [=](SdxHeader& h, Bytes&) { h.iDataLen = value; };
+}
 Tweak DataLenShortBy(int32_t by)
 {
     return [=](SdxHeader& h, Bytes& image) { h.iDataLen = int32_t(image.size()) - by; };
@@ -367,14 +375,16 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"Radio8001", Raw({.radio = 8001})}, FileCase{"SettingsLen1485", Raw({.settings = 1485})},
         FileCase{"ReservedLen5", Raw({.reserved = 5})}, FileCase{"NineGroups", Raw({.favs = 9})},
         FileCase{"GroupSize1207", Raw({.favSize = 1207})}, FileCase{"GroupSize1209", Raw({.favSize = 1209})},
-        FileCase{"LastSectionOneByteShort", Raw({}, [](SdxHeader& h, Bytes& image) {
-                     image.pop_back();
-                     h.iDataLen = int32_t(image.size());
-                 })},
-        FileCase{"TransponderTextPastTheEnd", Raw(kTpOnly, [](SdxHeader&, Bytes& image) {
-                     image[2] = 0x0F; // slot 0 of 15 characters
-                     image[8] = 0x04; // one slot in use
-                 })},
+        FileCase{"LastSectionOneByteShort", Raw({},
+                                                [](SdxHeader& h, Bytes& image) {
+                                                    image.pop_back();
+                                                    h.iDataLen = int32_t(image.size());
+                                                })},
+        FileCase{"TransponderTextPastTheEnd", Raw(kTpOnly,
+                                                  [](SdxHeader&, Bytes& image) {
+                                                      image[2] = 0x0F; // slot 0 of 15 characters
+                                                      image[8] = 0x04; // one slot in use
+                                                  })},
         FileCase{"ChannelNamePastTheEnd", Raw(kChannelOnly, [](SdxHeader&, Bytes& image) { image[4] = 27; })},
         FileCase{"StrayWordThenEnd", Raw(kChannelOnly, Image({7, 0, 0, 0}))},
         FileCase{"TwoStrayWordsThenEnd", Raw(kChannelOnly, Image({7, 0, 0, 0, 7, 0, 0, 0}))}),
@@ -489,8 +499,8 @@ TEST(SdxRoundTripTest, NewDatabaseSavesToAReadableFileWithEmptyGroups)
     for (const FavGroup& g : loaded->FavGroupTable) {
         EXPECT_EQ(0, g.sTvFavNum);
         EXPECT_EQ(0, g.sRadioFavNum);
-        EXPECT_TRUE(std::all_of(std::begin(g.aulFavKey), std::end(g.aulFavKey),
-                                [](uint32_t k) { return k == kFreeFavSlot; }));
+        EXPECT_TRUE(
+            std::all_of(std::begin(g.aulFavKey), std::end(g.aulFavKey), [](uint32_t k) { return k == kFreeFavSlot; }));
     }
 }
 

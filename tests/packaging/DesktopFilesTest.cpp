@@ -111,7 +111,8 @@ TEST(DesktopFiles, MimeDatabaseGivesSdxFilesTheType)
 
     const QMimeDatabase mimeDatabase;
     for (const char* pszName : {"demo.sdx", "DEMO.SDX", "Channels 2024.Sdx"}) {
-        const QMimeType type = mimeDatabase.mimeTypeForFile(QString::fromLatin1(pszName), QMimeDatabase::MatchExtension);
+        const QMimeType type =
+            mimeDatabase.mimeTypeForFile(QString::fromLatin1(pszName), QMimeDatabase::MatchExtension);
         EXPECT_EQ(kSdxType, type.name()) << pszName;
         EXPECT_EQ(QStringLiteral("TV receiver channel database"), type.comment()) << pszName;
     }
@@ -130,7 +131,8 @@ TEST(DesktopFiles, DesktopEntryOpensSdxFilesWithTheEditor)
     ASSERT_EQ(2, exec.size());
     EXPECT_EQ(QStringLiteral(EDITZARN_PROGRAM), exec[0]);
     EXPECT_EQ(QStringLiteral("%f"), exec[1]);
-    EXPECT_TRUE(entry.value("MimeType").split(';').contains(ReadMimePackage(ReadDataFile("editzarn-sdx.xml")).strType));
+    EXPECT_TRUE(
+        entry.value("MimeType").split(';').contains(ReadMimePackage(ReadDataFile("editzarn-sdx.xml")).strType));
     EXPECT_EQ(QFileInfo(kDataDir + "/editzarn.svg").completeBaseName(), entry.value("Icon"));
 }
 

@@ -14,8 +14,8 @@
 
 namespace {
 
-const ListRow kTitles = {"Index", "Name", "FTA/CAS", "Lock", "Video PID", "Audio PID", "PCR PID", "TXT PID",
-                         "Program Type", "My Fav"};
+const ListRow kTitles = {"Index",     "Name",    "FTA/CAS", "Lock",         "Video PID",
+                         "Audio PID", "PCR PID", "TXT PID", "Program Type", "My Fav"};
 
 ListRow Row(const QString& index, const QString& name)
 {
@@ -44,8 +44,8 @@ TEST(ListPrintLayoutTest, NameWidthIsTheLongestNameRaisedToEvenOthersTitleOrLong
     };
     for (const Case& c : cases) {
         const auto widths = ListColumnWidths(ListOf(c.names));
-        EXPECT_EQ(widths, (std::array<int, kListColumns>{5, c.iNameWidth, 7, c.names.size() ? 6 : 4, 9, 9, 7, 7,
-                                                         12, 6}));
+        EXPECT_EQ(widths,
+                  (std::array<int, kListColumns>{5, c.iNameWidth, 7, c.names.size() ? 6 : 4, 9, 9, 7, 7, 12, 6}));
     }
     // Cells longer than their titles widen their columns; "Lock" fits its title.
     ListPrintInput input = ListOf({"a"});
@@ -55,8 +55,8 @@ TEST(ListPrintLayoutTest, NameWidthIsTheLongestNameRaisedToEvenOthersTitleOrLong
 
 TEST(ListPrintLayoutTest, BodyFontSizeFollowsTheWidthSumWithinFourAndSixteenPoints)
 {
-    const std::pair<int, int> cases[] = {{86, 93}, {40, 160}, {250, 40}, {50, 160}, {51, 157}, {200, 40},
-                                         {201, 40}, {0, 160}, {-3, 160}};
+    const std::pair<int, int> cases[] = {{86, 93},  {40, 160}, {250, 40}, {50, 160}, {51, 157},
+                                         {200, 40}, {201, 40}, {0, 160},  {-3, 160}};
     for (const auto& [sum, tenths] : cases)
         EXPECT_EQ(BodyFontTenths(sum), tenths) << "sum " << sum;
     // Line height at 300 units an inch: 9.3 points is 38.75 units, rounded.
@@ -97,15 +97,15 @@ TEST(ListPrintLayoutTest, RowCellsFillToWidthPlusOneAndLongCellsShiftTheLine)
 TEST(ListPrintLayoutTest, EveryRowIsOnExactlyOnePageInOrder)
 {
     EXPECT_EQ(ListRowsPerPage(3308, 43), 71);
-    EXPECT_EQ(ListRowsPerPage(300, 43), 1);  // (100 / 43) - 1 = 1
-    EXPECT_EQ(ListRowsPerPage(250, 43), 1);  // would be 0
-    EXPECT_EQ(ListRowsPerPage(100, 43), 1);  // would be negative
+    EXPECT_EQ(ListRowsPerPage(300, 43), 1); // (100 / 43) - 1 = 1
+    EXPECT_EQ(ListRowsPerPage(250, 43), 1); // would be 0
+    EXPECT_EQ(ListRowsPerPage(100, 43), 1); // would be negative
 
     struct Case {
         int iItems, iRows, iPages, iLast;
     };
-    const Case cases[] = {{0, 70, 1, 0}, {1, 70, 1, 1}, {70, 70, 1, 70}, {71, 70, 2, 1},
-                          {140, 70, 2, 70}, {8000, 70, 115, 20}, {5, 1, 5, 1}, {3, 0, 3, 1}};
+    const Case cases[] = {{0, 70, 1, 0},    {1, 70, 1, 1},       {70, 70, 1, 70}, {71, 70, 2, 1},
+                          {140, 70, 2, 70}, {8000, 70, 115, 20}, {5, 1, 5, 1},    {3, 0, 3, 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(PageCount(c.iItems, c.iRows), c.iPages) << c.iItems << " rows";
         EXPECT_EQ(RowsOnPage(c.iItems, c.iRows, c.iPages), c.iLast) << c.iItems << " rows";
@@ -216,8 +216,7 @@ TEST(TreePrintLayoutTest, WalkShowsEveryNodeUnderExpandedParentsInOrder)
 
 TEST(TreePrintLayoutTest, RowsPerPageAreAtLeastOne)
 {
-    const std::tuple<int, int, int> cases[] = {{3508, 18, 39}, {3300, 20, 32}, {3508, 80, 1},
-                                               {100, 18, 1}};
+    const std::tuple<int, int, int> cases[] = {{3508, 18, 39}, {3300, 20, 32}, {3508, 80, 1}, {100, 18, 1}};
     for (const auto& [height, nodeHeight, rows] : cases)
         EXPECT_EQ(TreeRowsPerPage(height, nodeHeight), rows) << height << "/" << nodeHeight;
 }

@@ -104,11 +104,11 @@ protected:
     ListPrintInput Channels(int count)
     {
         ListPrintInput input;
-        input.titles = {"Index", "Name", "FTA/CAS", "Lock", "Video PID", "Audio PID", "PCR PID", "TXT PID",
-                        "Program Type", "My Fav"};
+        input.titles = {"Index",     "Name",    "FTA/CAS", "Lock",         "Video PID",
+                        "Audio PID", "PCR PID", "TXT PID", "Program Type", "My Fav"};
         for (int i = 1; i <= count; ++i)
-            input.rows.push_back({QString::number(i), QString("Channel %1").arg(i), "FTA", "Unlock", "1", "2", "3",
-                                  "4", "S2", "Yes"});
+            input.rows.push_back(
+                {QString::number(i), QString("Channel %1").arg(i), "FTA", "Unlock", "1", "2", "3", "4", "S2", "Yes"});
         return input;
     }
 

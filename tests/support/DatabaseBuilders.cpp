@@ -171,7 +171,8 @@ void ExpectSameTables(const Database& a, const Database& b)
     ASSERT_EQ(ha.sSettingsLen, hb.sSettingsLen);
     ASSERT_EQ(ha.sReservedLen, hb.sReservedLen);
     ASSERT_EQ(ha.sFavNumber, hb.sFavNumber);
-    EXPECT_EQ(0, std::memcmp(a.SatelliteTable.data(), b.SatelliteTable.data(), ha.sSatNumber * sizeof(SatelliteRecord)));
+    EXPECT_EQ(0,
+              std::memcmp(a.SatelliteTable.data(), b.SatelliteTable.data(), ha.sSatNumber * sizeof(SatelliteRecord)));
     for (int i = 0; i < ha.sTpNumber; ++i)
         ASSERT_EQ(0, std::memcmp(&a.TransponderTable[i], &b.TransponderTable[i], sizeof(TransponderRecord)))
             << "transponder " << i;

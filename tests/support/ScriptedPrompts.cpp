@@ -120,8 +120,7 @@ void PrintTo(const QString& text, std::ostream* os) { *os << testing::PrintToStr
 void PrintTo(const ShownMessage& message, std::ostream* os)
 {
     *os << "{text " << testing::PrintToString(message.strText) << ", caption "
-        << testing::PrintToString(message.strCaption) << ", " << Name(message.buttons) << ", "
-        << Name(message.icon);
+        << testing::PrintToString(message.strCaption) << ", " << Name(message.buttons) << ", " << Name(message.icon);
     if (!message.strInformative.isEmpty())
         *os << ", informative " << testing::PrintToString(message.strInformative);
     *os << "}";

@@ -193,7 +193,8 @@ TEST_F(SdxToolTest, ResaveKeepsTheInflatedPayload)
     std::vector<uint8_t> file;
     ASSERT_EQ(SaveResult::Ok, SaveDatabase(*db, file));
     const std::vector<uint8_t> image(db->PackedImage.begin(), db->PackedImage.begin() + db->header.iDataLen);
-    const QString in = WriteFile("in.sdx", QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())));
+    const QString in =
+        WriteFile("in.sdx", QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())));
 
     ASSERT_EQ(0, RunTool({"resave", in, PathOf("out.sdx")}).exitCode);
     auto reread = std::make_unique<Database>();
@@ -243,7 +244,9 @@ TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
     ASSERT_EQ(QJsonParseError::NoError, error.error) << error.errorString().toStdString();
-    const auto text = [](std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); };
+    const auto text = [](std::string_view bytes) {
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    };
     for (const bool radio : {false, true}) {
         const QJsonArray channels = json[radio ? "radioChannels" : "tvChannels"].toArray();
         ASSERT_EQ(ChannelCount(*loaded, radio), channels.size());
@@ -251,7 +254,8 @@ TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
             const ChannelRecord& c = ChannelTable(*loaded, radio)[i];
             EXPECT_EQ(text(FieldText(c.acName)), channels[i]["name"].toString()) << i;
             EXPECT_EQ(c.usServiceId + 65536 * int64_t(c.usTpId),
-                      channels[i]["serviceId"].toInteger() + 65536 * channels[i]["tpId"].toInteger()) << i;
+                      channels[i]["serviceId"].toInteger() + 65536 * channels[i]["tpId"].toInteger())
+                << i;
             EXPECT_EQ(double(c.ulChFlags), channels[i]["chFlags"].toDouble()) << i;
         }
     }
@@ -265,7 +269,8 @@ TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
     }
     for (int g = 0; g < kMaxFavGroups; ++g)
         EXPECT_EQ(text(FavName(*loaded, g)), json["settings"]["favNames"][g].toString()) << g;
-    const QByteArray settings(reinterpret_cast<const char*>(loaded->SettingsBlock.data()), loaded->header.sSettingsLen);
+    const QByteArray settings(reinterpret_cast<const char*>(loaded->SettingsBlock.data()),
+                              loaded->header.sSettingsLen);
     EXPECT_EQ(settings.toHex(), json["settings"]["bytes"].toString().toLatin1());
 }
 
@@ -309,7 +314,8 @@ TEST_F(SdxToolTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
         QProcess process;
         process.start(SDXTOOL_PATH, {"resave", source, target});
         ASSERT_TRUE(process.waitForStarted());
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2 * runMicroseconds)(rng)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2 * runMicroseconds)(rng)));
         process.kill();
         process.waitForFinished();
 

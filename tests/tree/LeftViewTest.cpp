@@ -177,12 +177,12 @@ protected:
 
 TEST_F(LeftViewTest, NewDatabaseShowsTheBareBranches)
 {
-    EXPECT_EQ(WidgetLines(view), QStringList({"All Services", "Satellite", "Channel List", "FAV List", "Terrestrial",
-                                              "Cable", "ISDB"}));
+    EXPECT_EQ(WidgetLines(view),
+              QStringList({"All Services", "Satellite", "Channel List", "FAV List", "Terrestrial", "Cable", "ISDB"}));
     OpenNew();
-    EXPECT_EQ(WidgetLines(view), QStringList({"All Services", "Satellite", "Channel List", "FAV List", "  MyFav",
-                                              "  FAV 2", "  FAV 3", "  FAV 4", "  FAV 5", "  FAV 6", "  FAV 7",
-                                              "  FAV 8", "Terrestrial", "Cable", "ISDB"}));
+    EXPECT_EQ(WidgetLines(view),
+              QStringList({"All Services", "Satellite", "Channel List", "FAV List", "  MyFav", "  FAV 2", "  FAV 3",
+                           "  FAV 4", "  FAV 5", "  FAV 6", "  FAV 7", "  FAV 8", "Terrestrial", "Cable", "ISDB"}));
     EXPECT_TRUE(Root(kRootSatellite)->isExpanded());
     // The new database lists all its channels at once.
     EXPECT_EQ(view.currentItem(), Root(kRootChannelList));
@@ -240,7 +240,8 @@ TEST_F(LeftViewTest, SelectionWritesTheDocumentAndReportsTheListKind)
         doc.SelectedSatellite = doc.SelectedTpId = 7;
         doc.SelectedFavGroup = 9;
         view.setCurrentItem(c.pNode);
-        EXPECT_EQ(c.kind == kListNone ? std::vector<int>{} : std::vector<int>{c.kind}, aReported) << c.pNode->text(0).toStdString();
+        EXPECT_EQ(c.kind == kListNone ? std::vector<int>{} : std::vector<int>{c.kind}, aReported)
+            << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.sat, doc.SelectedSatellite) << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.tpId, doc.SelectedTpId) << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.fav, doc.SelectedFavGroup) << c.pNode->text(0).toStdString();
@@ -271,8 +272,8 @@ TEST_F(LeftViewTest, DeleteKeyOnAMiddleTransponderRenumbersTheRest)
 
     prompts.QueueAnswer(MsgAnswer::Yes);
     Key(Qt::Key_Delete);
-    const QString question = "Are you sure to delete this transponder ?\n" +
-                             QString::fromLatin1(SatTransponderLabel(gone, 1));
+    const QString question =
+        "Are you sure to delete this transponder ?\n" + QString::fromLatin1(SatTransponderLabel(gone, 1));
     EXPECT_EQ(Question(question), prompts.Messages().back());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(0, ChannelsOf(Db(), TpId(gone)));
@@ -350,8 +351,9 @@ TEST_F(LeftViewTest, ContextMenusOfferTheEntriesOfTheSelectedNode)
     EXPECT_TRUE(Menu().isEmpty()) << "no terrestrial transponders may be added while the flag is clear";
 
     Open();
-    const QStringList satellite = {"Add Antenna",  "Edit Antenna", "Move Antenna", "Swap Antenna", "Delete Antenna",
-                                   "-",            "Add Transponder", "-",         "Modify Transponders"};
+    const QStringList satellite = {
+        "Add Antenna", "Edit Antenna",       "Move Antenna", "Swap Antenna", "Delete Antenna", "-", "Add Transponder",
+        "-",           "Modify Transponders"};
     const std::pair<QTreeWidgetItem*, QStringList> cases[] = {
         {Root(kRootSatellite), {"Add Antenna", "Load Satellite from html file of satellite listing site..."}},
         {Sat(0), satellite},
@@ -549,8 +551,9 @@ TEST_F(LeftViewTest, AddAndEditTranspondersOfEveryKind)
         int root;
         QString label;
     };
-    for (const CategoryCase& c : {CategoryCase{kRootCable, "| 474 | 27500"}, CategoryCase{kRootTerrestrial, "| 474000 | 8M"},
-                                  CategoryCase{kRootIsdb, "| 490000 | 6M"}}) {
+    for (const CategoryCase& c :
+         {CategoryCase{kRootCable, "| 474 | 27500"}, CategoryCase{kRootTerrestrial, "| 474000 | 8M"},
+          CategoryCase{kRootIsdb, "| 490000 | 6M"}}) {
         const int before = Root(c.root)->childCount();
         Select(Root(c.root));
         Answer<CTransponderDlg>([&c](CTransponderDlg& d) {
@@ -612,11 +615,13 @@ TEST_F(LeftViewTest, ModifyTranspondersRebuildsWhenSomethingChanged)
     Menu("Modify Transponders");
     EXPECT_TRUE(aReported.empty()) << "no change, no rebuild";
 
-    Answer<CModifiedTpDlg>([](CModifiedTpDlg& d) {
-        d.pList->item(0)->setSelected(true);
-        d.pList->item(5)->setSelected(true);
-        d.OnDel();
-    }, false);
+    Answer<CModifiedTpDlg>(
+        [](CModifiedTpDlg& d) {
+            d.pList->item(0)->setSelected(true);
+            d.pList->item(5)->setSelected(true);
+            d.OnDel();
+        },
+        false);
     Menu("Modify Transponders");
     EXPECT_EQ(10, Sat(1)->childCount());
     EXPECT_EQ(OutlineLines(Db()), WidgetLines(view));

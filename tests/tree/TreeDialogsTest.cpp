@@ -52,8 +52,8 @@ TEST_F(TreeDialogsTest, SatelliteDialogShowsTheRecord)
         uint16_t low, high;
         QString lnbText;
     };
-    const Case cases[] = {{0, 5150, 5750, "5150/5750"}, {1, 9750, 9750, "9750"}, {1, 9750, 10600, "Universal"},
-                          {1, 9000, 9000, ""}};
+    const Case cases[] = {
+        {0, 5150, 5750, "5150/5750"}, {1, 9750, 9750, "9750"}, {1, 9750, 10600, "Universal"}, {1, 9000, 9000, ""}};
     for (const Case& c : cases) {
         SatelliteRecord sat = DefaultSatellite();
         SetSatKuBand(sat, c.ku);
@@ -106,7 +106,7 @@ TEST_F(TreeDialogsTest, SatelliteDialogRefusesBadFieldsAndStaysOpen)
 TEST_F(TreeDialogsTest, SatelliteDialogWritesTheFieldsAndKeepsOtherBits)
 {
     SatelliteRecord sat = DefaultSatellite();
-    sat.ulSatPos = 0xF2000000u | 5;           // high bits kept
+    sat.ulSatPos = 0xF2000000u | 5;            // high bits kept
     sat.ulSatFlags |= 0xC0000008u | (1u << 8); // bits 3, 8, 30, 31 kept
     CSatelliteDlg dialog(Db(), prompts, sat, 0);
     dialog.pNameEdit->setText("A twenty char name!!");

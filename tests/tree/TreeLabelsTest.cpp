@@ -12,7 +12,8 @@
 
 namespace {
 
-SatelliteRecord Sat(const char* name, uint32_t ku, uint16_t low, uint16_t high, uint32_t diseqc = 0, uint32_t motor = 0)
+SatelliteRecord Sat(const char* name, uint32_t ku, uint16_t low, uint16_t high, uint32_t diseqc = 0,
+                    uint32_t motor = 0)
 {
     SatelliteRecord sat{};
     std::memcpy(sat.acSatName, name, std::min(std::strlen(name), sizeof sat.acSatName));

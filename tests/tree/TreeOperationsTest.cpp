@@ -69,12 +69,9 @@ TEST(SatelliteOperationsTest, MoveAndSwapCarryTheTransponders)
         std::vector<std::string> order;
     };
     const Case cases[] = {
-        {"move first to last", false, 0, 2, {"B", "C", "A"}},
-        {"move last to first", false, 2, 0, {"C", "A", "B"}},
-        {"move middle down", false, 1, 2, {"A", "C", "B"}},
-        {"move onto itself", false, 1, 1, {"A", "B", "C"}},
-        {"swap ends", true, 0, 2, {"C", "B", "A"}},
-        {"swap with itself", true, 2, 2, {"A", "B", "C"}},
+        {"move first to last", false, 0, 2, {"B", "C", "A"}}, {"move last to first", false, 2, 0, {"C", "A", "B"}},
+        {"move middle down", false, 1, 2, {"A", "C", "B"}},   {"move onto itself", false, 1, 1, {"A", "B", "C"}},
+        {"swap ends", true, 0, 2, {"C", "B", "A"}},           {"swap with itself", true, 2, 2, {"A", "B", "C"}},
     };
     for (const Case& c : cases) {
         auto db = ThreeSatellites();
@@ -121,8 +118,9 @@ TEST(SatelliteOperationsTest, DeleteTakesItsTransponderChannelsAndRenumbersTheRe
     EXPECT_EQ((std::vector<std::string>{"A", "C"}), SatelliteNames(*db));
     EXPECT_EQ((std::vector<std::string>{"A", "A", "C", "C"}), OwnerNames(*db));
     ASSERT_EQ(3, db->header.sTVNumber);
-    EXPECT_EQ((std::vector<int>{0, 4, 99}), (std::vector<int>{db->TvChannelTable[0].usTpId, db->TvChannelTable[1].usTpId,
-                                                               db->TvChannelTable[2].usTpId}));
+    EXPECT_EQ(
+        (std::vector<int>{0, 4, 99}),
+        (std::vector<int>{db->TvChannelTable[0].usTpId, db->TvChannelTable[1].usTpId, db->TvChannelTable[2].usTpId}));
     ASSERT_EQ(1, db->header.sRadioNumber);
     EXPECT_EQ(5, db->RadioChannelTable[0].usTpId);
     EXPECT_EQ(5, db->header.sTpNumber);
@@ -187,10 +185,9 @@ TEST(SatelliteOperationsTest, LnbTypeFollowsTheValuesAndTheBandFlag)
         int type;
     };
     const Case cases[] = {
-        {1, 9750, 10600, 0}, {1, 9750, 10750, 1}, {1, 9750, 10700, 2},  {1, 5150, 10700, 2},
-        {1, 9750, 9750, 3},  {1, 11475, 11475, 9}, {1, 5150, 5150, -1}, {1, 9750, 12000, -1},
-        {0, 5150, 5150, 10}, {0, 5750, 5750, 11},  {0, 5150, 5750, 12}, {0, 9750, 10600, 12},
-        {0, 5700, 5700, 13}, {0, 9750, 9750, -1},
+        {1, 9750, 10600, 0},  {1, 9750, 10750, 1},  {1, 9750, 10700, 2},  {1, 5150, 10700, 2}, {1, 9750, 9750, 3},
+        {1, 11475, 11475, 9}, {1, 5150, 5150, -1},  {1, 9750, 12000, -1}, {0, 5150, 5150, 10}, {0, 5750, 5750, 11},
+        {0, 5150, 5750, 12},  {0, 9750, 10600, 12}, {0, 5700, 5700, 13},  {0, 9750, 9750, -1},
     };
     for (const Case& c : cases) {
         SatelliteRecord sat{};

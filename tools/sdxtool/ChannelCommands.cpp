@@ -100,8 +100,8 @@ int RunList(const ToolArgs& args)
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
     if (filter.filter == RowFilter::Satellite && filter.iValue >= db->header.sSatNumber) {
-        std::fprintf(stderr, "sdxtool list: there is no satellite %d; %s has %d\n", filter.iValue + 1,
-                     args[0].c_str(), int(db->header.sSatNumber));
+        std::fprintf(stderr, "sdxtool list: there is no satellite %d; %s has %d\n", filter.iValue + 1, args[0].c_str(),
+                     int(db->header.sSatNumber));
         return kExitBadInput;
     }
     const bool radio = args.IsSet("radio");

@@ -18,9 +18,8 @@ void PrintOverview(FILE* out)
     std::fprintf(out, "usage: sdxtool COMMAND [ARGS]\n\ncommands:\n");
     for (const ToolCommand& command : ToolCommands())
         std::fprintf(out, "  %-28s %s\n", command.pszUsage, command.pszHelp);
-    std::fprintf(out,
-                 "\nsdxtool COMMAND --help shows one command.\n"
-                 "Exit status: 0 success, 1 bad file or bad input, 2 cannot open or write a file.\n");
+    std::fprintf(out, "\nsdxtool COMMAND --help shows one command.\n"
+                      "Exit status: 0 success, 1 bad file or bad input, 2 cannot open or write a file.\n");
 }
 
 std::string LocalText(const QString& text) { return text.toLocal8Bit().toStdString(); }

@@ -30,7 +30,9 @@ int RunImportListing(const ToolArgs& args)
     for (const ImportResult result : results) {
         switch (result) {
         case ImportResult::Added: ++added; break;
-        case ImportResult::SatellitesFull: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgSatellitesFull)); break;
+        case ImportResult::SatellitesFull:
+            std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgSatellitesFull));
+            break;
         case ImportResult::CannotOpen:
             std::fprintf(stderr, "sdxtool: cannot open %s\n", args[1].c_str());
             return kExitCannotOpen;

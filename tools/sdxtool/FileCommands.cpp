@@ -114,8 +114,7 @@ std::vector<ToolCommand> FileToolCommands()
          "Writes every table of FILE as JSON to standard output. Text bytes are mapped one byte to one code "
          "point (U+0000 to U+00FF).",
          RunDump},
-        {"resave", "resave IN OUT", "Loads IN and writes it to OUT exactly as the editor's Save As does.",
-         RunResave},
+        {"resave", "resave IN OUT", "Loads IN and writes it to OUT exactly as the editor's Save As does.", RunResave},
         {"new", "new OUT", "Writes the empty database that the editor's New command creates.", RunNew},
         {"demo", "demo OUT [--max]",
          "Writes a demo database: several satellites, terrestrial, cable and ISDB-T transponders, a few "
@@ -129,9 +128,8 @@ const std::vector<ToolCommand>& ToolCommands()
 {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (const auto& table :
-             {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(), TreeToolCommands(),
-              PrintToolCommands(), ReferenceToolCommands()})
+        for (const auto& table : {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(),
+                                  TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();

@@ -64,11 +64,8 @@ QJsonArray Transponders(const Database& db)
     for (int i = 0; i < db.header.sTpNumber; ++i) {
         const TransponderRecord& tp = db.TransponderTable[i];
         QJsonObject record{
-            {"tpId", qint64(TpId(tp))},
-            {"kind", qint64(TpKind(tp))},
-            {"tpFlags", qint64(tp.ulTpFlags)},
-            {"first", tp.usFirst},
-            {"nameLens", tp.usNameLens},
+            {"tpId", qint64(TpId(tp))}, {"kind", qint64(TpKind(tp))}, {"tpFlags", qint64(tp.ulTpFlags)},
+            {"first", tp.usFirst},      {"nameLens", tp.usNameLens},
         };
         if (TpKind(tp) == kTpSatellite || TpKind(tp) == kTpCable) {
             record["freqMHz"] = tp.usFreq;

@@ -35,8 +35,8 @@ ListPrintInput ChannelListInput(const Database& db, bool radio)
     input.rows.resize(size_t(rows));
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < kListColumns; ++c)
-            input.rows[size_t(r)][size_t(c)] = QString::fromLatin1(
-                FormatRowCell(db, radio, RowFilter::All, r, aiRowChannel[size_t(r)], c));
+            input.rows[size_t(r)][size_t(c)] =
+                QString::fromLatin1(FormatRowCell(db, radio, RowFilter::All, r, aiRowChannel[size_t(r)], c));
     return input;
 }
 

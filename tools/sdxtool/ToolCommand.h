@@ -8,7 +8,7 @@
 
 // Exit codes shared by every command.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitBadInput = 1;  // not a correct file, bad arguments
+inline constexpr int kExitBadInput = 1;   // not a correct file, bad arguments
 inline constexpr int kExitCannotOpen = 2; // a file cannot be opened or written
 
 // The arguments of one command as the command-line parser split them: the
