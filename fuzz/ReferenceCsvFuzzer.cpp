@@ -21,7 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CsvError error;
     const std::optional<ReferenceList> list = ReadReferenceCsv(text, error);
     if (!list) {
-        const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
+        // Lines end in LF, CR LF or a lone CR.
+        long lines = 1;
+        for (size_t i = 0; i < text.size(); ++i)
+            lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
         if (error.iLine < 1 || error.iLine > lines)
             std::abort();
         return 0;
