@@ -249,12 +249,6 @@
         <translation>Die Datei wurde seit dem Öffnen von einem anderen Programm geändert. Soll sie überschrieben werden?</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Soll die Datei ersetzt werden?</translation>
-    </message>
-    <message>
         <source>The file dialog could not read the name %1 in the system&apos;s file-name encoding.</source>
         <translation>Der Dateidialog konnte den Namen %1 nicht in der Dateinamen-Kodierung des Systems lesen.</translation>
     </message>
@@ -1042,6 +1036,15 @@ Bitte andere Zeichen verwenden.</translation>
     </message>
 </context>
 <context>
+    <name>IPrompts</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+</context>
+<context>
     <name>ListPrintLayout</name>
     <message>
         <source>    Q.N.</source>
@@ -1207,12 +1210,6 @@ Zeile %1: %2</translation>
     <message>
         <source>Command failed.</source>
         <translation>Der Befehl ist fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Exported %1 TV and %2 radio channels to %3</source>

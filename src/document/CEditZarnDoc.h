@@ -30,9 +30,6 @@ inline constexpr TrText kMsgSaveChanges{"CEditZarnDoc",
 inline constexpr TrText kMsgChangedOutside{
     "CEditZarnDoc",
     QT_TRANSLATE_NOOP("CEditZarnDoc", "The file was changed by another program since it was opened. Overwrite it?")};
-// The desktop's own question about a name that is taken.
-inline constexpr TrText kMsgAlreadyExists{
-    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "%1 already exists.\nDo you want to replace it?")};
 inline constexpr TrText kReasonUnreadableName{
     "CEditZarnDoc",
     QT_TRANSLATE_NOOP("CEditZarnDoc",

@@ -18,8 +18,6 @@ inline constexpr TrText kMsgCannotStartExcel{"SpreadsheetExport",
                                              QT_TRANSLATE_NOOP("SpreadsheetExport", "Can not start excel service!")};
 inline constexpr TrText kMsgCommandFailed{"SpreadsheetExport",
                                           QT_TRANSLATE_NOOP("SpreadsheetExport", "Command failed.")};
-inline constexpr TrText kMsgReplaceWorkbook{
-    "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "%1 already exists.\nDo you want to replace it?")};
 inline constexpr TrText kStatusExported{
     "SpreadsheetExport", QT_TRANSLATE_NOOP("SpreadsheetExport", "Exported %1 TV and %2 radio channels to %3")};
 

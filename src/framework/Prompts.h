@@ -3,12 +3,19 @@
 // tests can answer them and check what was asked.
 #pragma once
 
+#include "TrText.h"
+
 #include <QString>
 
 #include <optional>
 
 // Caption of every box shown without a caption of its own.
 inline const QString kAppName = QStringLiteral("EditZarn");
+
+// The desktop's own question before an existing file is replaced (%1 the
+// file as the user knows it); every command that replaces a file asks it.
+inline constexpr TrText kMsgAlreadyExists{
+    "IPrompts", QT_TRANSLATE_NOOP("IPrompts", "%1 already exists.\nDo you want to replace it?")};
 
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Warning, Stop, Question };
