@@ -39,6 +39,10 @@ CCheckDatabaseDlg::CCheckDatabaseDlg(CEditZarnDoc& doc, QWidget* parent)
     pFix->setObjectName("fixSelected");
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Close);
     pButtons->addButton(pFix, QDialogButtonBox::ActionRole);
+    // Enter on a record shows it; no button takes the key from the list.
+    for (QAbstractButton* pButton : pButtons->buttons())
+        if (auto* pPush = qobject_cast<QPushButton*>(pButton))
+            pPush->setAutoDefault(false);
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pFix, &QPushButton::clicked, this, &CCheckDatabaseDlg::OnFixSelected);
     connect(pFindings, &QTreeWidget::itemActivated, this, &CCheckDatabaseDlg::OnActivated);

@@ -407,6 +407,7 @@ void CMainFrame::OnCheckDatabase()
     CCheckDatabaseDlg dialog(doc, this);
     dialog.fnShowPlace = [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); };
     fnRunCheckDialog(dialog);
+    statusBar()->clearMessage(); // the note of what Open found is old now
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)

@@ -18,7 +18,9 @@ QString CheckNote(const DatabaseFindings& findings)
     QStringList found;
     for (size_t k = 0; k < kCheckKinds.size(); ++k)
         if (const int count = findings.Count(CheckKind(k)))
-            found << QCoreApplication::translate("DatabaseCheck", kCheckKinds[k].pszNote).arg(count);
+            found << QCoreApplication::translate("DatabaseCheck",
+                                                 count == 1 ? kCheckKinds[k].pszNoteOne : kCheckKinds[k].pszNote)
+                         .arg(count);
     return found.isEmpty() ? QString()
                            : QCoreApplication::translate("DatabaseCheck", kCheckNotePattern).arg(found.join(", "));
 }

@@ -28,36 +28,44 @@ enum class CheckKind : uint8_t {
 inline constexpr int kCheckKindCount = 9;
 
 struct CheckKindInfo {
-    const char* pszName;   // the dialog's row, sdxtool's count line
-    const char* pszNote;   // the status bar's part, %1 the count
-    const char* pszTag;    // sdxtool's word at the start of a record line
-    const char* pszOption; // sdxtool clean's option; null for a kind without a fix
+    const char* pszName;    // the dialog's row, sdxtool's count line
+    const char* pszNote;    // the status bar's part, %1 the count
+    const char* pszNoteOne; // the same for a count of 1
+    const char* pszTag;     // sdxtool's word at the start of a record line
+    const char* pszOption;  // sdxtool clean's option; null for a kind without a fix
     bool bFixByDefault;
 };
 
 // The window shows the names and notes translated in the context "DatabaseCheck".
 inline constexpr std::array<CheckKindInfo, kCheckKindCount> kCheckKinds = {{
-    {TRANSLATABLE("DatabaseCheck", "Duplicate channels"), TRANSLATABLE("DatabaseCheck", "%1 duplicates"), "duplicate",
-     "duplicates", true},
+    {TRANSLATABLE("DatabaseCheck", "Duplicate channels"), TRANSLATABLE("DatabaseCheck", "%1 duplicates"),
+     TRANSLATABLE("DatabaseCheck", "%1 duplicate"), "duplicate", "duplicates", true},
     {TRANSLATABLE("DatabaseCheck", "Channels without a transponder"),
-     TRANSLATABLE("DatabaseCheck", "%1 channels without a transponder"), "orphan-channel", "orphan-channels", false},
+     TRANSLATABLE("DatabaseCheck", "%1 channels without a transponder"),
+     TRANSLATABLE("DatabaseCheck", "%1 channel without a transponder"), "orphan-channel", "orphan-channels", false},
     {TRANSLATABLE("DatabaseCheck", "Stale favourite entries"),
-     TRANSLATABLE("DatabaseCheck", "%1 stale favourite entries"), "stale-favourite", "stale-favourites", true},
+     TRANSLATABLE("DatabaseCheck", "%1 stale favourite entries"),
+     TRANSLATABLE("DatabaseCheck", "%1 stale favourite entry"), "stale-favourite", "stale-favourites", true},
     {TRANSLATABLE("DatabaseCheck", "Transponders of no satellite"),
-     TRANSLATABLE("DatabaseCheck", "%1 transponders of no satellite"), "orphan-transponder", "orphan-transponders",
+     TRANSLATABLE("DatabaseCheck", "%1 transponders of no satellite"),
+     TRANSLATABLE("DatabaseCheck", "%1 transponder of no satellite"), "orphan-transponder", "orphan-transponders",
      true},
     {TRANSLATABLE("DatabaseCheck", "Duplicate transponders"),
-     TRANSLATABLE("DatabaseCheck", "%1 duplicate transponders"), "duplicate-transponder", "duplicate-transponders",
+     TRANSLATABLE("DatabaseCheck", "%1 duplicate transponders"),
+     TRANSLATABLE("DatabaseCheck", "%1 duplicate transponder"), "duplicate-transponder", "duplicate-transponders",
      true},
     {TRANSLATABLE("DatabaseCheck", "Empty transponders"), TRANSLATABLE("DatabaseCheck", "%1 empty transponders"),
-     "empty-transponder", "empty-transponders", false},
+     TRANSLATABLE("DatabaseCheck", "%1 empty transponder"), "empty-transponder", "empty-transponders", false},
     {TRANSLATABLE("DatabaseCheck", "Chosen transponder out of range"),
-     TRANSLATABLE("DatabaseCheck", "%1 chosen transponders out of range"), "chosen-transponder", "chosen-transponders",
+     TRANSLATABLE("DatabaseCheck", "%1 chosen transponders out of range"),
+     TRANSLATABLE("DatabaseCheck", "%1 chosen transponder out of range"), "chosen-transponder", "chosen-transponders",
      true},
     {TRANSLATABLE("DatabaseCheck", "Names the receiver may show wrongly"),
-     TRANSLATABLE("DatabaseCheck", "%1 names the receiver may show wrongly"), "name", nullptr, false},
+     TRANSLATABLE("DatabaseCheck", "%1 names the receiver may show wrongly"),
+     TRANSLATABLE("DatabaseCheck", "%1 name the receiver may show wrongly"), "name", nullptr, false},
     {TRANSLATABLE("DatabaseCheck", "Damaged favourite counts"),
-     TRANSLATABLE("DatabaseCheck", "%1 damaged favourite counts"), "damaged-count", nullptr, false},
+     TRANSLATABLE("DatabaseCheck", "%1 damaged favourite counts"),
+     TRANSLATABLE("DatabaseCheck", "%1 damaged favourite count"), "damaged-count", nullptr, false},
 }};
 
 // After Open, in the status bar: %1 the notes of the kinds found, joined by ", ".

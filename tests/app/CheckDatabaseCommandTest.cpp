@@ -36,7 +36,7 @@ TEST_F(CheckDatabaseCommandTest, FixSelectedCleansTheDefaultsAsOneStepThatUndoTa
     const int orphans = found.Count(CheckKind::OrphanChannels);
     EXPECT_EQ(frame->statusBar()->currentMessage(),
               QString("Check: 30 duplicates, %1 channels without a transponder, 2 stale favourite entries, 1 "
-                      "duplicate transponders — Tools ▸ Check Database")
+                      "duplicate transponder — Tools ▸ Check Database")
                   .arg(orphans));
 
     std::vector<int> counts, after;
