@@ -205,6 +205,49 @@
     </message>
 </context>
 <context>
+    <name>CCheckDatabaseDlg</name>
+    <message>
+        <source>Check Database</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+    <message>
+        <source>Clean Database</source>
+        <translation>Datenbank bereinigen</translation>
+    </message>
+    <message>
+        <source>Tick what to fix. Double-click a record to show it in the main window.</source>
+        <translation>Ankreuzen, was behoben werden soll. Ein Doppelklick auf einen Eintrag zeigt ihn im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>The check found nothing.</source>
+        <translation>Die Prüfung hat nichts gefunden.</translation>
+    </message>
+    <message>
+        <source>listed only</source>
+        <translation>nur aufgeführt</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Auswahl beheben</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Einzelheit</translation>
+    </message>
+</context>
+<context>
     <name>CEditZarnDoc</name>
     <message>
         <source>Can&apos;t not open the file!</source>
@@ -571,6 +614,14 @@
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Check Database…</source>
+        <translation>Datenbank prüfen…</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
     </message>
 </context>
 <context>
@@ -939,6 +990,10 @@ Redo</source>
         <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
 Wiederholen</translation>
     </message>
+    <message>
+        <source>Find duplicates, orphans and stale entries in the database and fix them</source>
+        <translation>Doppelte, verwaiste und veraltete Einträge in der Datenbank finden und beheben</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
@@ -967,6 +1022,180 @@ Wiederholen</translation>
 Please use other characters.</source>
         <translation>Der Receiver kann diese Zeichen nicht speichern: %1
 Bitte andere Zeichen verwenden.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseCheck</name>
+    <message>
+        <source>Duplicate channels</source>
+        <translation>Doppelte Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 Duplikate</translation>
+    </message>
+    <message>
+        <source>%1 duplicate</source>
+        <translation>%1 Duplikat</translation>
+    </message>
+    <message>
+        <source>Channels without a transponder</source>
+        <translation>Kanäle ohne Transponder</translation>
+    </message>
+    <message>
+        <source>%1 channels without a transponder</source>
+        <translation>%1 Kanäle ohne Transponder</translation>
+    </message>
+    <message>
+        <source>%1 channel without a transponder</source>
+        <translation>%1 Kanal ohne Transponder</translation>
+    </message>
+    <message>
+        <source>Stale favourite entries</source>
+        <translation>Veraltete Favoriteneinträge</translation>
+    </message>
+    <message>
+        <source>%1 stale favourite entries</source>
+        <translation>%1 veraltete Favoriteneinträge</translation>
+    </message>
+    <message>
+        <source>%1 stale favourite entry</source>
+        <translation>%1 veralteter Favoriteneintrag</translation>
+    </message>
+    <message>
+        <source>Transponders of no satellite</source>
+        <translation>Transponder ohne Satellit</translation>
+    </message>
+    <message>
+        <source>%1 transponders of no satellite</source>
+        <translation>%1 Transponder ohne Satellit</translation>
+    </message>
+    <message>
+        <source>%1 transponder of no satellite</source>
+        <translation>%1 Transponder ohne Satellit</translation>
+    </message>
+    <message>
+        <source>Duplicate transponders</source>
+        <translation>Doppelte Transponder</translation>
+    </message>
+    <message>
+        <source>%1 duplicate transponders</source>
+        <translation>%1 doppelte Transponder</translation>
+    </message>
+    <message>
+        <source>%1 duplicate transponder</source>
+        <translation>%1 doppelter Transponder</translation>
+    </message>
+    <message>
+        <source>Empty transponders</source>
+        <translation>Leere Transponder</translation>
+    </message>
+    <message>
+        <source>%1 empty transponders</source>
+        <translation>%1 leere Transponder</translation>
+    </message>
+    <message>
+        <source>%1 empty transponder</source>
+        <translation>%1 leerer Transponder</translation>
+    </message>
+    <message>
+        <source>Chosen transponder out of range</source>
+        <translation>Gewählter Transponder außerhalb der Liste</translation>
+    </message>
+    <message>
+        <source>%1 chosen transponders out of range</source>
+        <translation>%1 gewählte Transponder außerhalb der Liste</translation>
+    </message>
+    <message>
+        <source>%1 chosen transponder out of range</source>
+        <translation>%1 gewählter Transponder außerhalb der Liste</translation>
+    </message>
+    <message>
+        <source>Names the receiver may show wrongly</source>
+        <translation>Namen, die der Receiver falsch anzeigen kann</translation>
+    </message>
+    <message>
+        <source>%1 names the receiver may show wrongly</source>
+        <translation>%1 Namen, die der Receiver falsch anzeigen kann</translation>
+    </message>
+    <message>
+        <source>%1 name the receiver may show wrongly</source>
+        <translation>%1 Name, den der Receiver falsch anzeigen kann</translation>
+    </message>
+    <message>
+        <source>Damaged favourite counts</source>
+        <translation>Beschädigte Favoritenzähler</translation>
+    </message>
+    <message>
+        <source>%1 damaged favourite counts</source>
+        <translation>%1 beschädigte Favoritenzähler</translation>
+    </message>
+    <message>
+        <source>%1 damaged favourite count</source>
+        <translation>%1 beschädigter Favoritenzähler</translation>
+    </message>
+    <message>
+        <source>Check: %1 — Tools ▸ Check Database</source>
+        <translation>Prüfung: %1 — Extras ▸ Datenbank prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseCheckRows</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Satellite %1</source>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <source>keeps %1</source>
+        <translation>behält %1</translation>
+    </message>
+    <message>
+        <source>transponder id %1 is missing</source>
+        <translation>Transponder-ID %1 fehlt</translation>
+    </message>
+    <message>
+        <source>no channel with key %1</source>
+        <translation>kein Kanal mit Schlüssel %1</translation>
+    </message>
+    <message>
+        <source>repeated key %1</source>
+        <translation>wiederholter Schlüssel %1</translation>
+    </message>
+    <message>
+        <source>used by %1 channels</source>
+        <translation>von %1 Kanälen benutzt</translation>
+    </message>
+    <message>
+        <source>unused</source>
+        <translation>unbenutzt</translation>
+    </message>
+    <message>
+        <source>transponder %1 chosen of %2</source>
+        <translation>Transponder %1 von %2 gewählt</translation>
+    </message>
+    <message>
+        <source>empty name</source>
+        <translation>leerer Name</translation>
+    </message>
+    <message>
+        <source>control bytes</source>
+        <translation>Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>count %1</source>
+        <translation>Zähler %1</translation>
     </message>
 </context>
 <context>

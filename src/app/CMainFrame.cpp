@@ -2,6 +2,7 @@
 
 #include "AppIcons.h"
 #include "CAboutDlg.h"
+#include "CCheckDatabaseDlg.h"
 #include "CChannelPane.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
@@ -60,6 +61,8 @@ constexpr ActionText kActionTexts[] = {
     {ID_SORT_SATELLITE, "ID_SORT_SATELLITE", QT_TRANSLATE_NOOP("CMainFrame", "Satellite"), nullptr},
     {ID_VIEW_TV, "ID_VIEW_TV", QT_TRANSLATE_NOOP("CMainFrame", "&TV Channel"), nullptr},
     {ID_VIEW_RADIO, "ID_VIEW_RADIO", QT_TRANSLATE_NOOP("CMainFrame", "&Radio Channel"), nullptr},
+    {ID_TOOLS_CHECK_DATABASE, "ID_TOOLS_CHECK_DATABASE", QT_TRANSLATE_NOOP("CMainFrame", "Check Database…"),
+     "Ctrl+Shift+K"},
     {ID_APP_ABOUT, "ID_APP_ABOUT", QT_TRANSLATE_NOOP("CMainFrame", "&About EditZarn..."), nullptr},
     {ID_NEXT_PANE, "ID_NEXT_PANE", "", "F6"},
     {ID_PREV_PANE, "ID_PREV_PANE", "", "Shift+F6"},
@@ -108,6 +111,7 @@ constexpr int kEditMenu[] = {
 };
 constexpr int kSortMenu[] = {ID_SORT_AZ, ID_SORT_ZA, kSeparator, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 constexpr int kViewMenu[] = {ID_VIEW_TV, ID_VIEW_RADIO};
+constexpr int kToolsMenu[] = {ID_TOOLS_CHECK_DATABASE};
 constexpr int kHelpMenu[] = {ID_APP_ABOUT};
 
 constexpr int kToolBar[] = {
@@ -213,6 +217,7 @@ void CMainFrame::CreateMenus()
     addItems(pEdit, kEditMenu,
              [&](QMenu* pMenu) { addItems(pMenu->addMenu(kMenuSortChannel), kSortMenu, noSubmenu); });
     addItems(menuBar()->addMenu(kMenuView), kViewMenu, noSubmenu);
+    addItems(menuBar()->addMenu(kMenuTools), kToolsMenu, noSubmenu);
     addItems(menuBar()->addMenu(kMenuHelp), kHelpMenu, noSubmenu);
 }
 
@@ -313,6 +318,7 @@ void CMainFrame::ConnectCommands()
         }
     });
     onCommand(ID_FILE_EXPORT_REFERENCE, [this] { pReferenceCommands->OnExportReferenceList(); });
+    onCommand(ID_TOOLS_CHECK_DATABASE, [this] { OnCheckDatabase(); });
     // The channel commands act on the list; its context menu offers the Edit menu.
     for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
                    ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
@@ -392,6 +398,16 @@ void CMainFrame::OnAppAbout()
 {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::OnCheckDatabase()
+{
+    if (!doc.bDataLoaded)
+        return;
+    CCheckDatabaseDlg dialog(doc, this);
+    dialog.fnShowPlace = [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); };
+    fnRunCheckDialog(dialog);
+    statusBar()->clearMessage(); // the note of what Open found is old now
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)

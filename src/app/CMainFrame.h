@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandRouting.h"
+#include "DialogButtons.h"
 #include "TrText.h"
 
 #include <QHash>
@@ -25,6 +26,7 @@ class RecentFilesMenu;
 inline constexpr TrText kMenuFile{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&File")};
 inline constexpr TrText kMenuEdit{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Edit")};
 inline constexpr TrText kMenuView{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&View")};
+inline constexpr TrText kMenuTools{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Tools")};
 inline constexpr TrText kMenuHelp{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Help")};
 inline constexpr TrText kMenuSortChannel{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "Sort Channel")};
 
@@ -51,6 +53,8 @@ public:
     // Shows list in the File menu and keeps it up to date.
     void ShowRecentFiles(RecentFileList& list);
     RecentFilesMenu* RecentMenu() const { return pRecentMenu; }
+    // How Tools > Check Database runs its dialog; tests answer it here.
+    DialogRunner fnRunCheckDialog = ExecModal;
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -72,6 +76,7 @@ private:
     void ActivatePane(Pane pane);
     void OnViewMode(int mode);
     void OnAppAbout();
+    void OnCheckDatabase();
     // What the active pane prints: the list's rows or the tree's shown nodes.
     std::unique_ptr<IPrintout> ActivePrintout() const;
 

@@ -1,5 +1,6 @@
 #include "CEditZarnDoc.h"
 
+#include "DatabaseCheck.h"
 #include "FileNames.h"
 #include "ModelOperations.h"
 
@@ -9,6 +10,20 @@
 namespace {
 
 bool EndsInSdx(const QString& path) { return path.endsWith(".sdx") || path.endsWith(".SDX"); }
+
+// What the database check finds, as the status bar says it after Open;
+// empty when it finds nothing.
+QString CheckNote(const DatabaseFindings& findings)
+{
+    QStringList found;
+    for (size_t k = 0; k < kCheckKinds.size(); ++k)
+        if (const int count = findings.Count(CheckKind(k)))
+            found << QCoreApplication::translate("DatabaseCheck",
+                                                 count == 1 ? kCheckKinds[k].pszNoteOne : kCheckKinds[k].pszNote)
+                         .arg(count);
+    return found.isEmpty() ? QString()
+                           : QCoreApplication::translate("DatabaseCheck", kCheckNotePattern).arg(found.join(", "));
+}
 
 } // namespace
 
@@ -191,6 +206,8 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
     emit DatabaseOpened();
     emit FileUsed(strFilePath);
     SetTitle();
+    if (const QString note = CheckNote(CheckDatabase(*pDatabase)); !note.isEmpty())
+        emit StatusNote(note);
 }
 
 bool CEditZarnDoc::SaveToOwnPath()

@@ -22,6 +22,8 @@ constexpr CommandText kCommandTexts[] = {
      QT_TRANSLATE_NOOP("CommandIds", "Apply the channel order, locks and favourites of a reference list")},
     {ID_FILE_EXPORT_REFERENCE,
      QT_TRANSLATE_NOOP("CommandIds", "Write the channel order, locks and favourites as a reference list")},
+    {ID_TOOLS_CHECK_DATABASE,
+     QT_TRANSLATE_NOOP("CommandIds", "Find duplicates, orphans and stale entries in the database and fix them")},
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("CommandIds", "Quit the application; prompts to save documents")},
     {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CommandIds", "Undo the last action\nUndo")},
     {ID_EDIT_REDO, QT_TRANSLATE_NOOP("CommandIds", "Redo the previously undone action\nRedo")},

@@ -19,13 +19,13 @@ void ClearFavGroup(FavGroup& group)
 
 bool ValidGroup(int group) { return group >= 0 && group < kMaxFavGroups; }
 
-// Compacts table slots 0..count-1, dropping those for which drop() is true.
+// Compacts table slots 0..count-1, dropping the slots for which drop(slot) is true.
 template <typename Drop>
 int CompactChannels(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count, Drop drop)
 {
     int removed = 0;
     for (int i = 0; i < count; ++i) {
-        if (drop(table[i]))
+        if (drop(i))
             ++removed;
         else if (removed > 0)
             table[i - removed] = table[i];
@@ -93,10 +93,17 @@ int RemoveChannelsOfTp(Database& db, uint16_t tpId)
 {
     if (db.header.sTVNumber <= 0 && db.header.sRadioNumber <= 0)
         return 0;
-    const auto ofTp = [tpId](const ChannelRecord& c) { return c.usTpId == tpId; };
-    const int tv = CompactChannels(db.TvChannelTable, db.header.sTVNumber, ofTp);
-    const int radio = CompactChannels(db.RadioChannelTable, db.header.sRadioNumber, ofTp);
+    const int tv = CompactChannels(db.TvChannelTable, db.header.sTVNumber,
+                                   [&](int i) { return db.TvChannelTable[i].usTpId == tpId; });
+    const int radio = CompactChannels(db.RadioChannelTable, db.header.sRadioNumber,
+                                      [&](int i) { return db.RadioChannelTable[i].usTpId == tpId; });
     return tv + radio;
+}
+
+int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop)
+{
+    return CompactChannels(ChannelTable(db, radio), ChannelCount(db, radio),
+                           [&](int i) { return size_t(i) < drop.size() && drop[size_t(i)]; });
 }
 
 int RemoveTransponder(Database& db, int index)
@@ -123,6 +130,37 @@ FavCounts ClampedFavCounts(const FavGroup& group)
     const int tv = std::clamp<int>(group.sTvFavNum, 0, kFavSlots);
     const int radio = std::clamp<int>(group.sRadioFavNum, 0, kFavSlots - tv);
     return {tv, radio};
+}
+
+std::array<std::vector<uint32_t>, 2> FavGroupLists(const FavGroup& group)
+{
+    const FavCounts n = ClampedFavCounts(group);
+    std::array<std::vector<uint32_t>, 2> lists;
+    lists[0].assign(group.aulFavKey, group.aulFavKey + n.tv);
+    for (int p = 0; p < n.radio; ++p)
+        lists[1].push_back(group.aulFavKey[kFavSlots - 1 - p]);
+    return lists;
+}
+
+bool StoreFavGroupLists(FavGroup& group, const std::array<std::vector<uint32_t>, 2>& lists)
+{
+    const FavGroup before = group;
+    const FavCounts old = ClampedFavCounts(group);
+    const int tv = std::min<int>(int(lists[0].size()), kFavSlots);
+    const int radio = std::min<int>(int(lists[1].size()), kFavSlots - tv);
+    for (int p = tv; p < old.tv; ++p)
+        group.aulFavKey[p] = kFreeFavSlot;
+    for (int p = radio; p < old.radio; ++p)
+        group.aulFavKey[kFavSlots - 1 - p] = kFreeFavSlot;
+    std::copy_n(lists[0].begin(), tv, group.aulFavKey);
+    for (int p = 0; p < radio; ++p)
+        group.aulFavKey[kFavSlots - 1 - p] = lists[1][size_t(p)];
+    group.sTvFavNum = int16_t(tv);
+    group.sRadioFavNum = int16_t(radio);
+    if (std::memcmp(&before, &group, sizeof group) == 0)
+        return false;
+    group.ucFavChanged = 1;
+    return true;
 }
 
 int AddFavEntry(Database& db, int group, uint32_t key, int radio)

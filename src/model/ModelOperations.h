@@ -4,7 +4,9 @@
 
 #include "Database.h"
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 // Fav operation codes.
 inline constexpr int kFavDone = 1;
@@ -22,6 +24,10 @@ void NoteDelivery(Database& db, const ChannelRecord& channel);
 // Removes the TV and radio channels of transponder tpId, keeping the order of
 // the others; returns how many were removed.
 int RemoveChannelsOfTp(Database& db, uint16_t tpId);
+
+// Removes the channels of the TV (radio false) or radio table whose slot is
+// marked in drop, keeping the order of the others; returns how many.
+int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop);
 
 // Removes transponder slot index (channels are not touched). Returns 1.
 int RemoveTransponder(Database& db, int index);
@@ -44,3 +50,11 @@ struct FavCounts {
     int radio;
 };
 FavCounts ClampedFavCounts(const FavGroup& group);
+
+// A group's entries of the TV list [0] and the radio list [1], each in its
+// stored order (radio from slot 199 down).
+std::array<std::vector<uint32_t>, 2> FavGroupLists(const FavGroup& group);
+// Writes both lists back (TV first, radio in the room left), frees the slots
+// that fall out of use and sets the counts; a group that changes is marked
+// changed. Returns whether it changed.
+bool StoreFavGroupLists(FavGroup& group, const std::array<std::vector<uint32_t>, 2>& lists);

@@ -14,8 +14,6 @@ class QLineEdit;
 
 inline constexpr TrText kCaptionSatellite{"CSatelliteDlg", QT_TRANSLATE_NOOP("CSatelliteDlg", "Satellite Parameters")};
 inline constexpr int kSatNameMaxChars = 23;
-// The chosen-transponder field holds 8 bits, 255 meaning none.
-inline constexpr int kNoChosenTp = 255;
 
 class CSatelliteDlg : public QDialog {
     Q_OBJECT

@@ -194,6 +194,7 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
          {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
           "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
         {"&View", {"&TV Channel", "&Radio Channel"}},
+        {"&Tools", {"Check Database…\tCtrl+Shift+K"}},
         {"&Help", {"&About EditZarn..."}},
     };
     const QList<QAction*> menus = frame->menuBar()->actions();

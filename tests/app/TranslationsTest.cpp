@@ -59,7 +59,7 @@ TEST_F(GermanWindowTest, MenusToolbarTreeListAndMessagesAreGerman)
     QStringList menus;
     for (const QAction* pMenu : frame->menuBar()->actions())
         menus << pMenu->text();
-    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"}));
     EXPECT_EQ(frame->Action(ID_FILE_OPEN)->text(), "Ö&ffnen...");
     EXPECT_EQ(frame->Action(ID_FILE_NEW)->statusTip(), "Ein neues Dokument erstellen");
     EXPECT_EQ(frame->Action(ID_CHANNEL_DELETE)->iconText(), "Löschen");

@@ -141,6 +141,25 @@ TransponderRecord MakeSatelliteTp(uint32_t tpId, uint32_t satIndex, uint16_t fre
     return tp;
 }
 
+void AddDemoDebris(Database& db)
+{
+    for (int i = 0; i < kDemoDebrisDuplicates; ++i) {
+        ChannelRecord copy = db.TvChannelTable[size_t(i)];
+        if (i % 3 == 0)
+            SetChLocked(copy, 1);
+        if (i % 5 == 0 && AddFavEntry(db, 3, ChannelKey(copy), 0) == kFavDone)
+            copy.usFavBits = uint16_t(copy.usFavBits | 1u << 3);
+        AppendChannel(db, false, copy);
+    }
+    RemoveTransponder(db, 40);
+    AddFavEntry(db, 1, 0x0FFF0001, 0);
+    AddFavEntry(db, 2, 0x0FFF0002, 1);
+    TransponderRecord copy = db.TransponderTable[12];
+    copy.usFreq = uint16_t(copy.usFreq + 1);
+    SetTpId(copy, 3999);
+    AppendTransponder(db, copy);
+}
+
 void AppendChannel(Database& db, bool radio, const ChannelRecord& channel)
 {
     int16_t& count = ChannelCount(db, radio);

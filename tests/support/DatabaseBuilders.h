@@ -24,6 +24,16 @@ void FillRandomDatabase(Database& db, std::mt19937& rng);
 ChannelRecord MakeChannel(std::string_view name, uint16_t tpId, uint16_t serviceId);
 TransponderRecord MakeSatelliteTp(uint32_t tpId, uint32_t satIndex, uint16_t freq);
 
+// The debris of a few careless edits, put into the typical demo database:
+// its first 30 TV channels copied to the end of the table (every third copy
+// locked, every fifth one put into group 4), transponder 41 deleted without
+// its channels, a key of no channel in group 2 (TV) and group 3 (radio), and
+// a copy of transponder 13 at 1 MHz more. The database check finds exactly
+// these: kDemoDebrisDuplicates duplicates, the deleted transponder's
+// channels, 2 stale entries and 1 duplicate transponder.
+inline constexpr int kDemoDebrisDuplicates = 30;
+void AddDemoDebris(Database& db);
+
 // Appends a channel to the TV (radio false) or radio table.
 void AppendChannel(Database& db, bool radio, const ChannelRecord& channel);
 void AppendTransponder(Database& db, const TransponderRecord& tp);

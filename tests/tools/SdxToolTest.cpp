@@ -1,5 +1,6 @@
 // Runs the built sdxtool as a user would and checks its output and exit codes.
 #include "DatabaseBuilders.h"
+#include "DatabaseCheck.h"
 #include "DemoDatabase.h"
 #include "FileAccess.h"
 
@@ -363,6 +364,59 @@ TEST_F(SdxToolTest, EveryOutputLeavesAReadOnlyTargetAndSaysWhy)
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ("the user's file", kept.readAll()) << command[0].toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SdxToolTest, CheckDeepAndCleanTellWhatTheyFoundAndFixed)
+{
+    const QString demo = PathOf("demo.sdx"), debris = PathOf("debris.sdx");
+    auto db = MakeEmptyDatabase();
+    BuildDemoDatabase(*db, DemoSize::Typical);
+    ASSERT_EQ(SaveDatabaseFile(*db, demo), FileSaveResult::Ok);
+    AddDemoDebris(*db);
+    ASSERT_EQ(SaveDatabaseFile(*db, debris), FileSaveResult::Ok);
+    const QByteArray firstCopy = QByteArray("duplicate\tTV\t1\t") + db->TvChannelTable[0].acName + "\tkeeps " +
+                                 QByteArray::number(db->header.sTVNumber - kDemoDebrisDuplicates + 1) + "\n";
+
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* inOutput;
+    };
+    const Case cases[] = {
+        {{"check", demo, "--deep"}, 0, "Duplicate channels: 0\n"},
+        {{"check", "--deep", debris}, 3, "Duplicate channels: 30\n"},
+        {{"check", debris, "--deep"}, 3, firstCopy.constData()},
+        {{"check", PathOf("missing.sdx"), "--deep"}, 2, nullptr},
+        {{"clean", debris, PathOf("defaults.sdx")},
+         0,
+         "Duplicate channels: 30 fixed\nStale favourite entries: 2 fixed\nDuplicate transponders: 1 fixed\n"},
+        {{"check", PathOf("defaults.sdx"), "--deep"}, 3, "Channels without a transponder: "},
+        {{"clean", debris, PathOf("all.sdx"), "--orphan-channels", "--duplicates", "--stale-favourites",
+          "--duplicate-transponders"},
+         0,
+         "Channels without a transponder: "},
+        {{"check", PathOf("all.sdx"), "--deep"}, 0, "Duplicate channels: 0\n"},
+        {{"clean", demo, PathOf("same.sdx")}, 0, "nothing to fix\n"},
+        {{"clean", debris, PathOf("x.sdx"), "--names"}, 1, nullptr},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTool(c.args);
+        EXPECT_EQ(c.exitCode, run.exitCode) << c.args.join(' ').toStdString() << run.err.toStdString();
+        if (c.inOutput) {
+            EXPECT_TRUE(run.out.contains(c.inOutput)) << c.args.join(' ').toStdString() << ": " << run.out.data();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(PathOf("x.sdx")));
+    // Without options, clean writes what the window's default fixes save.
+    FixDatabase(*db, DefaultFixes());
+    ASSERT_EQ(SaveDatabaseFile(*db, PathOf("window.sdx")), FileSaveResult::Ok);
+    QFile window(PathOf("window.sdx")), tool(PathOf("defaults.sdx"));
+    ASSERT_TRUE(window.open(QIODevice::ReadOnly) && tool.open(QIODevice::ReadOnly));
+    EXPECT_EQ(window.readAll(), tool.readAll());
 }
 
 } // namespace

@@ -64,6 +64,8 @@ int RunCheck(const ToolArgs& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
+    if (args.IsSet("deep"))
+        return ReportFindings(*db);
     std::printf("ok\n");
     return kExitOk;
 }
@@ -106,9 +108,11 @@ std::vector<ToolCommand> FileToolCommands()
 {
     return {
         {"info", "info FILE", "Shows the header fields and the counts of a database file.", RunInfo},
-        {"check", "check FILE",
+        {"check", "check FILE [--deep]",
          "Prints \"ok\" when FILE loads; otherwise prints the reason and exits with 1 (not a correct file) "
-         "or 2 (cannot open).",
+         "or 2 (cannot open). With --deep it runs the editor's database check instead of printing \"ok\": one "
+         "line per kind of finding with its count, then one line per record (kind, list, number, name, detail, "
+         "separated by tabs); it exits with 0 when nothing is found and 3 when something is.",
          RunCheck},
         {"dump", "dump FILE",
          "Writes every table of FILE as JSON to standard output. Text bytes are mapped one byte to one code "
@@ -128,8 +132,9 @@ const std::vector<ToolCommand>& ToolCommands()
 {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (const auto& table : {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(),
-                                  TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands()})
+        for (const auto& table :
+             {FileToolCommands(), CheckToolCommands(), ChannelToolCommands(), ExchangeToolCommands(),
+              TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();

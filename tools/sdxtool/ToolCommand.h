@@ -10,6 +10,9 @@
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 1;   // not a correct file, bad arguments
 inline constexpr int kExitCannotOpen = 2; // a file cannot be opened or written
+inline constexpr int kExitFindings = 3;   // check --deep found something
+
+struct Database;
 
 // The arguments of one command as the command-line parser split them: the
 // file and value words in the order given (args[0], args[1], ...) and the
@@ -48,3 +51,8 @@ std::vector<ToolCommand> TreeToolCommands();
 std::vector<ToolCommand> ChannelToolCommands();
 std::vector<ToolCommand> PrintToolCommands();
 std::vector<ToolCommand> ReferenceToolCommands();
+std::vector<ToolCommand> CheckToolCommands();
+
+// check --deep: prints what the database check finds in db, one line per
+// kind and one per record; kExitOk when it finds nothing, else kExitFindings.
+int ReportFindings(const Database& db);

@@ -1,0 +1,237 @@
+// The fixes of the database check. Each runs on what the check finds at its
+// turn, so that a fix also covers what the fixes before it left (a
+// transponder emptied by removed duplicates, entries of removed channels).
+#include "DatabaseCheck.h"
+
+#include "BitFields.h"
+#include "FavGroupNames.h"
+#include "ModelOperations.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+constexpr uint16_t kGroupBits = 0x00FF;
+constexpr size_t kTpIdCount = 4096;
+
+uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpId << 16); }
+
+// The place of a satellite transponder in its satellite's list and the
+// length of that list; place -1 for a transponder of no satellite.
+struct SatellitePlace {
+    int iPosition = -1;
+    int iListed = 0;
+};
+
+SatellitePlace PlaceInSatellite(const Database& db, int slot)
+{
+    SatellitePlace place;
+    const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
+    if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
+        return place;
+    for (int i = 0, n = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); i < n; ++i) {
+        const TransponderRecord& other = db.TransponderTable[size_t(i)];
+        if (i == slot)
+            place.iPosition = place.iListed;
+        if (TpKind(other) == kTpSatellite && TpSatIndex(other) == TpSatIndex(tp))
+            ++place.iListed;
+    }
+    return place;
+}
+
+// Removes transponder slot. Its satellite's chosen transponder keeps
+// pointing at the same one: a later one moves up a place, and the removed
+// one itself gives way to kept (the transponder that takes its channels, an
+// earlier one) or, with none, to no choice. A choice already past the list
+// is left for its own fix.
+void RemoveTransponderFollowingChoice(Database& db, int slot, int kept)
+{
+    const SatellitePlace place = PlaceInSatellite(db, slot);
+    if (place.iPosition >= 0) {
+        SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(slot)])];
+        const int chosen = int(SatChosenTp(sat));
+        if (chosen == place.iPosition)
+            SetSatChosenTp(sat, uint32_t(kept >= 0 ? PlaceInSatellite(db, kept).iPosition : kNoChosenTp));
+        else if (chosen > place.iPosition && chosen < place.iListed)
+            SetSatChosenTp(sat, uint32_t(chosen - 1));
+    }
+    RemoveTransponder(db, slot);
+}
+
+// Removes the transponders of records, each giving way to the slot in its
+// iValue when keep says so, from the last slot up so the others stay put.
+template <typename Kept>
+int RemoveTransponders(Database& db, std::vector<CheckRecord> records, Kept kept)
+{
+    std::sort(records.begin(), records.end(),
+              [](const CheckRecord& a, const CheckRecord& b) { return a.iIndex > b.iIndex; });
+    int removed = 0;
+    for (const CheckRecord& record : records) {
+        if (!record.bFixable)
+            continue;
+        RemoveTransponderFollowingChoice(db, record.iIndex, kept(record));
+        ++removed;
+    }
+    return removed;
+}
+
+// Rewrites every stored group's list of one table through rewrite(list).
+template <typename Rewrite>
+void RewriteFavLists(Database& db, bool radio, Rewrite rewrite)
+{
+    for (int g = 0; g < FavGroupCount(db); ++g) {
+        FavGroup& group = db.FavGroupTable[size_t(g)];
+        std::array<std::vector<uint32_t>, 2> lists = FavGroupLists(group);
+        lists[radio ? 1 : 0] = rewrite(g, lists[radio ? 1 : 0]);
+        StoreFavGroupLists(group, lists);
+    }
+}
+
+int MergeDuplicateTransponders(Database& db, const std::vector<CheckRecord>& records)
+{
+    std::vector<int> newId(kTpIdCount, -1);
+    for (const CheckRecord& record : records) { // in table order: the first later one with a value gives it
+        TransponderRecord& kept = db.TransponderTable[size_t(record.iValue)];
+        const TransponderRecord& later = db.TransponderTable[size_t(record.iIndex)];
+        if (TpKind(kept) == kTpSatellite || TpKind(kept) == kTpCable) {
+            if (kept.usSymRate == 0)
+                kept.usSymRate = later.usSymRate;
+        }
+        if (TpKind(kept) == kTpSatellite && TpFec(kept) == 0)
+            SetTpFec(kept, TpFec(later));
+        newId[TpId(later)] = int(TpId(kept));
+    }
+    const auto moved = [&](uint32_t tpId) { return tpId < kTpIdCount && newId[tpId] >= 0; };
+    for (const bool radio : {false, true}) {
+        auto& table = ChannelTable(db, radio);
+        for (int i = 0, n = std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); i < n; ++i)
+            if (moved(table[size_t(i)].usTpId))
+                table[size_t(i)].usTpId = uint16_t(newId[table[size_t(i)].usTpId]);
+        RewriteFavLists(db, radio, [&](int, std::vector<uint32_t> list) {
+            for (uint32_t& key : list)
+                if (moved(key >> 16))
+                    key = KeyWithTpId(key, uint32_t(newId[key >> 16]));
+            return list;
+        });
+    }
+    return RemoveTransponders(db, records, [](const CheckRecord& r) { return r.iValue; });
+}
+
+int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records)
+{
+    for (const bool radio : {false, true}) {
+        auto& table = ChannelTable(db, radio);
+        std::vector<bool> drop(size_t(std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels)), false);
+        std::unordered_map<uint32_t, uint32_t> keptKey; // the key of each duplicate's channel -> the kept one's
+        for (const CheckRecord& record : records) {
+            if (record.bRadio != radio)
+                continue;
+            ChannelRecord& kept = table[size_t(record.iValue)];
+            const ChannelRecord& gone = table[size_t(record.iIndex)];
+            kept.usFavBits = uint16_t(kept.usFavBits | (gone.usFavBits & kGroupBits));
+            if (ChLocked(gone))
+                SetChLocked(kept, 1);
+            keptKey[ChannelKey(gone)] = ChannelKey(kept);
+            keptKey[ChannelKey(kept)] = ChannelKey(kept);
+            drop[size_t(record.iIndex)] = true;
+        }
+        // In each group a duplicate set keeps one entry: the kept channel's
+        // own, else the first one of a removed channel, which the kept one takes.
+        RewriteFavLists(db, radio, [&](int, const std::vector<uint32_t>& list) {
+            std::unordered_set<uint32_t> listed, placed;
+            for (uint32_t key : list)
+                if (const auto it = keptKey.find(key); it != keptKey.end() && it->second == key)
+                    listed.insert(key);
+            std::vector<uint32_t> kept;
+            for (uint32_t key : list) {
+                const auto it = keptKey.find(key);
+                if (it == keptKey.end()) {
+                    kept.push_back(key);
+                    continue;
+                }
+                const uint32_t keeper = it->second;
+                if (placed.count(keeper) || (listed.count(keeper) && key != keeper))
+                    continue;
+                kept.push_back(keeper);
+                placed.insert(keeper);
+            }
+            return kept;
+        });
+        RemoveChannelSlots(db, radio, drop);
+    }
+    return int(records.size());
+}
+
+int RemoveOrphanChannels(Database& db, const std::vector<CheckRecord>& records)
+{
+    std::vector<uint16_t> tpIds;
+    for (const CheckRecord& record : records)
+        tpIds.push_back(uint16_t(record.iValue));
+    std::sort(tpIds.begin(), tpIds.end());
+    tpIds.erase(std::unique(tpIds.begin(), tpIds.end()), tpIds.end());
+    int removed = 0;
+    for (const uint16_t tpId : tpIds)
+        removed += RemoveChannelsOfTp(db, tpId);
+    return removed;
+}
+
+// Drops the stale entries and rewrites the groups with a damaged count.
+void CleanFavGroups(Database& db, const DatabaseFindings& findings, FixReport& report)
+{
+    for (const bool radio : {false, true})
+        RewriteFavLists(db, radio, [&](int g, const std::vector<uint32_t>& list) {
+            std::vector<bool> stale(list.size(), false);
+            for (const CheckRecord& record : findings.Of(CheckKind::StaleFavourites))
+                if (record.bRadio == radio && record.iIndex == g)
+                    stale[size_t(record.iValue)] = true;
+            std::vector<uint32_t> kept;
+            for (size_t p = 0; p < list.size(); ++p)
+                if (!stale[p])
+                    kept.push_back(list[p]);
+            return kept;
+        });
+    report.aiFixed[size_t(CheckKind::StaleFavourites)] = findings.Count(CheckKind::StaleFavourites);
+    report.aiFixed[size_t(CheckKind::DamagedCounts)] = findings.Count(CheckKind::DamagedCounts);
+}
+
+int ResetChosenTransponders(Database& db, const std::vector<CheckRecord>& records)
+{
+    for (const CheckRecord& record : records)
+        SetSatChosenTp(db.SatelliteTable[size_t(record.iIndex)], uint32_t(kNoChosenTp));
+    return int(records.size());
+}
+
+} // namespace
+
+FixReport FixDatabase(Database& db, const FixSelection& selection)
+{
+    FixReport report;
+    const auto step = [&](CheckKind kind, auto fix) {
+        if (!Selected(selection, kind))
+            return;
+        fix(CheckDatabase(db), report.aiFixed[size_t(kind)]);
+    };
+    const auto noKept = [](const CheckRecord&) { return -1; };
+    step(CheckKind::DuplicateTransponders, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = MergeDuplicateTransponders(db, f.Of(CheckKind::DuplicateTransponders));
+    });
+    step(CheckKind::DuplicateChannels, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = MergeDuplicateChannels(db, f.Of(CheckKind::DuplicateChannels));
+    });
+    step(CheckKind::OrphanChannels, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = RemoveOrphanChannels(db, f.Of(CheckKind::OrphanChannels));
+    });
+    step(CheckKind::StaleFavourites, [&](const DatabaseFindings& f, int&) { CleanFavGroups(db, f, report); });
+    step(CheckKind::OrphanTransponders, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = RemoveTransponders(db, f.Of(CheckKind::OrphanTransponders), noKept);
+    });
+    step(CheckKind::EmptyTransponders, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = RemoveTransponders(db, f.Of(CheckKind::EmptyTransponders), noKept);
+    });
+    step(CheckKind::ChosenTransponders, [&](const DatabaseFindings& f, int& fixed) {
+        fixed = ResetChosenTransponders(db, f.Of(CheckKind::ChosenTransponders));
+    });
+    return report;
+}
