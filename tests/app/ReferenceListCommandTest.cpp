@@ -102,7 +102,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
 {
     QFile bad(dir.filePath("bad.csv"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(kReferenceCsvHeader) + "\nTV,S,19.2E,11494,H,1,x,0,\nTV,S,19.2E,11494,X,1,x,0,\n");
+    bad.write(QByteArray(kReferenceCsvHeader) + "\nTV,S,S,19.2E,11494,H,1,x,0,\nTV,S,S,19.2E,11494,X,1,x,0,\n");
     bad.close();
     QFile junk(dir.filePath("junk.sdx"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -121,7 +121,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
     const std::vector<ShownMessage> expected = {
         {kMsgCannotOpen, "EditZarn", MsgButtons::Ok, MsgIcon::None},
         {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
-        {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H or V", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
+        {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H, V, 2 or 3", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
     };
     EXPECT_EQ(prompts.Messages(), expected);
     EXPECT_FALSE(Doc().IsModified());
