@@ -156,8 +156,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
     const std::vector<ShownMessage> expected = {
         {kMsgCannotOpen, "EditZarn", MsgButtons::Ok, MsgIcon::None},
         {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
-        {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H, V, 2 or 3", "EditZarn", MsgButtons::Ok,
-         MsgIcon::Stop},
+        {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop, "Line 3: the polarisation is not H, V, 2 or 3"},
     };
     EXPECT_EQ(prompts.Messages(), expected);
     EXPECT_FALSE(Doc().IsModified());
