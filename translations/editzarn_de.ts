@@ -696,6 +696,10 @@
         <source>Names</source>
         <translation>Namen</translation>
     </message>
+    <message>
+        <source>&amp;Details…</source>
+        <translation>&amp;Details…</translation>
+    </message>
 </context>
 <context>
     <name>CSatelliteDlg</name>
@@ -1321,10 +1325,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>die Datei ist größer als 64 MiB</translation>
     </message>
     <message>
-        <source>the line does not have 9 fields</source>
-        <translation>die Zeile hat nicht 9 Felder</translation>
-    </message>
-    <message>
         <source>a quote inside a field that does not start with one</source>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
@@ -1353,32 +1353,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>die Frequenz ist keine ganze Zahl im gültigen Bereich</translation>
     </message>
     <message>
-        <source>the polarisation is not H or V</source>
-        <translation>die Polarisation ist nicht H oder V</translation>
-    </message>
-    <message>
-        <source>a satellite position needs a frequency and a polarisation</source>
-        <translation>eine Satellitenposition braucht eine Frequenz und eine Polarisation</translation>
-    </message>
-    <message>
-        <source>a polarisation needs a satellite position</source>
-        <translation>eine Polarisation braucht eine Satellitenposition</translation>
-    </message>
-    <message>
-        <source>a satellite channel with a frequency needs a position</source>
-        <translation>ein Satellitenkanal mit Frequenz braucht eine Position</translation>
-    </message>
-    <message>
         <source>the service id is not a number from 0 to 65535</source>
         <translation>die Service-ID ist keine Zahl von 0 bis 65535</translation>
     </message>
     <message>
         <source>the name is not UTF-8 text of Latin-1 characters</source>
         <translation>der Name ist kein UTF-8-Text aus Latin-1-Zeichen</translation>
-    </message>
-    <message>
-        <source>the name is longer than 27 bytes</source>
-        <translation>der Name ist länger als 27 Bytes</translation>
     </message>
     <message>
         <source>the lock is not 0 or 1</source>
@@ -1391,6 +1371,38 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>the favourites are not groups 1 to 8, each once, with places from 1 to 200</source>
         <translation>die Favoriten sind nicht die Gruppen 1 bis 8, jede einmal, mit Plätzen von 1 bis 200</translation>
+    </message>
+    <message>
+        <source>the first line is not the header list,delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites</source>
+        <translation>die erste Zeile ist nicht die Kopfzeile list,delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites</translation>
+    </message>
+    <message>
+        <source>the line does not have as many fields as the header</source>
+        <translation>die Zeile hat nicht so viele Felder wie die Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the transponder is not S, C, T, I or empty</source>
+        <translation>der Transponder ist nicht S, C, T, I oder leer</translation>
+    </message>
+    <message>
+        <source>the polarisation is not H, V, 2 or 3</source>
+        <translation>die Polarisation ist nicht H, V, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>a satellite transponder needs a position, a frequency and a polarisation</source>
+        <translation>ein Satellitentransponder braucht eine Position, eine Frequenz und eine Polarisation</translation>
+    </message>
+    <message>
+        <source>a position or a polarisation needs a satellite transponder</source>
+        <translation>eine Position oder Polarisation braucht einen Satellitentransponder</translation>
+    </message>
+    <message>
+        <source>a position, a frequency or a polarisation needs a transponder</source>
+        <translation>eine Position, Frequenz oder Polarisation braucht einen Transponder</translation>
+    </message>
+    <message>
+        <source>the name is longer than 28 bytes</source>
+        <translation>der Name ist länger als 28 Bytes</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1422,18 @@ Soll die Datei ersetzt werden?</translation>
         <source>%1 by identity, %2 by name, %3 unmatched (placed last), %4 reference channels not found, %5 favourite entries left out</source>
         <translation>%1 nach Kennung, %2 nach Name, %3 ohne Partner (ans Ende gestellt), %4 Referenzkanäle nicht gefunden, %5 Favoriteneinträge ausgelassen</translation>
     </message>
+    <message>
+        <source>Matched by name (reference channel → channel here):</source>
+        <translation>Nach Name zugeordnet (Referenzkanal → Kanal hier):</translation>
+    </message>
+    <message>
+        <source>Reference channels not found:</source>
+        <translation>Referenzkanäle nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>Unmatched channels (placed last):</source>
+        <translation>Kanäle ohne Partner (ans Ende gestellt):</translation>
+    </message>
 </context>
 <context>
     <name>ReferenceListCommands</name>
@@ -1418,12 +1442,8 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Referenzliste exportieren</translation>
     </message>
     <message>
-        <source>
-
-Line %1: %2</source>
-        <translation>
-
-Zeile %1: %2</translation>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

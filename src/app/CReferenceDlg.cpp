@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,11 +20,29 @@ QString TableSummaryText(const TableSummary& summary)
     return text;
 }
 
+// Each table's sections headed like its summary line ("TV: Reference
+// channels not found:"), a channel a line below.
+QString DetailsText(const ReferenceSummary& summary)
+{
+    QStringList lines;
+    const QString tables[] = {kReferenceTv, kReferenceRadio};
+    for (size_t t = 0; t < summary.aTables.size(); ++t) {
+        for (const DetailSection& section : TableDetails(summary.aTables[t])) {
+            lines << kReferenceTableLine.arg(tables[t],
+                                             QCoreApplication::translate("ReferenceList", section.pszHeading));
+            for (const std::string& line : section.astrLines)
+                lines << QStringLiteral("  ") + QString::fromStdString(line);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 CReferenceDlg::CReferenceDlg(const QString& path, const ReferenceSummary& summary, QWidget* parent)
     : QDialog(parent), pSummary(new QLabel), pFavourites(new QCheckBox(kReferenceFavourites)),
-      pLocks(new QCheckBox(kReferenceLocks)), pNames(new QCheckBox(kReferenceNames))
+      pLocks(new QCheckBox(kReferenceLocks)), pNames(new QCheckBox(kReferenceNames)),
+      pDetailsButton(new QPushButton(kReferenceDetails)), pDetails(new QPlainTextEdit(DetailsText(summary)))
 {
     setWindowTitle(kReferenceTitle);
     const ReferenceOptions defaults;
@@ -37,11 +57,19 @@ CReferenceDlg::CReferenceDlg(const QString& path, const ReferenceSummary& summar
     pSummary->setText(lines.join(QLatin1Char('\n')));
     pSummary->setObjectName("summary");
 
+    pDetails->setReadOnly(true);
+    pDetails->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pDetails->setMinimumWidth(pDetails->fontMetrics().averageCharWidth() * 80);
+    pDetails->hide();
+    pDetailsButton->setEnabled(!pDetails->toPlainText().isEmpty());
+    connect(pDetailsButton, &QPushButton::clicked, this, [this] { pDetails->setVisible(pDetails->isHidden()); });
+
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pSummary);
     for (QCheckBox* pBox : {pFavourites, pLocks, pNames})
         pLayout->addWidget(pBox);
-    AddDialogButtons(this, pLayout);
+    pLayout->addWidget(pDetails);
+    AddDialogButtons(this, pLayout)->addButton(pDetailsButton, QDialogButtonBox::ActionRole);
 }
 
 ReferenceOptions CReferenceDlg::Options() const

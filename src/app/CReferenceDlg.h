@@ -1,5 +1,6 @@
 // "Apply Reference List": what applying the chosen reference list would do,
-// and which of its settings the matched channels take over. The title also
+// with the channels behind the counts on request, and which of its settings
+// the matched channels take over. The title also
 // names the file dialog before it and the editing step after it.
 #pragma once
 
@@ -10,6 +11,8 @@
 
 class QCheckBox;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 inline constexpr TrText kReferenceTitle{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Apply Reference List")};
 inline constexpr TrText kReferenceFromLabel{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Reference list: %1")};
@@ -23,6 +26,7 @@ inline constexpr TrText kReferenceOrderNote{
 inline constexpr TrText kReferenceFavourites{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Favourites")};
 inline constexpr TrText kReferenceLocks{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Locks")};
 inline constexpr TrText kReferenceNames{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "Names")};
+inline constexpr TrText kReferenceDetails{"CReferenceDlg", QT_TRANSLATE_NOOP("CReferenceDlg", "&Details…")};
 
 class CReferenceDlg : public QDialog {
     Q_OBJECT
@@ -37,4 +41,8 @@ public:
     QCheckBox* pFavourites;
     QCheckBox* pLocks;
     QCheckBox* pNames;
+    // "Details…" shows and hides the channels behind the counts (matched by
+    // name, not found, unmatched) as text that can be selected and copied.
+    QPushButton* pDetailsButton;
+    QPlainTextEdit* pDetails;
 };

@@ -25,11 +25,11 @@ bool ReferenceListCommands::OnApplyReferenceList()
         WindowMessage(doc.Prompts(), kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
         return false;
     case LoadResult::NotCorrect: {
-        QString text = kMsgNotCorrect;
-        if (load.bCsv)
-            text += kMsgReferenceLine.arg(load.csvError.iLine)
-                        .arg(QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str()));
-        WindowMessage(doc.Prompts(), text, MsgButtons::Ok, MsgIcon::Stop);
+        const QString reason =
+            !load.bCsv ? QString()
+                       : kMsgReferenceLine.arg(load.csvError.iLine)
+                             .arg(QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str()));
+        WindowMessage(doc.Prompts(), kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {}, reason);
         return false;
     }
     case LoadResult::Ok: break;

@@ -3,6 +3,7 @@
 #include "BitFields.h"
 #include "Translatable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <vector>
@@ -10,33 +11,40 @@
 namespace {
 
 constexpr char kDeliveryLetters[] = "SITC"; // by delivery system 0..3
-constexpr char kPolarisationLetters[] = "HV";
 constexpr char kDirectionLetters[] = "EW";
 constexpr const char* kListNames[] = {"TV", "Radio"};
-constexpr int kFieldCount = 9;
-constexpr int kMaxNameBytes = kChannelNameSize - 1;
 constexpr uint32_t kMaxPosition = 2047; // 11 bits of tenths
 
+// The header of the form written before the transponder column: the kind
+// of a channel's transponder follows from the other columns.
+constexpr char kNineColumnHeader[] = "list,delivery,position,frequency,polarisation,service_id,name,lock,favourites";
+
 // Reasons for a malformed record; the window shows them translated in the
-// context "ReferenceCsv", all but the one that ends in the header itself.
-constexpr char kErrHeader[] = "the first line is not the header ";
-constexpr char kErrFieldCount[] = TRANSLATABLE("ReferenceCsv", "the line does not have 9 fields");
+// context "ReferenceCsv".
+constexpr char kErrHeader[] =
+    TRANSLATABLE("ReferenceCsv", "the first line is not the header list,delivery,transponder,"
+                                 "position,frequency,polarisation,service_id,name,lock,"
+                                 "favourites");
+static_assert(std::string_view(kErrHeader).ends_with(kReferenceCsvHeader));
+constexpr char kErrFieldCount[] = TRANSLATABLE("ReferenceCsv", "the line does not have as many fields as the header");
 constexpr char kErrQuoteInside[] = TRANSLATABLE("ReferenceCsv", "a quote inside a field that does not start with one");
 constexpr char kErrAfterQuote[] = TRANSLATABLE("ReferenceCsv", "text after the closing quote of a field");
 constexpr char kErrOpenQuote[] = TRANSLATABLE("ReferenceCsv", "a quoted field is not closed");
 constexpr char kErrList[] = TRANSLATABLE("ReferenceCsv", "the list is not TV or Radio");
 constexpr char kErrDelivery[] = TRANSLATABLE("ReferenceCsv", "the delivery is not S, C, T or I");
+constexpr char kErrTransponder[] = TRANSLATABLE("ReferenceCsv", "the transponder is not S, C, T, I or empty");
 constexpr char kErrPosition[] = TRANSLATABLE("ReferenceCsv", "the position is not like 19.2E or 0.8W");
 constexpr char kErrFrequency[] = TRANSLATABLE("ReferenceCsv", "the frequency is not a whole number in range");
-constexpr char kErrPolarisation[] = TRANSLATABLE("ReferenceCsv", "the polarisation is not H or V");
+constexpr char kErrPolarisation[] = TRANSLATABLE("ReferenceCsv", "the polarisation is not H, V, 2 or 3");
 constexpr char kErrSatellite[] =
-    TRANSLATABLE("ReferenceCsv", "a satellite position needs a frequency and a polarisation");
-constexpr char kErrNotSatellite[] = TRANSLATABLE("ReferenceCsv", "a polarisation needs a satellite position");
-constexpr char kErrSatelliteDelivery[] =
-    TRANSLATABLE("ReferenceCsv", "a satellite channel with a frequency needs a position");
+    TRANSLATABLE("ReferenceCsv", "a satellite transponder needs a position, a frequency and a polarisation");
+constexpr char kErrNotSatellite[] =
+    TRANSLATABLE("ReferenceCsv", "a position or a polarisation needs a satellite transponder");
+constexpr char kErrNoTransponder[] =
+    TRANSLATABLE("ReferenceCsv", "a position, a frequency or a polarisation needs a transponder");
 constexpr char kErrServiceId[] = TRANSLATABLE("ReferenceCsv", "the service id is not a number from 0 to 65535");
 constexpr char kErrName[] = TRANSLATABLE("ReferenceCsv", "the name is not UTF-8 text of Latin-1 characters");
-constexpr char kErrNameLength[] = TRANSLATABLE("ReferenceCsv", "the name is longer than 27 bytes");
+constexpr char kErrNameLength[] = TRANSLATABLE("ReferenceCsv", "the name is longer than 28 bytes");
 constexpr char kErrLock[] = TRANSLATABLE("ReferenceCsv", "the lock is not 0 or 1");
 constexpr char kErrTooMany[] = TRANSLATABLE("ReferenceCsv", "more than 8000 channels in one list");
 constexpr char kErrFavourites[] =
@@ -59,45 +67,19 @@ void AppendField(std::string& out, std::string_view field)
     out += '"';
 }
 
-std::string Utf8FromLatin1(std::string_view bytes)
+// The transponder columns (kind, position, frequency, polarisation), all
+// empty for a channel without a transponder.
+std::array<std::string, 4> TransponderFields(const ChannelIdentity& id)
 {
-    std::string text;
-    for (const char c : bytes) {
-        const auto b = uint8_t(c);
-        if (b < 0x80) {
-            text += c;
-        } else {
-            text += char(0xC0 | (b >> 6));
-            text += char(0x80 | (b & 0x3F));
-        }
+    if (id.kind == IdentityKind::None)
+        return {};
+    std::array<std::string, 4> fields = {std::string(1, kTpKindLetters[id.ucTpKind]), std::string(),
+                                         std::to_string(id.ulFrequency), std::string()};
+    if (id.kind == IdentityKind::Satellite) {
+        fields[1] = PositionText(id.usPosition, id.ucWest);
+        fields[3] = std::string(1, kPolarisationLetters[id.ucPolarisation]);
     }
-    return text;
-}
-
-// The identity columns, empty where the text form cannot say what the
-// identity is: a polarisation beyond H and V, or a cable or terrestrial
-// transponder under a channel of another delivery system.
-std::array<std::string, 3> IdentityFields(const ReferenceChannel& ref)
-{
-    const ChannelIdentity& id = ref.identity;
-    switch (id.kind) {
-    case IdentityKind::Satellite:
-        if (id.ucPolarisation > 1)
-            return {};
-        return {std::to_string(id.usPosition / 10) + '.' + std::to_string(id.usPosition % 10) +
-                    kDirectionLetters[id.ucWest],
-                std::to_string(id.ulFrequency), std::string(1, kPolarisationLetters[id.ucPolarisation])};
-    case IdentityKind::Cable:
-        if (ref.ulDelivery != kChCable)
-            return {};
-        return {std::string(), std::to_string(id.ulFrequency), std::string()};
-    case IdentityKind::Terrestrial:
-        if (ref.ulDelivery != kChTerrestrial && ref.ulDelivery != kChIsdbt)
-            return {};
-        return {std::string(), std::to_string(id.ulFrequency), std::string()};
-    case IdentityKind::None: break;
-    }
-    return {};
+    return fields;
 }
 
 std::string FavouritesField(const ReferenceChannel& ref)
@@ -117,11 +99,13 @@ std::string FavouritesField(const ReferenceChannel& ref)
 
 // --- reading -----------------------------------------------------------------
 
-// Splits the text into records of fields as RFC 4180 quotes them; line ends
-// may be CRLF or LF.
+// Splits the text into records of fields as RFC 4180 quotes them, fields
+// separated by a comma or by a semicolon as spreadsheet programs write them
+// in many languages; line ends may be CRLF or LF; a leading byte-order mark
+// is skipped.
 class CsvScanner {
 public:
-    explicit CsvScanner(std::string_view text) : text(text)
+    CsvScanner(std::string_view text, char separator) : text(text), cSeparator(separator)
     {
         if (this->text.substr(0, 3) == "\xEF\xBB\xBF")
             pos = 3;
@@ -154,12 +138,13 @@ public:
                         ++iLine;
                     field += c;
                 }
-                if (pos < text.size() && text[pos] != ',' && text[pos] != '\r' && text[pos] != '\n') {
+                if (pos < text.size() && text[pos] != cSeparator && text[pos] != '\r' && text[pos] != '\n') {
                     pszReason = kErrAfterQuote;
                     return false;
                 }
             } else {
-                const size_t end = std::min(text.find_first_of(",\r\n", pos), text.size());
+                const char ends[] = {cSeparator, '\r', '\n', '\0'};
+                const size_t end = std::min(text.find_first_of(ends, pos), text.size());
                 field.assign(text.substr(pos, end - pos));
                 pos = end;
                 if (field.find('"') != std::string::npos) {
@@ -168,7 +153,7 @@ public:
                 }
             }
             fields.push_back(std::move(field));
-            if (pos < text.size() && text[pos] == ',') {
+            if (pos < text.size() && text[pos] == cSeparator) {
                 ++pos;
                 continue;
             }
@@ -188,6 +173,7 @@ private:
     }
 
     std::string_view text;
+    char cSeparator;
     size_t pos = 0;
     int iLine = 1;
 };
@@ -267,64 +253,114 @@ bool ParseFavourites(std::string_view text, ReferenceChannel& ref)
     return true;
 }
 
-// One channel line; the reason when a field is malformed.
-const char* ParseChannel(const std::vector<std::string>& f, int& list, ReferenceChannel& ref)
+// What the header line says of the lines after it.
+struct CsvForm {
+    char cSeparator = ',';
+    bool bTransponderColumn = true;
+};
+
+// The identity from the transponder columns: kind, position, frequency and
+// polarisation.
+const char* ParseIdentity(std::string_view kind, const std::string& position, const std::string& frequency,
+                          const std::string& polarisation, ChannelIdentity& id)
 {
-    if (f.size() != kFieldCount)
+    if (kind.empty())
+        return position.empty() && frequency.empty() && polarisation.empty() ? nullptr : kErrNoTransponder;
+    const int tpKind = LetterIndex(kind, kTpKindLetters);
+    if (tpKind < 0)
+        return kErrTransponder;
+    id.kind = IdentityKindOfTp(uint32_t(tpKind));
+    id.ucTpKind = uint8_t(tpKind);
+    if (id.kind == IdentityKind::Satellite) {
+        if (position.empty() || frequency.empty() || polarisation.empty())
+            return kErrSatellite;
+        if (!ParsePosition(position, id))
+            return kErrPosition;
+        const int pol = LetterIndex(polarisation, kPolarisationLetters);
+        if (pol < 0)
+            return kErrPolarisation;
+        id.ucPolarisation = uint8_t(pol);
+    } else if (!position.empty() || !polarisation.empty()) {
+        return kErrNotSatellite;
+    }
+    const uint32_t max = id.kind == IdentityKind::Terrestrial ? UINT32_MAX : UINT16_MAX;
+    return ParseNumber(frequency, max, id.ulFrequency) ? nullptr : kErrFrequency;
+}
+
+// One channel line; the reason when a field is malformed.
+const char* ParseChannel(const std::vector<std::string>& fields, bool transponderColumn, int& list,
+                         ReferenceChannel& ref)
+{
+    if (fields.size() != (transponderColumn ? 10u : 9u))
         return kErrFieldCount;
-    list = f[0] == kListNames[0] ? 0 : f[0] == kListNames[1] ? 1 : -1;
+    list = fields[0] == kListNames[0] ? 0 : fields[0] == kListNames[1] ? 1 : -1;
     if (list < 0)
         return kErrList;
-    const int delivery = LetterIndex(f[1], kDeliveryLetters);
+    const int delivery = LetterIndex(fields[1], kDeliveryLetters);
     if (delivery < 0)
         return kErrDelivery;
     ref.ulDelivery = uint32_t(delivery);
 
-    const std::string& position = f[2];
-    const std::string& frequency = f[3];
-    const std::string& polarisation = f[4];
+    // The fields after the transponder kind, wherever the form has it.
+    const std::string* f = fields.data() + (transponderColumn ? 3 : 2);
+    const std::string& position = f[0];
+    // The nine-column form names no kind: a position makes the transponder
+    // a satellite's, a frequency or polarisation alone one of the kind that
+    // has the channel's delivery letter.
+    const std::string kind = transponderColumn              ? fields[2]
+                             : !position.empty()            ? std::string(1, kTpKindLetters[kTpSatellite])
+                             : f[1].empty() && f[2].empty() ? std::string()
+                                                            : std::string(1, kDeliveryLetters[delivery]);
     ChannelIdentity id;
-    if (!position.empty()) {
-        if (!ParsePosition(position, id))
-            return kErrPosition;
-        if (frequency.empty() || polarisation.empty())
-            return kErrSatellite;
-        const int pol = LetterIndex(polarisation, kPolarisationLetters);
-        if (pol < 0)
-            return kErrPolarisation;
-        id.kind = IdentityKind::Satellite;
-        id.ucPolarisation = uint8_t(pol);
-    } else if (!polarisation.empty()) {
-        return kErrNotSatellite;
-    } else if (!frequency.empty()) {
-        if (delivery == kChSatellite)
-            return kErrSatelliteDelivery;
-        id.kind = delivery == kChCable ? IdentityKind::Cable : IdentityKind::Terrestrial;
-    }
-    if (id.kind != IdentityKind::None) {
-        const uint32_t max = id.kind == IdentityKind::Terrestrial ? UINT32_MAX : UINT16_MAX;
-        if (!ParseNumber(frequency, max, id.ulFrequency))
-            return kErrFrequency;
-    }
-    if (!ParseNumber(f[5], uint16_t(UINT16_MAX), id.usServiceId))
+    if (const char* pszBad = ParseIdentity(kind, position, f[1], f[2], id))
+        return pszBad;
+    if (!ParseNumber(f[3], uint16_t(UINT16_MAX), id.usServiceId))
         return kErrServiceId;
     ref.identity = id;
 
     std::string name;
-    if (!Latin1FromUtf8(f[6], name))
+    if (!Latin1FromUtf8(f[4], name))
         return kErrName;
-    if (name.size() > size_t(kMaxNameBytes))
+    if (name.size() > sizeof ref.acName)
         return kErrNameLength;
     std::memcpy(ref.acName, name.data(), name.size());
-    ref.ucNameLen = uint8_t(name.size());
 
-    const int lock = LetterIndex(f[7], "01");
+    const int lock = LetterIndex(f[5], "01");
     if (lock < 0)
         return kErrLock;
     ref.ucLocked = uint8_t(lock);
-    if (!ParseFavourites(f[8], ref))
+    if (!ParseFavourites(f[6], ref))
         return kErrFavourites;
     return nullptr;
+}
+
+// The fields of a header.
+std::vector<std::string> HeaderFields(std::string_view header)
+{
+    std::vector<std::string> fields(1);
+    for (const char c : header) {
+        if (c == ',')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+// The separator and the form the header line shows; nullopt when the first
+// line is no header.
+std::optional<CsvForm> ReadHeader(std::string_view text)
+{
+    for (const char separator : {',', ';'}) {
+        CsvScanner scanner(text, separator);
+        std::vector<std::string> fields;
+        const char* pszReason = nullptr;
+        if (!scanner.Next(fields, pszReason))
+            continue;
+        if (fields == HeaderFields(kReferenceCsvHeader) || fields == HeaderFields(kNineColumnHeader))
+            return CsvForm{separator, fields == HeaderFields(kReferenceCsvHeader)};
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -335,13 +371,14 @@ std::string WriteReferenceCsv(const Database& db)
     std::string out = std::string(kReferenceCsvHeader) + "\r\n";
     for (const int t : {0, 1}) {
         for (const ReferenceChannel& ref : list.aTables[size_t(t)]) {
-            const auto identity = IdentityFields(ref);
+            const auto transponder = TransponderFields(ref.identity);
             const std::string fields[] = {
                 kListNames[t],
                 std::string(1, kDeliveryLetters[ref.ulDelivery]),
-                identity[0],
-                identity[1],
-                identity[2],
+                transponder[0],
+                transponder[1],
+                transponder[2],
+                transponder[3],
                 std::to_string(ref.identity.usServiceId),
                 Utf8FromLatin1(ref.Name()),
                 std::to_string(ref.ucLocked),
@@ -360,31 +397,28 @@ std::string WriteReferenceCsv(const Database& db)
 
 std::optional<ReferenceList> ReadReferenceCsv(std::string_view text, CsvError& error)
 {
-    CsvScanner scanner(text);
-    std::vector<std::string> fields;
-    const char* pszReason = nullptr;
-    const auto fail = [&](int line, const std::string& reason) {
-        error = {line, reason};
+    const auto fail = [&](int line, const char* pszReason) {
+        error = {line, pszReason};
         return std::nullopt;
     };
-    std::string header;
-    if (!scanner.Next(fields, pszReason) || fields.empty())
-        return fail(1, std::string(kErrHeader) + kReferenceCsvHeader);
-    for (size_t i = 0; i < fields.size(); ++i)
-        header += (i ? "," : "") + fields[i];
-    if (header != kReferenceCsvHeader)
-        return fail(1, std::string(kErrHeader) + kReferenceCsvHeader);
+    const std::optional<CsvForm> form = ReadHeader(text);
+    if (!form)
+        return fail(1, kErrHeader);
+    CsvScanner scanner(text, form->cSeparator);
+    std::vector<std::string> fields;
+    const char* pszReason = nullptr;
+    scanner.Next(fields, pszReason);
 
     ReferenceList list;
     while (!scanner.AtEnd()) {
         const int line = scanner.Line();
         if (!scanner.Next(fields, pszReason))
             return fail(line, pszReason);
-        if (fields.size() == 1 && fields[0].empty())
-            continue; // blank line
+        if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
+            continue; // a blank line, or one of separators only as spreadsheets write an empty row
         ReferenceChannel ref;
         int table = 0;
-        if (const char* pszBad = ParseChannel(fields, table, ref))
+        if (const char* pszBad = ParseChannel(fields, form->bTransponderColumn, table, ref))
             return fail(line, pszBad);
         if (list.aTables[size_t(table)].size() >= size_t(kMaxChannels))
             return fail(line, kErrTooMany);

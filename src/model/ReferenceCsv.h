@@ -2,17 +2,24 @@
 // quoting, a header line, then one line per channel, TV table first, each in
 // table order:
 //
-//   list,delivery,position,frequency,polarisation,service_id,name,lock,favourites
-//   TV,S,19.2E,11494,H,28006,News One,0,1:4;3:1
+//   list,delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites
+//   TV,S,S,19.2E,11494,H,28006,News One,0,1:4;3:1
 //
 // list TV or Radio; delivery the channel's delivery system S, I, T or C;
-// position (satellite transponders only, like 19.2E or 0.8W), frequency (MHz
-// for satellite and cable, kHz for terrestrial and ISDB-T) and polarisation
-// (H or V, satellite only) empty for a channel without identity; name as
+// transponder the kind of the channel's transponder S, C, T or I, empty
+// with the three columns after it for a channel without one; position
+// (satellite transponders only, like 19.2E or 0.8W), frequency (MHz for
+// satellite and cable, kHz for terrestrial and ISDB-T) and polarisation
+// (satellite only: H, V, or 2 or 3 for the values without a name); name as
 // UTF-8 of its Latin-1 bytes; lock 0 or 1; favourites the channel's groups
 // 1 to 8 separated by ';', each followed by ':' and the channel's place in
 // that group's list (from 1) where the group lists it. The group names are not
 // part of the text form.
+//
+// The reader also takes what spreadsheet programs make of it: fields
+// separated by ';' (the header line decides), a UTF-8 byte-order mark, rows
+// of separators only. It reads the earlier form without the transponder
+// column too.
 #pragma once
 
 #include "ReferenceList.h"
@@ -22,7 +29,7 @@
 #include <string_view>
 
 inline constexpr char kReferenceCsvHeader[] =
-    "list,delivery,position,frequency,polarisation,service_id,name,lock,favourites";
+    "list,delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites";
 
 // The text form of a database's channels.
 std::string WriteReferenceCsv(const Database& db);

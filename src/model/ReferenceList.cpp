@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <set>
 #include <string_view>
 #include <tuple>
 
@@ -18,7 +21,11 @@ int Clamped(int count, int limit) { return std::clamp(count, 0, limit); }
 
 int UsedChannels(const Database& db, bool radio) { return Clamped(ChannelCount(db, radio), kMaxChannels); }
 
-uint32_t Distance(uint32_t a, uint32_t b) { return a > b ? a - b : b - a; }
+template <typename T>
+T Distance(T a, T b)
+{
+    return a > b ? a - b : b - a;
+}
 
 // The first place of each key in the groups' stored lists of one table:
 // TV entries from slot 0 up, radio entries from slot 199 down.
@@ -48,6 +55,18 @@ private:
     std::array<std::vector<std::pair<uint32_t, int16_t>>, kMaxFavGroups> aGroups;
 };
 
+// A channel as a reference list holds it, its places in the groups aside.
+ReferenceChannel ReferenceOfChannel(const Database& db, const TpSlotIndex& tps, const ChannelRecord& channel)
+{
+    ReferenceChannel ref;
+    ref.identity = IdentityOfChannel(db, tps, channel);
+    ref.ulDelivery = ChDelivery(channel);
+    std::memcpy(ref.acName, channel.acName, sizeof ref.acName);
+    ref.ucLocked = uint8_t(ChLocked(channel));
+    ref.ucFavBits = uint8_t(channel.usFavBits & kLowFavBits);
+    return ref;
+}
+
 // Current channels by identity: sorted by identity without the frequency,
 // then frequency, then slot, so that the candidates of a reference channel
 // are one run and its frequency window one stretch of it.
@@ -73,6 +92,43 @@ struct NameEntry {
     auto Tuple() const { return std::tie(ulDelivery, name, iSlot); }
 };
 
+// Where a transponder is, for the nearness the match by name ranks: the
+// identity without frequency and service id, plus the transponder kind.
+uint64_t PlaceKey(const ChannelIdentity& id) { return IdentityKey(id) >> 16 << 16 | id.ucTpKind; }
+
+// Frequencies of every kind compared in kHz.
+uint64_t FrequencyKHz(const ChannelIdentity& id)
+{
+    return id.kind == IdentityKind::Terrestrial ? id.ulFrequency : uint64_t(id.ulFrequency) * 1000;
+}
+
+// The untaken channels of one name and delivery system as the match by name
+// searches them: those with a transponder by place, frequency and slot, and
+// by frequency and slot alone (place 0); all of them by slot.
+struct NameRun {
+    using Key = std::tuple<uint64_t, uint64_t, int>;
+    std::set<Key> byPlace, byFrequency;
+    std::set<int> slots;
+};
+
+// The key of a place nearest to a frequency, the lowest slot among equals.
+std::optional<NameRun::Key> Nearest(const std::set<NameRun::Key>& keys, uint64_t place, uint64_t frequency)
+{
+    std::optional<NameRun::Key> best;
+    const auto distance = [frequency](const NameRun::Key& key) { return Distance(std::get<1>(key), frequency); };
+    const auto consider = [&](std::set<NameRun::Key>::const_iterator it) {
+        if (it == keys.end() || std::get<0>(*it) != place)
+            return;
+        if (!best || std::pair(distance(*it), std::get<2>(*it)) < std::pair(distance(*best), std::get<2>(*best)))
+            best = *it;
+    };
+    const auto above = keys.lower_bound({place, frequency, INT_MIN});
+    consider(above);
+    if (above != keys.begin() && std::get<0>(*std::prev(above)) == place)
+        consider(keys.lower_bound({place, std::get<1>(*std::prev(above)), INT_MIN}));
+    return best;
+}
+
 class TableMatcher {
 public:
     TableMatcher(const Database& db, bool radio) : abMatched(size_t(UsedChannels(db, radio)))
@@ -80,10 +136,11 @@ public:
         const TpSlotIndex tps = IndexTransponders(db);
         const auto& table = ChannelTable(db, radio);
         const int count = int(abMatched.size());
+        aIdentity.reserve(size_t(count));
         identities.reserve(size_t(count));
         for (int slot = 0; slot < count; ++slot) {
             const ChannelRecord& channel = table[size_t(slot)];
-            const ChannelIdentity id = IdentityOfChannel(db, tps, channel);
+            const ChannelIdentity& id = aIdentity.emplace_back(IdentityOfChannel(db, tps, channel));
             if (id.kind != IdentityKind::None)
                 identities.push_back({IdentityKey(id), id.ulFrequency, slot});
             const std::string_view name = FieldText(channel.acName);
@@ -94,29 +151,14 @@ public:
                   [](const IdentityEntry& a, const IdentityEntry& b) { return a.Tuple() < b.Tuple(); });
         std::sort(names.begin(), names.end(),
                   [](const NameEntry& a, const NameEntry& b) { return a.Tuple() < b.Tuple(); });
-        aiNameCursor.assign(names.size(), 0);
     }
 
-    std::pair<int, MatchKind> Match(const ReferenceChannel& ref)
+    // The untaken channel with a matching identity: nearest frequency, then
+    // lowest slot; -1 for none.
+    int TakeByIdentity(const ChannelIdentity& id)
     {
-        if (ref.identity.kind != IdentityKind::None)
-            if (const int slot = ByIdentity(ref.identity); slot >= 0)
-                return Take(slot, MatchKind::Identity);
-        if (!ref.Name().empty())
-            if (const int slot = ByName(ref.ulDelivery, ref.Name()); slot >= 0)
-                return Take(slot, MatchKind::Name);
-        return {-1, MatchKind::None};
-    }
-
-private:
-    std::pair<int, MatchKind> Take(int slot, MatchKind how)
-    {
-        abMatched[size_t(slot)] = true;
-        return {slot, how};
-    }
-
-    int ByIdentity(const ChannelIdentity& id) const
-    {
+        if (id.kind == IdentityKind::None)
+            return -1;
         const uint64_t key = IdentityKey(id);
         const uint32_t tolerance = FrequencyTolerance(id.kind);
         const uint32_t low = id.ulFrequency > tolerance ? id.ulFrequency - tolerance : 0;
@@ -136,31 +178,68 @@ private:
                 bestDistance = distance;
             }
         }
+        if (best >= 0)
+            abMatched[size_t(best)] = true;
         return best;
     }
 
-    // Within a run of equal names the slots ascend and only ever get matched,
-    // so a cursor per run skips each matched entry once.
-    int ByName(uint32_t delivery, std::string_view name)
+    // The untaken channel of the same non-empty name and delivery system on
+    // the transponder nearest to the reference channel's: the same place
+    // first, then the smallest frequency difference, then the lowest slot;
+    // channels without a transponder last. -1 for none.
+    int TakeByName(const ReferenceChannel& ref)
     {
-        const auto first = std::lower_bound(names.begin(), names.end(), std::make_pair(delivery, name),
+        const auto first = std::lower_bound(names.begin(), names.end(), std::make_pair(ref.ulDelivery, ref.Name()),
                                             [](const NameEntry& e, const std::pair<uint32_t, std::string_view>& v) {
                                                 return std::tie(e.ulDelivery, e.name) < std::tie(v.first, v.second);
                                             });
-        if (first == names.end() || first->ulDelivery != delivery || first->name != name)
+        if (ref.Name().empty() || first == names.end() || first->ulDelivery != ref.ulDelivery ||
+            first->name != ref.Name())
             return -1;
-        int& cursor = aiNameCursor[size_t(first - names.begin())];
-        for (auto it = first + cursor; it != names.end() && it->ulDelivery == delivery && it->name == name;
-             ++it, ++cursor)
-            if (!abMatched[size_t(it->iSlot)])
-                return it->iSlot;
-        return -1;
+        NameRun& run = Run(first);
+        std::optional<NameRun::Key> nearest;
+        if (const ChannelIdentity& id = ref.identity; id.kind != IdentityKind::None) {
+            nearest = Nearest(run.byPlace, PlaceKey(id), FrequencyKHz(id));
+            if (!nearest)
+                nearest = Nearest(run.byFrequency, 0, FrequencyKHz(id));
+        }
+        const int slot = nearest ? std::get<2>(*nearest) : run.slots.empty() ? -1 : *run.slots.begin();
+        if (slot < 0)
+            return -1;
+        const ChannelIdentity& id = aIdentity[size_t(slot)];
+        run.byPlace.erase({PlaceKey(id), FrequencyKHz(id), slot});
+        run.byFrequency.erase({0, FrequencyKHz(id), slot});
+        run.slots.erase(slot);
+        abMatched[size_t(slot)] = true;
+        return slot;
+    }
+
+private:
+    // The run of names starting at first, built when the match by name first
+    // needs it (after every match by identity), from the channels untaken then.
+    NameRun& Run(std::vector<NameEntry>::const_iterator first)
+    {
+        const auto [it, added] = runs.try_emplace(size_t(first - names.cbegin()));
+        NameRun& run = it->second;
+        for (auto e = first;
+             added && e != names.cend() && e->ulDelivery == first->ulDelivery && e->name == first->name; ++e) {
+            if (abMatched[size_t(e->iSlot)])
+                continue;
+            const ChannelIdentity& id = aIdentity[size_t(e->iSlot)];
+            if (id.kind != IdentityKind::None) {
+                run.byPlace.insert({PlaceKey(id), FrequencyKHz(id), e->iSlot});
+                run.byFrequency.insert({0, FrequencyKHz(id), e->iSlot});
+            }
+            run.slots.insert(e->iSlot);
+        }
+        return run;
     }
 
     std::vector<bool> abMatched;
+    std::vector<ChannelIdentity> aIdentity; // by slot
     std::vector<IdentityEntry> identities;
     std::vector<NameEntry> names;
-    std::vector<int> aiNameCursor;
+    std::map<size_t, NameRun> runs; // by the index of their first entry in names
 };
 
 // The favourite groups and settings as applying leaves them, built beside
@@ -181,14 +260,22 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
 {
     TablePlan plan;
     const TableMatch match = MatchTable(db, radio, reference);
+    const auto& table = ChannelTable(db, radio);
+    const TpSlotIndex tps = IndexTransponders(db);
     const int count = UsedChannels(db, radio);
     std::vector<bool> matched(static_cast<size_t>(count));
     for (size_t r = 0; r < reference.size(); ++r) {
         const int slot = match.aiPartner[r];
         switch (match.aHow[r]) {
         case MatchKind::Identity: ++summary.iByIdentity; break;
-        case MatchKind::Name: ++summary.iByName; break;
-        case MatchKind::None: ++summary.iNotFound; continue;
+        case MatchKind::Name:
+            ++summary.iByName;
+            summary.aByName.emplace_back(reference[r], ReferenceOfChannel(db, tps, table[size_t(slot)]));
+            break;
+        case MatchKind::None:
+            ++summary.iNotFound;
+            summary.aNotFound.push_back(reference[r]);
+            continue;
         }
         matched[size_t(slot)] = true;
         plan.aiOldSlot.push_back(slot);
@@ -198,6 +285,7 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
         if (matched[size_t(slot)])
             continue;
         ++summary.iUnmatched;
+        summary.aUnmatched.push_back(ReferenceOfChannel(db, tps, table[size_t(slot)]));
         plan.aiOldSlot.push_back(slot);
         plan.aiReference.push_back(-1);
     }
@@ -221,8 +309,13 @@ ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartn
     if (options.bFavourites)
         channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
     if (options.bNames) {
-        std::memcpy(channel.acName, pPartner->acName, sizeof channel.acName);
-        channel.ucNameLen = pPartner->ucNameLen;
+        // The name's text, NUL-padded, with its length as the channel dialog
+        // stores it; a text that fills the field keeps the largest length
+        // the file stores a name with.
+        const std::string_view name = pPartner->Name();
+        std::memset(channel.acName, 0, sizeof channel.acName);
+        std::memcpy(channel.acName, name.data(), name.size());
+        channel.ucNameLen = uint8_t(std::min(name.size(), sizeof channel.acName - 1));
     }
     return channel;
 }
@@ -372,6 +465,15 @@ bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b)
            Distance(a.ulFrequency, b.ulFrequency) <= FrequencyTolerance(a.kind);
 }
 
+IdentityKind IdentityKindOfTp(uint32_t tpKind)
+{
+    switch (tpKind) {
+    case kTpSatellite: return IdentityKind::Satellite;
+    case kTpCable: return IdentityKind::Cable;
+    default: return IdentityKind::Terrestrial;
+    }
+}
+
 TpSlotIndex IndexTransponders(const Database& db)
 {
     TpSlotIndex index;
@@ -389,28 +491,19 @@ ChannelIdentity IdentityOfChannel(const Database& db, const TpSlotIndex& tps, co
     if (slot < 0)
         return id;
     const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
-    switch (TpKind(tp)) {
-    case kTpSatellite: {
+    const IdentityKind kind = IdentityKindOfTp(TpKind(tp));
+    if (kind == IdentityKind::Satellite) {
         const uint32_t sat = TpSatIndex(tp);
         if (int(sat) >= Clamped(db.header.sSatNumber, kMaxSatellites))
             return id;
         const SatelliteRecord& satellite = db.SatelliteTable[sat];
-        id.kind = IdentityKind::Satellite;
         id.usPosition = uint16_t(SatPosition(satellite));
         id.ucWest = uint8_t(SatDirection(satellite));
         id.ucPolarisation = uint8_t(TpPolarisation(tp));
-        id.ulFrequency = tp.usFreq;
-        break;
     }
-    case kTpCable:
-        id.kind = IdentityKind::Cable;
-        id.ulFrequency = tp.usFreq;
-        break;
-    default:
-        id.kind = IdentityKind::Terrestrial;
-        id.ulFrequency = TpUlFreq(tp);
-        break;
-    }
+    id.kind = kind;
+    id.ucTpKind = uint8_t(TpKind(tp));
+    id.ulFrequency = kind == IdentityKind::Terrestrial ? TpUlFreq(tp) : tp.usFreq;
     return id;
 }
 
@@ -425,13 +518,7 @@ ReferenceList ReferenceFromDatabase(const Database& db)
         channels.resize(size_t(UsedChannels(db, radio)));
         for (size_t i = 0; i < channels.size(); ++i) {
             const ChannelRecord& channel = table[i];
-            ReferenceChannel& ref = channels[i];
-            ref.identity = IdentityOfChannel(db, tps, channel);
-            ref.ulDelivery = ChDelivery(channel);
-            std::memcpy(ref.acName, channel.acName, sizeof ref.acName);
-            ref.ucNameLen = channel.ucNameLen;
-            ref.ucLocked = uint8_t(ChLocked(channel));
-            ref.ucFavBits = uint8_t(channel.usFavBits & kLowFavBits);
+            ReferenceChannel& ref = channels[i] = ReferenceOfChannel(db, tps, channel);
             for (int g = 0; g < kFavBitCount; ++g)
                 if (ref.ucFavBits & (1u << g))
                     ref.asFavPlace[size_t(g)] = places.Place(g, ChannelKey(channel));
@@ -447,35 +534,15 @@ TableMatch MatchTable(const Database& db, bool radio, const std::vector<Referenc
 {
     TableMatcher matcher(db, radio);
     TableMatch match;
-    match.aiPartner.reserve(reference.size());
-    match.aHow.reserve(reference.size());
-    for (const ReferenceChannel& ref : reference) {
-        const auto [slot, how] = matcher.Match(ref);
-        match.aiPartner.push_back(slot);
-        match.aHow.push_back(how);
-    }
+    match.aiPartner.resize(reference.size(), -1);
+    match.aHow.resize(reference.size(), MatchKind::None);
+    for (size_t r = 0; r < reference.size(); ++r)
+        if ((match.aiPartner[r] = matcher.TakeByIdentity(reference[r].identity)) >= 0)
+            match.aHow[r] = MatchKind::Identity;
+    for (size_t r = 0; r < reference.size(); ++r)
+        if (match.aHow[r] == MatchKind::None && (match.aiPartner[r] = matcher.TakeByName(reference[r])) >= 0)
+            match.aHow[r] = MatchKind::Name;
     return match;
-}
-
-std::array<int, 5> TableSummaryCounts(const TableSummary& summary)
-{
-    return {summary.iByIdentity, summary.iByName, summary.iUnmatched, summary.iNotFound, summary.iFavLeftOut};
-}
-
-std::string DescribeTableSummary(const TableSummary& summary)
-{
-    const std::array<int, 5> counts = TableSummaryCounts(summary);
-    const std::string_view pattern = kTableSummaryPattern;
-    std::string text;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '5') {
-            text += std::to_string(counts[size_t(pattern[++i] - '1')]);
-            continue;
-        }
-        text += c;
-    }
-    return text;
 }
 
 ReferenceSummary SummariseReference(const Database& db, const ReferenceList& reference)

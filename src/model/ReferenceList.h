@@ -25,7 +25,25 @@ struct ChannelIdentity {
     uint8_t ucPolarisation = 0; // satellite: 0 horizontal, 1 vertical
     uint32_t ulFrequency = 0;   // MHz (satellite, cable) or kHz (terrestrial, ISDB-T)
     uint16_t usServiceId = 0;
+    // The transponder's kind (TpKindValue), which tells terrestrial from
+    // ISDB-T; not compared by IdentitiesMatch, only by the nearness of
+    // transponders that the match by name ranks.
+    uint8_t ucTpKind = 0;
 };
+
+// Bytes of the receiver's code page (Latin-1) as UTF-8 text.
+std::string Utf8FromLatin1(std::string_view bytes);
+
+// An orbital position in tenths of a degree as text: "19.2E", "0.8W".
+std::string PositionText(uint16_t position, uint8_t west);
+
+// The letters the texts use for the transponder kinds (by TpKindValue) and
+// for the polarisations (H, V and the two values without a name).
+inline constexpr char kTpKindLetters[] = "TSCI";
+inline constexpr char kPolarisationLetters[] = "HV23";
+
+// The identity kind a transponder of a kind (TpKindValue) gives its channels.
+IdentityKind IdentityKindOfTp(uint32_t tpKind);
 
 // The largest frequency difference at which two identities of a kind still match.
 uint32_t FrequencyTolerance(IdentityKind kind);
@@ -48,9 +66,8 @@ inline constexpr int16_t kNoFavPlace = -1;
 // One channel of a reference list: what matching and applying need of it.
 struct ReferenceChannel {
     ChannelIdentity identity;
-    uint32_t ulDelivery = 0; // the channel's delivery system (ulChType bits 5-6)
-    char acName[kChannelNameSize] = {};
-    uint8_t ucNameLen = 0;
+    uint32_t ulDelivery = 0;            // the channel's delivery system (ulChType bits 5-6)
+    char acName[kChannelNameSize] = {}; // the name's text; bytes after a NUL are ignored
     uint8_t ucLocked = 0;
     uint8_t ucFavBits = 0; // usFavBits bits 0-7
     // For each group the channel belongs to, its place in the group's stored
@@ -76,10 +93,15 @@ struct TableMatch {
     std::vector<MatchKind> aHow;
 };
 
-// Walks the reference channels in order; each takes the not yet matched
-// current channel with a matching identity (nearest frequency, then lowest
-// slot), or else the not yet matched one of lowest slot with the same
-// non-empty name and delivery system.
+// Matches in two passes over the reference channels in order. First each
+// takes the untaken current channel with a matching identity (nearest
+// frequency, then lowest slot). Then each one still without a partner takes,
+// among the untaken channels with its non-empty name and delivery system, the
+// one on the transponder nearest to its own: the same satellite position,
+// direction and polarisation (off satellite: the same transponder kind)
+// before any other, then the smallest frequency difference, then the lowest
+// slot; a channel without a transponder is the farthest. So a name never
+// takes a channel that another reference channel's identity finds.
 TableMatch MatchTable(const Database& db, bool radio, const std::vector<ReferenceChannel>& reference);
 
 struct ReferenceOptions {
@@ -94,6 +116,11 @@ struct TableSummary {
     int iUnmatched = 0;  // current channels without a partner
     int iNotFound = 0;   // reference channels without a partner
     int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
+    // The channels behind the counts of name matches (reference channel,
+    // partner), of unmatched and of not found channels, as the details list them.
+    std::vector<std::pair<ReferenceChannel, ReferenceChannel>> aByName = {};
+    std::vector<ReferenceChannel> aUnmatched = {};
+    std::vector<ReferenceChannel> aNotFound = {};
 };
 
 // The summary of one table: %1 .. %5 stand for the counts in the order of
@@ -106,6 +133,21 @@ std::array<int, 5> TableSummaryCounts(const TableSummary& summary);
 // "412 by identity, 3 by name, 5 unmatched (placed last), 2 reference
 // channels not found, 0 favourite entries left out"
 std::string DescribeTableSummary(const TableSummary& summary);
+
+// The details of one table's summary: a section per kind of channel listed,
+// sections without a channel left out. Each line names a channel (UTF-8) with
+// its transponder and service id, "Sport (19.2E 11494 MHz H, SID 2917)"; a
+// name match adds its partner's, "Sport (…, SID 2917) → (…, SID 2595)". The
+// window shows the headings translated.
+struct DetailSection {
+    const char* pszHeading;
+    std::vector<std::string> astrLines;
+};
+inline constexpr char kDetailsByName[] =
+    TRANSLATABLE("ReferenceList", "Matched by name (reference channel → channel here):");
+inline constexpr char kDetailsNotFound[] = TRANSLATABLE("ReferenceList", "Reference channels not found:");
+inline constexpr char kDetailsUnmatched[] = TRANSLATABLE("ReferenceList", "Unmatched channels (placed last):");
+std::vector<DetailSection> TableDetails(const TableSummary& summary);
 
 struct ReferenceSummary {
     std::array<TableSummary, 2> aTables; // TV, radio

@@ -17,10 +17,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 
 #include <algorithm>
 
 namespace {
+
+constexpr uint16_t kRenumbered = 100; // what the rescan adds to every transponder id (the demo's stay below 4096)
 
 class ReferenceListCommandTest : public MainWindowFixture {
 protected:
@@ -29,7 +32,19 @@ protected:
         MainWindowFixture::SetUp();
         auto db = std::make_unique<Database>();
         BuildDemoDatabase(*db, DemoSize::Typical);
-        ASSERT_EQ(SaveDatabaseFile(*db, dir.filePath("scan.sdx")), FileSaveResult::Ok);
+        // The rescan: the transponders in reverse order under new ids, the
+        // channels on them renumbered, the first TV channel gone.
+        auto scan = std::make_unique<Database>(*db);
+        std::reverse(scan->TransponderTable.begin(), scan->TransponderTable.begin() + scan->header.sTpNumber);
+        for (int t = 0; t < scan->header.sTpNumber; ++t)
+            SetTpId(scan->TransponderTable[size_t(t)], TpId(scan->TransponderTable[size_t(t)]) + kRenumbered);
+        for (const bool radio : {false, true})
+            for (int i = 0; i < ChannelCount(*scan, radio); ++i)
+                ChannelTable(*scan, radio)[size_t(i)].usTpId += kRenumbered;
+        lost = scan->TvChannelTable[0];
+        std::copy(scan->TvChannelTable.begin() + 1, scan->TvChannelTable.begin() + scan->header.sTVNumber--,
+                  scan->TvChannelTable.begin());
+        ASSERT_EQ(SaveDatabaseFile(*scan, dir.filePath("scan.sdx")), FileSaveResult::Ok);
         // The arranged list: the TV channels backwards, the new first one locked.
         std::reverse(db->TvChannelTable.begin(), db->TvChannelTable.begin() + db->header.sTVNumber);
         SetChLocked(db->TvChannelTable[0], 1);
@@ -52,19 +67,22 @@ protected:
     }
 
     std::unique_ptr<Database> arranged;
+    ChannelRecord lost; // the arranged channel the rescan did not find
 };
 
 TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannels)
 {
     ASSERT_TRUE(ExportReferenceFile(*arranged, dir.filePath("ref.csv")));
     frame->ListView()->RefreshChannelList(1);
-    QString summary;
+    QString summary, details;
     bool defaults = false;
     frame->ReferenceCommands().fnRunDialog = [&](QDialog& dialog) {
         auto& reference = static_cast<CReferenceDlg&>(dialog);
         summary = reference.pSummary->text();
         defaults =
             reference.pFavourites->isChecked() && reference.pLocks->isChecked() && !reference.pNames->isChecked();
+        reference.pDetailsButton->click();
+        details = reference.pDetails->isHidden() ? QString() : reference.pDetails->toPlainText();
         reference.OnOK();
         return reference.result();
     };
@@ -75,13 +93,30 @@ TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannel
     prompts.QueueFile(dir.filePath("ref.csv"));
     frame->Action(ID_FILE_APPLY_REFERENCE)->trigger();
     EXPECT_TRUE(defaults);
-    EXPECT_TRUE(summary.contains("TV: " + QString::number(arranged->header.sTVNumber) + " by identity, 0 by name"))
+    const int found = Doc().Data().header.sTVNumber;
+    EXPECT_TRUE(summary.contains("TV: " + QString::number(found) +
+                                 " by identity, 0 by name, 0 unmatched (placed "
+                                 "last), 1 reference channels not found"))
         << summary.toStdString();
-    EXPECT_TRUE(Doc().IsModified());
-    EXPECT_EQ(TvKeys(Doc().Data()), TvKeys(*arranged));
+    EXPECT_TRUE(details.startsWith("TV: Reference channels not found:\n  " + QString::fromLatin1(lost.acName) + " ("))
+        << details.toStdString();
+    // The arranged order, on the rescan's transponders; the lost channel was last.
+    std::vector<uint32_t> expected = TvKeys(*arranged);
+    expected.pop_back();
+    for (uint32_t& key : expected)
+        key += uint32_t(kRenumbered) << 16;
+    EXPECT_EQ(TvKeys(Doc().Data()), expected);
     EXPECT_EQ(ChLocked(Doc().Data().TvChannelTable[0]), 1u);
     EXPECT_EQ(frame->ListView()->iListKind, kListAll);
     EXPECT_EQ(frame->ListView()->iRowCount, Doc().Data().header.sRadioNumber);
+
+    // One step: Undo gives back the rescan as it was opened.
+    EXPECT_TRUE(Doc().IsModified());
+    frame->Action(ID_EDIT_UNDO)->trigger();
+    auto scan = std::make_unique<Database>();
+    ASSERT_EQ(LoadDatabaseFile(*scan, dir.filePath("scan.sdx"), false), LoadResult::Ok);
+    ExpectSameDatabase(Doc().Data(), *scan);
+    EXPECT_FALSE(Doc().IsModified());
 
     // The export writes the open database's text form, ".csv" added.
     prompts.QueueFile(dir.filePath("mine"));
@@ -102,7 +137,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
 {
     QFile bad(dir.filePath("bad.csv"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(kReferenceCsvHeader) + "\nTV,S,19.2E,11494,H,1,x,0,\nTV,S,19.2E,11494,X,1,x,0,\n");
+    bad.write(QByteArray(kReferenceCsvHeader) + "\nTV,S,S,19.2E,11494,H,1,x,0,\nTV,S,S,19.2E,11494,X,1,x,0,\n");
     bad.close();
     QFile junk(dir.filePath("junk.sdx"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -121,7 +156,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
     const std::vector<ShownMessage> expected = {
         {kMsgCannotOpen, "EditZarn", MsgButtons::Ok, MsgIcon::None},
         {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
-        {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H or V", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
+        {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop, "Line 3: the polarisation is not H, V, 2 or 3"},
     };
     EXPECT_EQ(prompts.Messages(), expected);
     EXPECT_FALSE(Doc().IsModified());

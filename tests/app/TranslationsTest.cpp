@@ -98,6 +98,20 @@ TEST_F(GermanWindowTest, FilterCountUndoStepAndReferenceSummaryAreGerman)
               "gefunden, 7 Favoriteneinträge ausgelassen");
 }
 
+// A reference list the reader refuses: the reason is German too.
+TEST_F(GermanWindowTest, ARefusedReferenceListSaysWhyInGerman)
+{
+    OpenDemoDatabase();
+    QFile sheet(dir.filePath("sheet.csv"));
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly) && sheet.write("Liste;Empfang\r\n") > 0);
+    sheet.close();
+    prompts.QueueFile(dir.filePath("sheet.csv"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    frame->Action(ID_FILE_APPLY_REFERENCE)->trigger();
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_TRUE(prompts.Messages()[0].strInformative.startsWith("Zeile 1: die erste Zeile ist nicht die Kopfzeile"));
+}
+
 // The first of the locale's languages decides; English is the source
 // language, and Qt's texts are translated only along with the editor's own,
 // so a window is never half in one language and half in another.

@@ -63,11 +63,10 @@ void FillRandomGroups(Database& db, std::mt19937& rng)
 
 // An arranged database: three satellites (two at the same position east and
 // west), transponders of every kind with frequencies close together, ids
-// now and then used twice, channels with few service ids and names, some on
-// a missing transponder. With consistent, ids are unique, each channel's
-// delivery system is that of its transponder and every polarisation is H or
-// V, as the text form needs.
-void MakeArranged(Database& db, std::mt19937& rng, bool consistent)
+// now and then used twice, polarisations beyond H and V, channels with few
+// service ids and names, some on a missing transponder or of a delivery
+// system their transponder does not have.
+void MakeArranged(Database& db, std::mt19937& rng)
 {
     ResetDatabase(db);
     const std::pair<uint32_t, uint32_t> positions[] = {{192, 0}, {192, 1}, {130, 0}};
@@ -82,13 +81,10 @@ void MakeArranged(Database& db, std::mt19937& rng, bool consistent)
         TransponderRecord tp{};
         const uint32_t kind = uint32_t(Uniform(rng, 0, 3));
         SetTpKind(tp, kind);
-        uint32_t id = uint32_t(Uniform(rng, 0, 4095));
-        while (consistent && std::find(ids.begin(), ids.end(), id) != ids.end())
-            id = uint32_t(Uniform(rng, 0, 4095));
-        SetTpId(tp, !consistent && !ids.empty() && OneIn(rng, 10) ? ids[rng() % ids.size()] : id);
+        SetTpId(tp, !ids.empty() && OneIn(rng, 10) ? ids[rng() % ids.size()] : uint32_t(Uniform(rng, 0, 4095)));
         if (kind == kTpSatellite) {
             SetTpSatIndex(tp, uint32_t(OneIn(rng, 8) ? 3 : Uniform(rng, 0, 2)));
-            SetTpPolarisation(tp, uint32_t(consistent || !OneIn(rng, 6) ? Uniform(rng, 0, 1) : Uniform(rng, 2, 3)));
+            SetTpPolarisation(tp, uint32_t(OneIn(rng, 6) ? Uniform(rng, 2, 3) : Uniform(rng, 0, 1)));
         }
         if (kind == kTpSatellite || kind == kTpCable)
             tp.usFreq = uint16_t((kind == kTpSatellite ? 10700 : 300) + Uniform(rng, 0, 6));
@@ -102,10 +98,14 @@ void MakeArranged(Database& db, std::mt19937& rng, bool consistent)
             const int tp = ids.empty() || OneIn(rng, 10) ? -1 : Uniform(rng, 0, int(ids.size()) - 1);
             ChannelRecord c = MakeChannel(kNames[rng() % std::size(kNames)],
                                           uint16_t(tp < 0 ? 4000 + i : ids[size_t(tp)]), uint16_t(Uniform(rng, 1, 6)));
-            SetChDelivery(c, consistent && tp >= 0 ? DeliveryOfKind(TpKind(db.TransponderTable[size_t(tp)]))
-                                                   : uint32_t(Uniform(rng, 0, 3)));
+            SetChDelivery(c, tp >= 0 && !OneIn(rng, 4) ? DeliveryOfKind(TpKind(db.TransponderTable[size_t(tp)]))
+                                                       : uint32_t(Uniform(rng, 0, 3)));
             SetChLocked(c, uint32_t(Uniform(rng, 0, 1)));
             c.usFavBits = uint16_t(OneIn(rng, 3) ? rng() : 0);
+            if (OneIn(rng, 20)) { // a name that fills the field, as a stored length of 25 to 27 can leave it
+                std::memset(c.acName, 'Z', sizeof c.acName);
+                c.ucNameLen = 27;
+            }
             AppendChannel(db, radio, c);
         }
     }
@@ -176,18 +176,19 @@ void MakeRescan(const Database& arranged, Database& db, std::mt19937& rng)
 struct PlainIdentity {
     bool bValid = false;
     int iKind = 0; // 1 satellite, 2 cable, 0 terrestrial or ISDB-T
-    uint32_t ulPosition = 0, ulWest = 0, ulPolarisation = 0, ulFrequency = 0;
+    uint32_t ulTpKind = 0, ulPosition = 0, ulWest = 0, ulPolarisation = 0, ulFrequency = 0;
     uint16_t usServiceId = 0;
 };
 
 PlainIdentity IdentityOf(const Database& db, const ChannelRecord& c)
 {
-    PlainIdentity id;
     for (int t = 0; t < db.header.sTpNumber; ++t) {
         const TransponderRecord& tp = db.TransponderTable[size_t(t)];
         if (TpId(tp) != c.usTpId)
             continue;
+        PlainIdentity id;
         id.usServiceId = c.usServiceId;
+        id.ulTpKind = TpKind(tp);
         id.iKind = TpKind(tp) == kTpIsdbt ? 0 : int(TpKind(tp));
         if (id.iKind == 1) {
             if (int(TpSatIndex(tp)) >= db.header.sSatNumber)
@@ -201,7 +202,20 @@ PlainIdentity IdentityOf(const Database& db, const ChannelRecord& c)
         id.bValid = true;
         return id;
     }
-    return id;
+    return {};
+}
+
+// How far a channel's transponder is from a reference channel's for the
+// match by name: same place, else any other, else none; then the frequency
+// difference in kHz.
+std::pair<int, int64_t> Farness(const PlainIdentity& a, const PlainIdentity& b)
+{
+    if (!a.bValid || !b.bValid)
+        return {2, 0};
+    const auto kHz = [](const PlainIdentity& id) { return int64_t(id.ulFrequency) * (id.iKind == 0 ? 1 : 1000); };
+    const bool samePlace = a.ulTpKind == b.ulTpKind && a.ulPosition == b.ulPosition && a.ulWest == b.ulWest &&
+                           a.ulPolarisation == b.ulPolarisation;
+    return {samePlace ? 0 : 1, std::abs(kHz(a) - kHz(b))};
 }
 
 TableMatch PlainMatch(const Database& current, const Database& reference, bool radio)
@@ -210,6 +224,8 @@ TableMatch PlainMatch(const Database& current, const Database& reference, bool r
     const auto& rTable = ChannelTable(reference, radio);
     std::vector<bool> taken(size_t(ChannelCount(current, radio)));
     TableMatch match;
+    match.aiPartner.assign(size_t(ChannelCount(reference, radio)), -1);
+    match.aHow.assign(match.aiPartner.size(), MatchKind::None);
     for (int r = 0; r < ChannelCount(reference, radio); ++r) {
         const PlainIdentity a = IdentityOf(reference, rTable[size_t(r)]);
         int best = -1;
@@ -225,16 +241,29 @@ TableMatch PlainMatch(const Database& current, const Database& reference, bool r
             if (best < 0 || distance < bestDistance)
                 best = c, bestDistance = distance;
         }
-        MatchKind how = best >= 0 ? MatchKind::Identity : MatchKind::None;
-        const std::string_view name = FieldText(rTable[size_t(r)].acName);
-        for (int c = 0; best < 0 && !name.empty() && c < ChannelCount(current, radio); ++c)
-            if (!taken[size_t(c)] && FieldText(cTable[size_t(c)].acName) == name &&
-                ChDelivery(cTable[size_t(c)]) == ChDelivery(rTable[size_t(r)]))
-                best = c, how = MatchKind::Name;
-        if (best >= 0)
+        if (best >= 0) {
             taken[size_t(best)] = true;
-        match.aiPartner.push_back(best);
-        match.aHow.push_back(how);
+            match.aiPartner[size_t(r)] = best;
+            match.aHow[size_t(r)] = MatchKind::Identity;
+        }
+    }
+    for (int r = 0; r < ChannelCount(reference, radio); ++r) {
+        const std::string_view name = FieldText(rTable[size_t(r)].acName);
+        if (match.aiPartner[size_t(r)] >= 0 || name.empty())
+            continue;
+        const PlainIdentity a = IdentityOf(reference, rTable[size_t(r)]);
+        int best = -1;
+        for (int c = 0; c < ChannelCount(current, radio); ++c)
+            if (!taken[size_t(c)] && FieldText(cTable[size_t(c)].acName) == name &&
+                ChDelivery(cTable[size_t(c)]) == ChDelivery(rTable[size_t(r)]) &&
+                (best < 0 || Farness(a, IdentityOf(current, cTable[size_t(c)])) <
+                                 Farness(a, IdentityOf(current, cTable[size_t(best)]))))
+                best = c;
+        if (best >= 0) {
+            taken[size_t(best)] = true;
+            match.aiPartner[size_t(r)] = best;
+            match.aHow[size_t(r)] = MatchKind::Name;
+        }
     }
     return match;
 }
@@ -248,7 +277,7 @@ TEST(ReferenceListTest, MatchingAgreesWithAllPairsOnRandomRescans)
     int byIdentity = 0, byName = 0;
     for (int round = 0; round < 300; ++round) {
         SCOPED_TRACE(round);
-        MakeArranged(*arranged, rng, false);
+        MakeArranged(*arranged, rng);
         MakeRescan(*arranged, *rescan, rng);
         const ReferenceList reference = ReferenceFromDatabase(*arranged);
         std::array<TableMatch, 2> matches;
@@ -420,8 +449,45 @@ TEST(ReferenceListTest, SummaryNamesEveryCountInItsPlace)
               "7 favourite entries left out");
 }
 
+// Two reference channels of one name, the first lost in the rescan: the
+// second keeps its own partner rather than losing it to the first's name,
+// and the counts and details say what happened.
+TEST(ReferenceListTest, ANameTakesOnlyWhatNoIdentityFindsAndTheDetailsListIt)
+{
+    auto arranged = MakeEmptyDatabase();
+    auto rescan = MakeEmptyDatabase();
+    for (Database* db : {arranged.get(), rescan.get()}) {
+        db->header.sSatNumber = 1;
+        SetSatPosition(db->SatelliteTable[0], 192);
+    }
+    AppendTransponder(*arranged, MakeSatelliteTp(7, 0, 11494));
+    AppendTransponder(*rescan, MakeSatelliteTp(40, 0, 11493));
+    for (const auto& [name, sid] : {std::pair("Sport", 2917), {"Sport", 2595}, {"News", 5}})
+        AppendChannel(*arranged, false, MakeChannel(name, 7, uint16_t(sid)));
+    for (const auto& [name, sid] : {std::pair("Kids", 9), {"News", 6}, {"Sport", 2595}})
+        AppendChannel(*rescan, false, MakeChannel(name, 40, uint16_t(sid)));
+
+    const TableSummary tv = SummariseReference(*rescan, ReferenceFromDatabase(*arranged)).aTables[0];
+    EXPECT_EQ(TableSummaryCounts(tv), (std::array<int, 5>{1, 1, 1, 1, 0}));
+    std::vector<std::string> details;
+    for (const DetailSection& section : TableDetails(tv)) {
+        details.push_back(section.pszHeading);
+        details.insert(details.end(), section.astrLines.begin(), section.astrLines.end());
+    }
+    EXPECT_EQ(details, (std::vector<std::string>{
+                           kDetailsByName,
+                           "News (19.2E 11494 MHz H, SID 5) → (19.2E 11493 MHz H, SID 6)",
+                           kDetailsNotFound,
+                           "Sport (19.2E 11494 MHz H, SID 2917)",
+                           kDetailsUnmatched,
+                           "Kids (19.2E 11493 MHz H, SID 9)",
+                       }));
+}
+
 // --- the text form -----------------------------------------------------------
 
+// On any database the file form holds: inconsistent arranged ones, and
+// random ones with names that carry bytes after their end or fill the field.
 TEST(ReferenceListTest, TextFormAppliesExactlyAsTheDatabaseItCameFrom)
 {
     std::mt19937 rng(2026);
@@ -432,13 +498,27 @@ TEST(ReferenceListTest, TextFormAppliesExactlyAsTheDatabaseItCameFrom)
     const ReferenceOptions everything{.bFavourites = true, .bLocks = true, .bNames = true};
     for (int round = 0; round < 150; ++round) {
         SCOPED_TRACE(round);
-        MakeArranged(*arranged, rng, true);
+        if (round % 3 == 0)
+            FillRandomDatabase(*arranged, rng);
+        else
+            MakeArranged(*arranged, rng);
         MakeRescan(*arranged, *rescan, rng);
         ReferenceList sdx = ReferenceFromDatabase(*arranged);
         sdx.aacFavName = {}; // the text form carries no group names
         CsvError error;
         const std::optional<ReferenceList> csv = ReadReferenceCsv(WriteReferenceCsv(*arranged), error);
         ASSERT_TRUE(csv) << error.iLine << ": " << error.strReason;
+        // Everything matching and applying read of a reference channel.
+        const auto fields = [](const ReferenceChannel& c) {
+            const ChannelIdentity& id = c.identity;
+            return std::tuple(id.kind, id.usPosition, id.ucWest, id.ucPolarisation, id.ulFrequency, id.usServiceId,
+                              id.ucTpKind, c.ulDelivery, c.Name(), c.ucLocked, c.ucFavBits, c.asFavPlace);
+        };
+        for (const size_t t : {0u, 1u}) {
+            ASSERT_EQ(csv->aTables[t].size(), sdx.aTables[t].size());
+            for (size_t i = 0; i < sdx.aTables[t].size(); ++i)
+                ASSERT_EQ(fields(csv->aTables[t][i]), fields(sdx.aTables[t][i])) << t << ' ' << i;
+        }
         for (const ReferenceOptions& options : {ReferenceOptions{}, everything}) {
             *fromSdx = *rescan;
             *fromCsv = *rescan;
@@ -451,7 +531,9 @@ TEST(ReferenceListTest, TextFormAppliesExactlyAsTheDatabaseItCameFrom)
 
 TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
 {
-    const std::string header = std::string(kReferenceCsvHeader) + "\r\n";
+    // The cases written before the transponder column, read as they were, then the ten-column form.
+    const std::string header = "list,delivery,position,frequency,polarisation,service_id,name,lock,favourites\r\n";
+    const std::string current = std::string(kReferenceCsvHeader) + "\r\n";
     const std::string good = "TV,S,19.2E,11494,H,28006,News,0,1:4;3\r\n";
     struct Case {
         std::string text;
@@ -473,13 +555,23 @@ TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
         {header + "TV,C,,70000,,1,x,0,\r\n", 2},
         {header + "TV,C,,346,,65536,x,0,\r\n", 2},
         {header + "TV,C,,346,,1,\xC5\x81odz,0,\r\n", 2},
-        {header + "TV,C,,346,,1,A name of twenty-eight bytes,0,\r\n", 2},
+        {header + "TV,C,,346,,1,A name of twenty-nine bytes..,0,\r\n", 2},
         {header + "TV,C,,346,,1,x,2,\r\n", 2},
         {header + "TV,C,,346,,1,x,0,9\r\n", 2},
         {header + "TV,C,,346,,1,x,0,1;1\r\n", 2},
         {header + good + "TV,C,,346,,1,x\"y,0,\r\n", 3},
         {header + good + "TV,C,,346,,1,\"x\"y,0,\r\n", 3},
         {header + good + "TV,C,,346,,1,\"x\n\ny,0,\r\n", 3},
+        {"\xEF\xBB\xBFlist;delivery;transponder;position;frequency;polarisation;service_id;name;lock;favourites\r\n"
+         "TV;C;S;19.2E;11494;3;1;\"x;y\";0;\"1:4;3\"\r\n;;;;;;;;;\r\n",
+         0},
+        {current + "TV,S,T,,474000,,1,x,0,\r\nTV,T,,,,,1,ZZZZZZZZZZZZZZZZZZZZZZZZZZZZ,0,\r\n", 0},
+        {"list;delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites\r\n", 1},
+        {current + "TV,S,S,19.2E,11494,H,1,x,0\r\n", 2},
+        {current + "TV,S,X,19.2E,11494,H,1,x,0,\r\n", 2},
+        {current + "TV,S,S,19.2E,11494,L,1,x,0,\r\n", 2},
+        {current + "TV,S,,,11494,,1,x,0,\r\n", 2},
+        {current + "TV,C,C,19.2E,346,,1,x,0,\r\n", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -498,6 +590,13 @@ TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
     EXPECT_EQ(list->aTables[0][0].asFavPlace[0], 3);
     EXPECT_EQ(list->aTables[0][0].asFavPlace[2], kNoFavPlace);
     EXPECT_EQ(list->aTables[0][0].ucFavBits, 0b101);
+    // The earlier form takes the transponder kind from the delivery system;
+    // the semicolon form reads as the comma form does.
+    const ChannelIdentity nine = ReadReferenceCsv(cases[1].text, error).value().aTables[0][0].identity;
+    EXPECT_EQ(std::pair(nine.kind, nine.ucTpKind), std::pair(IdentityKind::Terrestrial, uint8_t(kTpTerrestrial)));
+    const ReferenceChannel semicolon = ReadReferenceCsv(cases[22].text, error).value().aTables[0][0];
+    EXPECT_EQ(std::tuple(semicolon.Name(), semicolon.identity.ucPolarisation, semicolon.asFavPlace[0]),
+              std::tuple("x;y", uint8_t(3), int16_t(3)));
 }
 
 } // namespace

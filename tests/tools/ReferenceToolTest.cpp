@@ -62,6 +62,22 @@ TEST(ReferenceToolTest, TextFormAndDatabaseGiveTheSameResultAndMalformedTextWrit
     EXPECT_TRUE(malformed.err.contains("bad.csv line 6: the lock is not 0 or 1")) << malformed.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("d.sdx")));
     EXPECT_EQ(RunTool({"apply-reference", path("scan.sdx"), path("missing.csv"), path("d.sdx")}).exitCode, 2);
+
+    // A spreadsheet's form (byte-order mark, semicolons) of a list that
+    // matches nothing: --verbose lists both sides.
+    QFile sheet(path("sheet.csv"));
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write(
+        "\xEF\xBB\xBFlist;delivery;transponder;position;frequency;polarisation;service_id;name;lock;favourites\r\n"
+        "TV;S;S;0.1E;10000;H;1;Nowhere;0;\r\n");
+    sheet.close();
+    const ToolRun verbose =
+        RunTool({"apply-reference", path("scan.sdx"), path("sheet.csv"), path("e.sdx"), "--verbose"});
+    ASSERT_EQ(verbose.exitCode, 0) << verbose.err.toStdString();
+    EXPECT_TRUE(verbose.out.contains("\nTV: Reference channels not found:\n  Nowhere (0.1E 10000 MHz H, SID 1)\n"
+                                     "TV: Unmatched channels (placed last):\n  "))
+        << verbose.out.toStdString();
+    EXPECT_FALSE(fromSdx.out.contains("Unmatched channels"));
     EXPECT_EQ(RunTool({"apply-reference", path("scan.sdx"), path("ref.csv"), path("d.sdx"), "--lock"}).exitCode, 1);
     EXPECT_FALSE(QFile::exists(path("d.sdx")));
 }

@@ -50,6 +50,14 @@ int RunApplyReference(const ToolArgs& args)
         return rc;
     for (size_t t = 0; t < summary.aTables.size(); ++t)
         std::printf("%s: %s\n", kTableNames[t], DescribeTableSummary(summary.aTables[t]).c_str());
+    // The lists the window's Details show, laid out the same way.
+    for (size_t t = 0; args.IsSet("verbose") && t < summary.aTables.size(); ++t) {
+        for (const DetailSection& section : TableDetails(summary.aTables[t])) {
+            std::printf("%s: %s\n", kTableNames[t], section.pszHeading);
+            for (const std::string& line : section.astrLines)
+                std::printf("  %s\n", line.c_str());
+        }
+    }
     return kExitOk;
 }
 
@@ -70,11 +78,12 @@ int RunExportReference(const ToolArgs& args)
 std::vector<ToolCommand> ReferenceToolCommands()
 {
     return {
-        {"apply-reference", "apply-reference IN REF OUT [--no-favourites] [--no-locks] [--names]",
+        {"apply-reference", "apply-reference IN REF OUT [--no-favourites] [--no-locks] [--names] [--verbose]",
          "Applies the reference list REF (an arranged .sdx, or the .csv text form of one) to IN and writes OUT "
          "as Save As does: the channels matched in REF come first in REF's order, the others follow in their "
          "order; matched channels take REF's locks and favourites (unless --no-locks, --no-favourites) and, "
-         "with --names, REF's names. Prints what was matched per list.",
+         "with --names, REF's names. Prints what was matched per list; with --verbose also the channels matched "
+         "by name and those not found on either side.",
          RunApplyReference},
         {"export-reference", "export-reference IN OUT.csv",
          "Writes the reference list of IN in its text form: one line per channel with its transponder, "
