@@ -11,12 +11,9 @@
 #include "RecordText.h"
 
 #include <QAbstractTableModel>
-#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 
 #include <algorithm>
 #include <bit>
@@ -530,46 +527,7 @@ void CEditZarnView::RemoveFromThisGroup()
     RefreshChannelList(iTvRadioMode);
 }
 
-// --- input ------------------------------------------------------------------
-
-void CEditZarnView::mousePressEvent(QMouseEvent* pEvent)
-{
-    // The menu comes first, so that its command acts on the selection as it
-    // was before the click. After a command the list is refilled and shows
-    // other rows under the pointer: the click then selects nothing.
-    if (pEvent->button() == Qt::RightButton) {
-        const int id = fnTrackPopup(pEvent->globalPosition().toPoint());
-        if (id && RunCommand(id))
-            return;
-    }
-    QTableView::mousePressEvent(pEvent);
-}
-
-void CEditZarnView::mouseDoubleClickEvent(QMouseEvent* pEvent)
-{
-    QTableView::mouseDoubleClickEvent(pEvent);
-    if (pEvent->button() == Qt::LeftButton)
-        EditChannel();
-}
-
-void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
-{
-    if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
-        EditChannel();
-        return;
-    }
-    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
-        RemoveFromThisGroup();
-        return;
-    }
-    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == Qt::NoModifier) {
-        DeleteChannels();
-        return;
-    }
-    if (MoveByKey(*pEvent))
-        return;
-    QTableView::keyPressEvent(pEvent);
-}
+// --- drag and drop ----------------------------------------------------------
 
 int CEditZarnView::DropGap(const QPoint& pos) const
 {
@@ -593,10 +551,4 @@ void CEditZarnView::dropEvent(QDropEvent* pEvent)
     pEvent->setDropAction(Qt::MoveAction);
     pEvent->accept();
     MoveSelectedRowsTo(TargetForGap(ChosenRows(iRowCount, rows), DropGap(pEvent->position().toPoint())));
-}
-
-void CEditZarnView::contextMenuEvent(QContextMenuEvent* pEvent)
-{
-    // The right-button press has shown the menu already.
-    pEvent->accept();
 }
