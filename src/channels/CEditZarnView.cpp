@@ -1,5 +1,6 @@
 #include "CEditZarnView.h"
 
+#include "BitFields.h"
 #include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "ChannelOperations.h"
@@ -223,6 +224,11 @@ void CEditZarnView::RefreshChannelList(int mode)
     case kListSatellite: ShowChannelsOfSatellite(doc.SelectedSatellite); break;
     case kListTransponder: ShowChannelsOfTransponder(doc.SelectedTpId); break;
     case kListFavGroup: ShowChannelsOfFavGroup(doc.SelectedFavGroup); break;
+    case kListSatelliteTps: Fill(RowFilter::TpKind, kTpSatellite); break;
+    case kListTerrestrialTps: Fill(RowFilter::TpKind, kTpTerrestrial); break;
+    case kListCableTps: Fill(RowFilter::TpKind, kTpCable); break;
+    case kListIsdbTps: Fill(RowFilter::TpKind, kTpIsdbt); break;
+    case kListAnyFavGroup: Fill(RowFilter::AnyFavGroup, 0); break;
     default: ClearChannelList(); break;
     }
     if (switched)

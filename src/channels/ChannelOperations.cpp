@@ -238,12 +238,21 @@ void SortChannelsBySatellite(Database& db, bool radio)
                [&satOf](const ChannelRecord& c) { return SatIndexOf(satOf, c.usTpId); });
 }
 
-SatIndexTable SatIndexByTpId(const Database& db)
+TpSlotTable TpSlotByTpId(const Database& db)
 {
-    SatIndexTable table;
+    TpSlotTable table;
     table.fill(-1);
     const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
     for (int t = tps - 1; t >= 0; --t) // the first transponder with an id wins
-        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(TpSatIndex(db.TransponderTable[size_t(t)]));
+        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(t);
+    return table;
+}
+
+SatIndexTable SatIndexByTpId(const Database& db)
+{
+    SatIndexTable table = TpSlotByTpId(db);
+    for (int16_t& entry : table)
+        if (entry >= 0)
+            entry = int16_t(TpSatIndex(db.TransponderTable[size_t(entry)]));
     return table;
 }

@@ -114,6 +114,13 @@ protected:
 
 TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
 {
+    // bravo's transponder is a terrestrial one; alpha is in group 6 only, Echo
+    // carries a bit past the file's eight groups.
+    TransponderRecord terrestrial = MakeSatelliteTp(99, 0x80 | 21, 474); // bit 19 and channel 21
+    SetTpKind(terrestrial, kTpTerrestrial);
+    AppendTransponder(doc.Data(), terrestrial);
+    doc.Data().TvChannelTable[1].usFavBits = 1 << 5;
+    doc.Data().TvChannelTable[4].usFavBits = 1 << 9;
     EXPECT_EQ(view.model()->columnCount(), 10);
     view.RefreshChannelList(0); // the tree has reported nothing yet
     EXPECT_EQ(view.model()->rowCount(), 0);
@@ -130,6 +137,11 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
         {kListSatellite, 0, 1, {"1"}, {"R2"}},
         {kListTransponder, 99, 0, {"1"}, {"bravo"}},
         {kListFavGroup, 0, 0, {"1", "2"}, {"Delta", "Charlie"}},
+        {kListSatelliteTps, 0, 0, {"1", "2", "3", "4"}, {"Delta", "alpha", "Charlie", "Echo"}},
+        {kListTerrestrialTps, 0, 0, {"1"}, {"bravo"}},
+        {kListCableTps, 0, 0, {}, {}},
+        {kListAnyFavGroup, 0, 0, {"1", "2", "3"}, {"Delta", "alpha", "Charlie"}},
+        {kListAnyFavGroup, 0, 1, {"1"}, {"R2"}},
         {kListNone, 0, 0, {}, {}},
     };
     for (const Case& c : cases) {
