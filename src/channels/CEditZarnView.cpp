@@ -400,14 +400,17 @@ void CEditZarnView::EditChannel()
 
 void CEditZarnView::DeleteChannels()
 {
-    const std::vector<int> rows = SelectedRows();
-    if (!HasDatabase() || rows.empty())
+    const std::vector<int> channels = SelectedChannels();
+    if (!HasDatabase() || channels.empty())
         return;
-    if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+    // How many go; in a group's list, that they go from the database, not
+    // only from the group.
+    const qsizetype count = qsizetype(channels.size());
+    const QString detail = ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count))
+                                           : (count == 1 ? kInfoOneChannel : kInfoChannels.arg(count));
+    if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question, {}, detail) !=
+        MsgAnswer::Yes)
         return;
-    std::vector<int> channels;
-    for (int row : rows)
-        channels.push_back(aiRowChannel[size_t(row)]);
     const QString action =
         channels.size() == 1 ? kActionDeleteChannel : kActionDeleteChannels.arg(qsizetype(channels.size()));
     doc.ApplyEdit(action, [&](Database& data) { return DeleteChannelRecords(data, Radio(), channels) > 0; });
@@ -492,16 +495,19 @@ void CEditZarnView::SortBySatellite()
     Finish();
 }
 
-void CEditZarnView::ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder)
+bool CEditZarnView::ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder)
 {
     int result = kChannelNothing;
-    doc.ApplyEdit(strAction, [&](Database& db) {
-        result = reorder(db);
-        return result == kChannelDone;
-    });
+    if (doc.ApplyEdit(strAction, [&](Database& db) {
+            result = reorder(db);
+            return result == kChannelDone;
+        })) {
+        RefreshChannelList(iTvRadioMode);
+        return true;
+    }
     if (result == kFavGroupFull)
         AppMessage(doc.Prompts(), kMsgFavFull);
-    RefreshChannelList(iTvRadioMode);
+    return false;
 }
 
 void CEditZarnView::ToggleFavGroup(int group)
@@ -512,14 +518,19 @@ void CEditZarnView::ToggleFavGroup(int group)
     const QString label = FromRecordText(FavGroupLabel(doc.Data(), group));
     const bool remove = AllInFavGroup(doc.Data(), Radio(), group, channels);
     FavMembershipChange change;
-    doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
-        change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
-                        : AddChannelsToFavGroup(db, Radio(), group, channels);
-        return change.iChanged > 0;
-    });
+    const bool changed =
+        doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
+            change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
+                            : AddChannelsToFavGroup(db, Radio(), group, channels);
+            return change.iChanged > 0;
+        });
     if (change.iRefused > 0)
-        AppMessage(doc.Prompts(), kMsgFavFull);
-    RefreshChannelList(iTvRadioMode);
+        AppMessage(doc.Prompts(), kMsgFavFull, MsgButtons::Ok, MsgIcon::None,
+                   kInfoAddedOf.arg(QString::number(change.iChanged),
+                                    QString::number(change.iChanged + change.iRefused), label,
+                                    QString::number(kFavSlots)));
+    if (changed) // a refused addition leaves the selection as it was
+        RefreshChannelList(iTvRadioMode);
 }
 
 void CEditZarnView::RemoveFromThisGroup()

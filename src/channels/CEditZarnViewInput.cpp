@@ -37,8 +37,13 @@ void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
         RemoveFromThisGroup();
         return;
     }
+    // Delete in a group's list takes the channels out of the group only;
+    // elsewhere it deletes them, as the Delete command does.
     if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == Qt::NoModifier) {
-        DeleteChannels();
+        if (ShowsFavGroup())
+            RemoveFromThisGroup();
+        else
+            DeleteChannels();
         return;
     }
     if (MoveByKey(*pEvent))

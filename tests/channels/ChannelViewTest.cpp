@@ -49,8 +49,11 @@ QStringList MenuLines(const QMenu& menu, const QString& indent = {})
     return lines;
 }
 
-const ShownMessage kDeleteQuestion{"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo,
-                                   MsgIcon::Question};
+// The question before channels are deleted, with how many go.
+ShownMessage DeleteQuestion(const QString& count)
+{
+    return {"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo, MsgIcon::Question, count};
+}
 const ShownMessage kOutOfRange{"Out of Range", "EditZarn", MsgButtons::Ok, MsgIcon::None};
 
 class ChannelViewTest : public testing::Test {
@@ -243,6 +246,78 @@ TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
     EXPECT_EQ(Names(), tableNames);
 }
 
+TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
+{
+    Database& db = doc.Data();
+    // Radio entries fill a group up to n of its 200 places.
+    const auto fillRadio = [&](int group, int n) {
+        FavGroup& g = db.FavGroupTable[size_t(group)];
+        for (int p = 0; p < n; ++p)
+            g.aulFavKey[size_t(kFavSlots - 1 - p)] = uint32_t(0x770000 + p);
+        g.sRadioFavNum = int16_t(n);
+    };
+    const ShownMessage full{"Favor are full,can not store more favor", "EditZarn", MsgButtons::Ok, MsgIcon::Warning};
+    const auto fullSaying = [&](const QString& detail) {
+        ShownMessage shown = full;
+        shown.strInformative = detail;
+        return shown;
+    };
+    // Group 0 lists Delta and Charlie by their bits alone: storing them as
+    // entries beside 199 radio entries would pass 200.
+    fillRadio(0, 199);
+    struct Case {
+        const char* pWhat;
+        int kind;
+        std::vector<int> rows;
+        std::function<void()> act;
+        ShownMessage message;
+        bool bChanged; // the group took some of the channels
+    };
+    const Case cases[] = {
+        {"Move", kListFavGroup, {1}, [&] { view.MoveChannels(); }, full, false},
+        {"Alt+Home", kListFavGroup, {1}, [&] { QTest::keyClick(&view, Qt::Key_Home, Qt::AltModifier); }, full, false},
+        {"A to Z", kListFavGroup, {1}, [&] { view.SortByNameAscending(); }, full, false},
+        {"add to a full group",
+         kListAll,
+         {1, 3},
+         [&] {
+             fillRadio(1, 200);
+             view.RunCommand(ID_FAV_GROUP_FIRST + 1);
+         },
+         fullSaying("0 of 2 channels added; FAV 2 holds 200"),
+         false},
+        {"add as many as fit",
+         kListAll,
+         {1, 3},
+         [&] {
+             fillRadio(1, 199);
+             view.RunCommand(ID_FAV_GROUP_FIRST + 1);
+         },
+         fullSaying("1 of 2 channels added; FAV 2 holds 200"),
+         true},
+    };
+    moveAnswer = 1;
+    for (const Case& c : cases) {
+        doc.SelectedFavGroup = 0;
+        view.ShowListKind(c.kind);
+        const QStringList names = Names();
+        view.clearSelection();
+        for (int row : c.rows)
+            view.selectionModel()->select(view.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        c.act();
+        EXPECT_EQ(prompts.Messages().back(), c.message) << c.pWhat;
+        EXPECT_EQ(Names(), names) << c.pWhat;
+        EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
+        EXPECT_EQ(doc.IsModified(), c.bChanged) << c.pWhat;
+    }
+    // As many as fit, in list order: alpha, not bravo.
+    EXPECT_EQ(db.TvChannelTable[1].usFavBits & 2, 2);
+    EXPECT_EQ(db.TvChannelTable[3].usFavBits & 2, 0);
+    EXPECT_EQ(doc.UndoText(), "Undo Add to FAV 2");
+}
+
 TEST_F(ChannelViewTest, EveryFillStartsWithoutSelectionAndWithTheBuiltColumnOrder)
 {
     view.ShowListKind(kListAll);
@@ -271,17 +346,24 @@ TEST_F(ChannelViewTest, DeleteAsksAndRemovesTheSelectedChannels)
     view.DeleteChannels();
     EXPECT_EQ(Names(), QStringList({"Delta", "Charlie", "bravo"}));
     EXPECT_EQ(Column(view, kColumnIndex), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({kDeleteQuestion, kDeleteQuestion}));
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>(2, DeleteQuestion("2 channels")));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(view.SelectedRows().empty());
 
-    // Deleting from a group's list deletes the channel from the table.
+    // In a group's list the Delete key takes the channel out of the group;
+    // the Delete command deletes it from the table, and says so.
     doc.SelectedFavGroup = 0;
     view.ShowListKind(kListFavGroup);
-    Select({1});
+    Select({0});
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(Names(), QStringList({"Charlie"}));
+    EXPECT_EQ(doc.Data().header.sTVNumber, 3);
+    EXPECT_EQ(doc.Data().TvChannelTable[0].usFavBits, 0);
+    Select({0});
     prompts.QueueAnswer(MsgAnswer::Yes);
     view.DeleteChannels();
     EXPECT_EQ(doc.Data().header.sTVNumber, 2);
+    EXPECT_EQ(prompts.Messages().back(), DeleteQuestion("1 channel leaves the database and every list."));
 }
 
 TEST_F(ChannelViewTest, MoveAndSwapTakeTheTargetRow)
@@ -464,7 +546,7 @@ TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
     prompts.QueueAnswer(MsgAnswer::Yes);
     frame->Action(ID_CHANNEL_DELETE)->trigger();
     EXPECT_EQ(db.header.sTVNumber, int(all.size()) - 1);
-    EXPECT_EQ(prompts.Messages().back(), kDeleteQuestion);
+    EXPECT_EQ(prompts.Messages().back(), DeleteQuestion("1 channel"));
 
     frame->Action(ID_VIEW_RADIO)->trigger();
     EXPECT_EQ(list->model()->rowCount(), db.header.sRadioNumber);
