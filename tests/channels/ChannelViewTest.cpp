@@ -95,7 +95,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
-    void Select(std::initializer_list<int> rows)
+    void Select(const std::vector<int>& rows)
     {
         view.clearSelection();
         for (int row : rows)
@@ -256,12 +256,6 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
             g.aulFavKey[size_t(kFavSlots - 1 - p)] = uint32_t(0x770000 + p);
         g.sRadioFavNum = int16_t(n);
     };
-    const ShownMessage full{"Favor are full,can not store more favor", "EditZarn", MsgButtons::Ok, MsgIcon::Warning};
-    const auto fullSaying = [&](const QString& detail) {
-        ShownMessage shown = full;
-        shown.strInformative = detail;
-        return shown;
-    };
     // Group 0 lists Delta and Charlie by their bits alone: storing them as
     // entries beside 199 radio entries would pass 200.
     fillRadio(0, 199);
@@ -269,45 +263,33 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
         const char* pWhat;
         int kind;
         std::vector<int> rows;
-        std::function<void()> act;
-        ShownMessage message;
-        bool bChanged; // the group took some of the channels
+        int command;       // 0: Alt+Home
+        int groupTwoRadio; // radio entries put into group 2 first
+        QString detail;    // the message's informative text
+        bool bChanged;     // the group took some of the channels
     };
     const Case cases[] = {
-        {"Move", kListFavGroup, {1}, [&] { view.MoveChannels(); }, full, false},
-        {"Alt+Home", kListFavGroup, {1}, [&] { QTest::keyClick(&view, Qt::Key_Home, Qt::AltModifier); }, full, false},
-        {"A to Z", kListFavGroup, {1}, [&] { view.SortByNameAscending(); }, full, false},
-        {"add to a full group",
-         kListAll,
-         {1, 3},
-         [&] {
-             fillRadio(1, 200);
-             view.RunCommand(ID_FAV_GROUP_FIRST + 1);
-         },
-         fullSaying("0 of 2 channels added; FAV 2 holds 200"),
-         false},
-        {"add as many as fit",
-         kListAll,
-         {1, 3},
-         [&] {
-             fillRadio(1, 199);
-             view.RunCommand(ID_FAV_GROUP_FIRST + 1);
-         },
-         fullSaying("1 of 2 channels added; FAV 2 holds 200"),
-         true},
+        {"Move", kListFavGroup, {1}, ID_CHANNEL_MOVE, 0, {}, false},
+        {"Alt+Home", kListFavGroup, {1}, 0, 0, {}, false},
+        {"A to Z", kListFavGroup, {1}, ID_SORT_AZ, 0, {}, false},
+        {"full", kListAll, {1, 3}, ID_FAV_GROUP_FIRST + 1, 200, "0 of 2 channels added; FAV 2 holds 200", false},
+        {"part", kListAll, {1, 3}, ID_FAV_GROUP_FIRST + 1, 199, "1 of 2 channels added; FAV 2 holds 200", true},
     };
     moveAnswer = 1;
     for (const Case& c : cases) {
+        fillRadio(1, c.groupTwoRadio);
         doc.SelectedFavGroup = 0;
         view.ShowListKind(c.kind);
         const QStringList names = Names();
-        view.clearSelection();
-        for (int row : c.rows)
-            view.selectionModel()->select(view.model()->index(row, 0),
-                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        Select(c.rows);
         prompts.QueueAnswer(MsgAnswer::Ok);
-        c.act();
-        EXPECT_EQ(prompts.Messages().back(), c.message) << c.pWhat;
+        if (c.command)
+            view.RunCommand(c.command);
+        else
+            QTest::keyClick(&view, Qt::Key_Home, Qt::AltModifier);
+        EXPECT_EQ(prompts.Messages().back(), ShownMessage({"Favor are full,can not store more favor", "EditZarn",
+                                                           MsgButtons::Ok, MsgIcon::Warning, c.detail}))
+            << c.pWhat;
         EXPECT_EQ(Names(), names) << c.pWhat;
         EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
         EXPECT_EQ(doc.IsModified(), c.bChanged) << c.pWhat;
