@@ -95,9 +95,13 @@ ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio)
     channel.ulMarker = kChannelMarker;
     if (selectedTpId != -1)
         channel.usTpId = uint16_t(selectedTpId);
+    // Every PID holds a value the record allows and the Channel Parameters
+    // dialog accepts: 8191, the null PID, for the streams a new channel does
+    // not have yet (no PCR, no teletext, for radio no video); a TV channel
+    // has video, on the first PID a programme's streams may use.
+    channel.sPcrPid = kNoVideoPid;
     channel.sTxtPid = kNoVideoPid;
-    if (radio)
-        channel.sVideoPid = kNoVideoPid;
+    channel.sVideoPid = radio ? kNoVideoPid : kFirstStreamPid;
     return channel;
 }
 

@@ -27,9 +27,12 @@ int UsedChannels(const Database& db, bool radio);
 // True when no channel may be added (both tables together hold 8000 or more).
 bool ChannelsFull(const Database& db);
 
+// PIDs below this one carry the transport stream's own tables.
+inline constexpr int16_t kFirstStreamPid = 32;
+
 // The record a new channel starts from: zero but for the marker, the
-// transponder chosen in the tree (selectedTpId, -1 for none), the teletext
-// PID 8191 and, for radio, the video PID 8191.
+// transponder chosen in the tree (selectedTpId, -1 for none), the PCR and
+// teletext PIDs 8191 and the video PID 8191 for radio, 32 for TV.
 ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio);
 
 // Appends a new channel to the radio table when its video PID is 8191,
