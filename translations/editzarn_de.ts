@@ -398,6 +398,26 @@
         <source>Remove from Group</source>
         <translation>Aus der Gruppe entfernen</translation>
     </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>1 channel leaves the database and every list.</source>
+        <translation>1 Kanal verlässt die Datenbank und jede Liste.</translation>
+    </message>
+    <message>
+        <source>%1 channels leave the database and every list.</source>
+        <translation>%1 Kanäle verlassen die Datenbank und jede Liste.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels added; %3 holds %4</source>
+        <translation>%1 von %2 Kanälen hinzugefügt; %3 enthält %4</translation>
+    </message>
 </context>
 <context>
     <name>CFavRenameDlg</name>
@@ -1026,6 +1046,10 @@ Wiederholen</translation>
 Please use other characters.</source>
         <translation>Der Receiver kann diese Zeichen nicht speichern: %1
 Bitte andere Zeichen verwenden.</translation>
+    </message>
+    <message>
+        <source>Field: %1</source>
+        <translation>Feld: %1</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,9 @@ CAudioParamDlg::CAudioParamDlg(IPrompts& prompts, const AudioParams& params, QWi
     pLanguageBox->setCurrentIndex(params.iLanguage >= 0 && params.iLanguage < kOfferedLanguages ? params.iLanguage
                                                                                                 : -1);
     pDefaultCheck->setChecked(params.bDefault);
+    // Typing replaces the PID shown, so that "101" gives 101.
+    AcceptDigitsOnly(pPidEdit);
+    pPidEdit->selectAll();
 
     auto* pForm = new QFormLayout(this);
     pForm->addRow(kAudioPidLabel, pPidEdit);

@@ -115,6 +115,8 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
         apFavChecks[size_t(g)]->setChecked(record.usFavBits & (1u << g));
         connect(apFavChecks[size_t(g)], &QCheckBox::clicked, this, &CChannelParamDlg::OnFavClicked);
     }
+    for (QLineEdit* pPid : {pVideoPidEdit, pPcrPidEdit, pTxtPidEdit})
+        AcceptDigitsOnly(pPid);
     pLockCheck->setChecked(ChLocked(record));
     pScrambleCheck->setChecked(ChCas(record) != 0);
 
@@ -391,13 +393,15 @@ void CChannelParamDlg::OnOK()
     // everything typed, the box to correct in focus.
     const int tpEntry = ChosenEntry(pTransponderBox);
     if (tpEntry < 0 || tpEntry >= int(aTpIds.size())) {
-        WindowMessage(prompts, kMsgNoTransponder, MsgButtons::Ok, MsgIcon::Stop, kCaptionError);
+        WindowMessage(prompts, kMsgNoTransponder, MsgButtons::Ok, MsgIcon::Stop, kCaptionError,
+                      FieldDetail(pTransponderBox));
         pTransponderBox->setFocus();
         return;
     }
     const int satEntry = ChosenEntry(pSatelliteBox);
     if (satEntry < 0) {
-        WindowMessage(prompts, kMsgNoSatellite, MsgButtons::Ok, MsgIcon::Stop, kCaptionError);
+        WindowMessage(prompts, kMsgNoSatellite, MsgButtons::Ok, MsgIcon::Stop, kCaptionError,
+                      FieldDetail(pSatelliteBox));
         pSatelliteBox->setFocus();
         return;
     }

@@ -1,5 +1,6 @@
 #include "CEditZarnView.h"
 
+#include "BitFields.h"
 #include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "ChannelOperations.h"
@@ -11,12 +12,9 @@
 #include "RecordText.h"
 
 #include <QAbstractTableModel>
-#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 
 #include <algorithm>
 #include <bit>
@@ -226,6 +224,11 @@ void CEditZarnView::RefreshChannelList(int mode)
     case kListSatellite: ShowChannelsOfSatellite(doc.SelectedSatellite); break;
     case kListTransponder: ShowChannelsOfTransponder(doc.SelectedTpId); break;
     case kListFavGroup: ShowChannelsOfFavGroup(doc.SelectedFavGroup); break;
+    case kListSatelliteTps: Fill(RowFilter::TpKind, kTpSatellite); break;
+    case kListTerrestrialTps: Fill(RowFilter::TpKind, kTpTerrestrial); break;
+    case kListCableTps: Fill(RowFilter::TpKind, kTpCable); break;
+    case kListIsdbTps: Fill(RowFilter::TpKind, kTpIsdbt); break;
+    case kListAnyFavGroup: Fill(RowFilter::AnyFavGroup, 0); break;
     default: ClearChannelList(); break;
     }
     if (switched)
@@ -397,14 +400,17 @@ void CEditZarnView::EditChannel()
 
 void CEditZarnView::DeleteChannels()
 {
-    const std::vector<int> rows = SelectedRows();
-    if (!HasDatabase() || rows.empty())
+    const std::vector<int> channels = SelectedChannels();
+    if (!HasDatabase() || channels.empty())
         return;
-    if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+    // How many go; in a group's list, that they go from the database, not
+    // only from the group.
+    const qsizetype count = qsizetype(channels.size());
+    const QString detail = ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count))
+                                           : (count == 1 ? kInfoOneChannel : kInfoChannels.arg(count));
+    if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question, {}, detail) !=
+        MsgAnswer::Yes)
         return;
-    std::vector<int> channels;
-    for (int row : rows)
-        channels.push_back(aiRowChannel[size_t(row)]);
     const QString action =
         channels.size() == 1 ? kActionDeleteChannel : kActionDeleteChannels.arg(qsizetype(channels.size()));
     doc.ApplyEdit(action, [&](Database& data) { return DeleteChannelRecords(data, Radio(), channels) > 0; });
@@ -489,16 +495,19 @@ void CEditZarnView::SortBySatellite()
     Finish();
 }
 
-void CEditZarnView::ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder)
+bool CEditZarnView::ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder)
 {
     int result = kChannelNothing;
-    doc.ApplyEdit(strAction, [&](Database& db) {
-        result = reorder(db);
-        return result == kChannelDone;
-    });
+    if (doc.ApplyEdit(strAction, [&](Database& db) {
+            result = reorder(db);
+            return result == kChannelDone;
+        })) {
+        RefreshChannelList(iTvRadioMode);
+        return true;
+    }
     if (result == kFavGroupFull)
         AppMessage(doc.Prompts(), kMsgFavFull);
-    RefreshChannelList(iTvRadioMode);
+    return false;
 }
 
 void CEditZarnView::ToggleFavGroup(int group)
@@ -509,14 +518,19 @@ void CEditZarnView::ToggleFavGroup(int group)
     const QString label = FromRecordText(FavGroupLabel(doc.Data(), group));
     const bool remove = AllInFavGroup(doc.Data(), Radio(), group, channels);
     FavMembershipChange change;
-    doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
-        change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
-                        : AddChannelsToFavGroup(db, Radio(), group, channels);
-        return change.iChanged > 0;
-    });
+    const bool changed =
+        doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
+            change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
+                            : AddChannelsToFavGroup(db, Radio(), group, channels);
+            return change.iChanged > 0;
+        });
     if (change.iRefused > 0)
-        AppMessage(doc.Prompts(), kMsgFavFull);
-    RefreshChannelList(iTvRadioMode);
+        AppMessage(doc.Prompts(), kMsgFavFull, MsgButtons::Ok, MsgIcon::None,
+                   kInfoAddedOf.arg(QString::number(change.iChanged),
+                                    QString::number(change.iChanged + change.iRefused), label,
+                                    QString::number(kFavSlots)));
+    if (changed) // a refused addition leaves the selection as it was
+        RefreshChannelList(iTvRadioMode);
 }
 
 void CEditZarnView::RemoveFromThisGroup()
@@ -530,46 +544,7 @@ void CEditZarnView::RemoveFromThisGroup()
     RefreshChannelList(iTvRadioMode);
 }
 
-// --- input ------------------------------------------------------------------
-
-void CEditZarnView::mousePressEvent(QMouseEvent* pEvent)
-{
-    // The menu comes first, so that its command acts on the selection as it
-    // was before the click. After a command the list is refilled and shows
-    // other rows under the pointer: the click then selects nothing.
-    if (pEvent->button() == Qt::RightButton) {
-        const int id = fnTrackPopup(pEvent->globalPosition().toPoint());
-        if (id && RunCommand(id))
-            return;
-    }
-    QTableView::mousePressEvent(pEvent);
-}
-
-void CEditZarnView::mouseDoubleClickEvent(QMouseEvent* pEvent)
-{
-    QTableView::mouseDoubleClickEvent(pEvent);
-    if (pEvent->button() == Qt::LeftButton)
-        EditChannel();
-}
-
-void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
-{
-    if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
-        EditChannel();
-        return;
-    }
-    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
-        RemoveFromThisGroup();
-        return;
-    }
-    if (pEvent->key() == Qt::Key_Delete && pEvent->modifiers() == Qt::NoModifier) {
-        DeleteChannels();
-        return;
-    }
-    if (MoveByKey(*pEvent))
-        return;
-    QTableView::keyPressEvent(pEvent);
-}
+// --- drag and drop ----------------------------------------------------------
 
 int CEditZarnView::DropGap(const QPoint& pos) const
 {
@@ -593,10 +568,4 @@ void CEditZarnView::dropEvent(QDropEvent* pEvent)
     pEvent->setDropAction(Qt::MoveAction);
     pEvent->accept();
     MoveSelectedRowsTo(TargetForGap(ChosenRows(iRowCount, rows), DropGap(pEvent->position().toPoint())));
-}
-
-void CEditZarnView::contextMenuEvent(QContextMenuEvent* pEvent)
-{
-    // The right-button press has shown the menu already.
-    pEvent->accept();
 }

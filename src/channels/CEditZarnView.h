@@ -27,6 +27,16 @@ inline constexpr TrText kMsgFavFull{"CEditZarnView",
 inline constexpr TrText kMsgDeleteChannel{"CEditZarnView",
                                           QT_TRANSLATE_NOOP("CEditZarnView", "Are you sure to delete channel ?")};
 inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Out of Range")};
+// The details below the questions and messages: how many channels go, and
+// how many a full group took.
+inline constexpr TrText kInfoOneChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel")};
+inline constexpr TrText kInfoChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "%1 channels")};
+inline constexpr TrText kInfoChannelLeaves{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel leaves the database and every list.")};
+inline constexpr TrText kInfoChannelsLeave{
+    "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "%1 channels leave the database and every list.")};
+inline constexpr TrText kInfoAddedOf{"CEditZarnView",
+                                     QT_TRANSLATE_NOOP("CEditZarnView", "%1 of %2 channels added; %3 holds %4")};
 
 // The Favourites submenu of the Edit menu and the list's context menu: one
 // checkable entry per group ("1 MyFav"), and in the favourite list the entry
@@ -176,9 +186,10 @@ private:
     // The table indices of the selected rows, in row order.
     std::vector<int> SelectedChannels() const;
     bool ShowsFavGroup() const { return iListKind == kListFavGroup; }
-    // Runs a reorder of the shown favourite group as one edit, tells when
-    // the group is full, and refills the list.
-    void ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder);
+    // Runs a reorder of the shown favourite group as one edit and refills
+    // the list; tells when the group is full. False when nothing changed:
+    // the list and its selection stay as they were.
+    bool ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder);
     // Alt+Up, Alt+Down, Alt+Home, Alt+End; false for other keys.
     bool MoveByKey(const QKeyEvent& event);
     // The gap between rows that a drop at pos (viewport coordinates) means:

@@ -19,23 +19,26 @@ void CEditZarnView::MoveSelectedRowsTo(int targetRow)
     const int count = int(rows.size());
     const int first = BlockStart(ChosenRows(iRowCount, rows), targetRow);
     // Rows that already form the block where it would land stay: no edit.
-    if (rows.front() != first || rows.back() != first + count - 1) {
-        // The one place that knows how the list kind orders its rows: a
-        // favourite group shows its own stored order, which the move
-        // rearranges; every other kind shows table order, so the block moves
-        // among the listed table positions.
-        if (ShowsFavGroup()) {
-            ReorderFavGroup(kActionMoveChannels, [&](Database& db) {
-                return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, targetRow);
-            });
-        } else {
-            doc.ApplyEdit(kActionMoveChannels, [&](Database& db) {
-                return MoveChannelRows(db, Radio(), ListedRows(), rows, targetRow) == kChannelDone;
-            });
+    const bool inPlace = rows.front() == first && rows.back() == first + count - 1;
+    bool moved = inPlace;
+    // The one place that knows how the list kind orders its rows: a
+    // favourite group shows its own stored order, which the move
+    // rearranges; every other kind shows table order, so the block moves
+    // among the listed table positions.
+    if (!inPlace && ShowsFavGroup()) {
+        moved = ReorderFavGroup(kActionMoveChannels, [&](Database& db) {
+            return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, targetRow);
+        });
+    } else if (!inPlace) {
+        moved = doc.ApplyEdit(kActionMoveChannels, [&](Database& db) {
+            return MoveChannelRows(db, Radio(), ListedRows(), rows, targetRow) == kChannelDone;
+        });
+        if (moved)
             RefreshChannelList(iTvRadioMode);
-        }
     }
-    SelectRowBlock(first, count);
+    // A refused move leaves the rows and their selection as they were.
+    if (moved)
+        SelectRowBlock(first, count);
 }
 
 void CEditZarnView::SelectRowBlock(int first, int count)

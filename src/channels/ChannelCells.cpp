@@ -2,6 +2,7 @@
 
 #include "BitFields.h"
 #include "ChannelOperations.h"
+#include "FavGroupNames.h"
 #include "FavouriteOrder.h"
 
 #include <array>
@@ -79,6 +80,17 @@ int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std:
     case RowFilter::Transponder:
         return FillPassing(count, aiRowChannel, [&](int i) { return int(table[size_t(i)].usTpId) == value; });
     case RowFilter::FavGroup: return FillFavouriteRows(db, radio, value, aiRowChannel);
+    case RowFilter::TpKind: {
+        const TpSlotTable tpOf = TpSlotByTpId(db);
+        return FillPassing(count, aiRowChannel, [&](int i) {
+            const int slot = TpIdEntry(tpOf, table[size_t(i)].usTpId);
+            return slot >= 0 && int(TpKind(db.TransponderTable[size_t(slot)])) == value;
+        });
+    }
+    case RowFilter::AnyFavGroup: {
+        const unsigned groups = (1u << FavGroupCount(db)) - 1;
+        return FillPassing(count, aiRowChannel, [&](int i) { return (table[size_t(i)].usFavBits & groups) != 0; });
+    }
     }
     return 0;
 }

@@ -38,8 +38,10 @@ inline constexpr ChannelColumn kChannelColumns[] = {
 };
 inline constexpr int kChannelColumnCount = int(std::size(kChannelColumns));
 
-// Which channels a list shows.
-enum class RowFilter { All, Satellite, Transponder, FavGroup };
+// Which channels a list shows: all, those of a satellite, of a transponder,
+// of a favourite group, on transponders of a kind (the TpKind values), or
+// those in any favourite group of the file.
+enum class RowFilter { All, Satellite, Transponder, FavGroup, TpKind, AnyFavGroup };
 
 // The text of column 1..9 for a channel; it reads nothing but the record.
 // Other columns give an empty text.
@@ -55,6 +57,7 @@ std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int 
 // Walks the TV (radio false) or radio table in order and writes the index of
 // each channel that passes the filter to aiRowChannel, at most
 // aiRowChannel.size() of them; returns how many were written. value is the
-// satellite index, the transponder id or the favourite group; a group lists
-// its channels in the order it keeps them (FillFavouriteRows).
+// satellite index, the transponder id, the favourite group or the
+// transponder kind; a group lists its channels in the order it keeps them
+// (FillFavouriteRows).
 int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std::span<int> aiRowChannel);

@@ -95,9 +95,13 @@ ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio)
     channel.ulMarker = kChannelMarker;
     if (selectedTpId != -1)
         channel.usTpId = uint16_t(selectedTpId);
+    // Every PID holds a value the record allows and the Channel Parameters
+    // dialog accepts: 8191, the null PID, for the streams a new channel does
+    // not have yet (no PCR, no teletext, for radio no video); a TV channel
+    // has video, on the first PID a programme's streams may use.
+    channel.sPcrPid = kNoVideoPid;
     channel.sTxtPid = kNoVideoPid;
-    if (radio)
-        channel.sVideoPid = kNoVideoPid;
+    channel.sVideoPid = radio ? kNoVideoPid : kFirstStreamPid;
     return channel;
 }
 
@@ -238,12 +242,21 @@ void SortChannelsBySatellite(Database& db, bool radio)
                [&satOf](const ChannelRecord& c) { return SatIndexOf(satOf, c.usTpId); });
 }
 
-SatIndexTable SatIndexByTpId(const Database& db)
+TpSlotTable TpSlotByTpId(const Database& db)
 {
-    SatIndexTable table;
+    TpSlotTable table;
     table.fill(-1);
     const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
     for (int t = tps - 1; t >= 0; --t) // the first transponder with an id wins
-        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(TpSatIndex(db.TransponderTable[size_t(t)]));
+        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(t);
+    return table;
+}
+
+SatIndexTable SatIndexByTpId(const Database& db)
+{
+    SatIndexTable table = TpSlotByTpId(db);
+    for (int16_t& entry : table)
+        if (entry >= 0)
+            entry = int16_t(TpSatIndex(db.TransponderTable[size_t(entry)]));
     return table;
 }

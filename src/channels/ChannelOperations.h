@@ -27,9 +27,12 @@ int UsedChannels(const Database& db, bool radio);
 // True when no channel may be added (both tables together hold 8000 or more).
 bool ChannelsFull(const Database& db);
 
+// PIDs below this one carry the transport stream's own tables.
+inline constexpr int16_t kFirstStreamPid = 32;
+
 // The record a new channel starts from: zero but for the marker, the
-// transponder chosen in the tree (selectedTpId, -1 for none), the teletext
-// PID 8191 and, for radio, the video PID 8191.
+// transponder chosen in the tree (selectedTpId, -1 for none), the PCR and
+// teletext PIDs 8191 and the video PID 8191 for radio, 32 for TV.
 ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio);
 
 // Appends a new channel to the radio table when its video PID is 8191,
@@ -92,8 +95,16 @@ std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const i
 void SortChannelsByTransponder(Database& db, bool radio);
 void SortChannelsBySatellite(Database& db, bool radio);
 
-// For each transponder id (12 bits), the satellite index of the first
-// transponder in table order that carries it, or -1.
+// For each transponder id (12 bits), the slot of the first transponder in
+// table order that carries it, or -1: the transponder of a channel.
+using TpSlotTable = std::array<int16_t, 4096>;
+TpSlotTable TpSlotByTpId(const Database& db);
+// For each transponder id (12 bits), the satellite index of that transponder, or -1.
 using SatIndexTable = std::array<int16_t, 4096>;
 SatIndexTable SatIndexByTpId(const Database& db);
-inline int SatIndexOf(const SatIndexTable& table, uint16_t tpId) { return tpId < table.size() ? table[tpId] : -1; }
+// The entry of a table above for a channel's transponder id; -1 past the table.
+inline int TpIdEntry(const std::array<int16_t, 4096>& table, uint16_t tpId)
+{
+    return tpId < table.size() ? table[tpId] : -1;
+}
+inline int SatIndexOf(const SatIndexTable& table, uint16_t tpId) { return TpIdEntry(table, tpId); }

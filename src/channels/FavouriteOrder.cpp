@@ -39,19 +39,19 @@ bool RowMapOfGroup(const Database& db, bool radio, int group, std::span<const in
     return true;
 }
 
-// Stores the keys of the listed rows, in the given order, as the group's
-// entries for the table; entries past them are freed.
-int StoreGroupOrder(Database& db, bool radio, int group, std::span<const int> rowMap, const std::vector<int>& order)
+// Stores the keys of the channels, in this order, as the group's entries for
+// the table; entries past them are freed.
+int StoreGroupOrder(Database& db, bool radio, int group, const std::vector<int>& channels)
 {
     FavGroup& g = db.FavGroupTable[size_t(group)];
     const FavCounts n = ClampedFavCounts(g);
-    const int entries = int(order.size());
+    const int entries = int(channels.size());
     if (entries + (radio ? n.tv : n.radio) > kFavSlots)
         return kFavGroupFull;
     const FavGroup before = g;
     const auto& table = ChannelTable(db, radio);
     for (int p = 0; p < entries; ++p)
-        g.aulFavKey[EntrySlot(radio, p)] = ChannelKey(table[size_t(rowMap[size_t(order[size_t(p)])])]);
+        g.aulFavKey[EntrySlot(radio, p)] = ChannelKey(table[size_t(channels[size_t(p)])]);
     for (int p = entries; p < (radio ? n.radio : n.tv); ++p)
         g.aulFavKey[EntrySlot(radio, p)] = kFreeFavSlot;
     (radio ? g.sRadioFavNum : g.sTvFavNum) = int16_t(entries);
@@ -59,6 +59,24 @@ int StoreGroupOrder(Database& db, bool radio, int group, std::span<const int> ro
         return kChannelNothing;
     g.ucFavChanged = 1;
     return kChannelDone;
+}
+
+// The group's whole list after the listed rows (rowMap, a group's list that
+// may leave members out) took the order given: they fill the places the
+// listed rows held, in that order; every member not listed keeps its place.
+std::vector<int> ReorderedGroup(const Database& db, bool radio, int group, std::span<const int> rowMap,
+                                const std::vector<int>& order)
+{
+    std::vector<int> whole(kMaxChannels);
+    whole.resize(size_t(FillFavouriteRows(db, radio, group, whole)));
+    std::vector<bool> listed(size_t(UsedChannels(db, radio)), false);
+    for (int i : rowMap)
+        listed[size_t(i)] = true;
+    size_t next = 0;
+    for (int& channel : whole)
+        if (listed[size_t(channel)])
+            channel = rowMap[size_t(order[next++])];
+    return whole;
 }
 
 // Runs change on each channel of the table not yet in (join true) or still
@@ -137,14 +155,15 @@ int MoveFavouriteRows(Database& db, bool radio, int group, std::span<const int> 
         return rc;
     if (!RowMapOfGroup(db, radio, group, rowMap))
         return kChannelNothing;
-    return StoreGroupOrder(db, radio, group, rowMap, order);
+    return StoreGroupOrder(db, radio, group, ReorderedGroup(db, radio, group, rowMap, order));
 }
 
 int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const int> rowMap, bool descending)
 {
     if (!ValidGroup(group) || !RowMapOfGroup(db, radio, group, rowMap))
         return kChannelNothing;
-    return StoreGroupOrder(db, radio, group, rowMap, NameSortOrder(db, radio, rowMap, descending));
+    return StoreGroupOrder(db, radio, group,
+                           ReorderedGroup(db, radio, group, rowMap, NameSortOrder(db, radio, rowMap, descending)));
 }
 
 FavMembershipChange AddChannelsToFavGroup(Database& db, bool radio, int group, std::span<const int> channels)

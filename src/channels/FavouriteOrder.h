@@ -4,10 +4,13 @@
 // its membership bit. The list of a group shows its entries in stored order,
 // each as the first channel of the table with that key and the bit that no
 // earlier entry shows, then the channels that have the bit but no entry, in
-// table order; every channel with the bit appears once. Reordering writes the
-// keys of the rows as shown into the group's entries for the table (so the
-// channels shown from their bit alone get entries); the channel table itself
-// never changes. Plain functions; they report by code and show no message.
+// table order; every channel with the bit appears once. Reordering the rows
+// a list shows (all of the group, or those a filter keeps) moves them among
+// the places they hold in that whole list, every other member keeping its
+// place, and writes the keys of the whole list as the group's entries for the
+// table (so the channels shown from their bit alone get entries); the channel
+// table itself never changes. Plain functions; they report by code and show
+// no message.
 #pragma once
 
 #include "Database.h"
@@ -21,16 +24,17 @@ inline constexpr int kFavGroupFull = -4;
 // radio table to aiRowChannel, at most its size; returns how many.
 int FillFavouriteRows(const Database& db, bool radio, int group, std::span<int> aiRowChannel);
 
-// Moves the selected rows of the group's list (rowMap, as filled above) as
-// one block to the target row, as MoveChannelRows does with the table, and
-// stores the resulting order as the group's entries. kChannelDone,
+// Moves the selected rows of the group's list (rowMap, as filled above, or
+// the part of it a filter keeps, in its order) as one block to the target
+// row, as MoveChannelRows does with the table, and stores the resulting
+// order as the group's entries. kChannelDone,
 // kRowOutOfRange, kFavGroupFull, or kChannelNothing when no valid row is
 // selected, the row map is not the group's or the entries stay as they were.
 int MoveFavouriteRows(Database& db, bool radio, int group, std::span<const int> rowMap,
                       std::span<const int> selectedRows, int target);
 
-// Stores the group's listed rows sorted by name (as SortRowsByName orders
-// them) as its entries. Codes as for MoveFavouriteRows.
+// Sorts the group's listed rows by name (as SortRowsByName orders them) and
+// stores the result as its entries. Codes as for MoveFavouriteRows.
 int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const int> rowMap, bool descending);
 
 struct FavMembershipChange {

@@ -1,8 +1,10 @@
 #include "DataExchange.h"
 
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QStringList>
-#include <QValidator>
 
 #include <charconv>
 #include <climits>
@@ -44,7 +46,7 @@ size_t DigitRun(std::string_view text, size_t from)
 
 void ReportFailure(IPrompts& prompts, QLineEdit* pEdit, const QString& message)
 {
-    AppMessage(prompts, message, MsgButtons::Ok, MsgIcon::Warning);
+    AppMessage(prompts, message, MsgButtons::Ok, MsgIcon::Warning, FieldDetail(pEdit));
     pEdit->setFocus();
     pEdit->selectAll();
 }
@@ -76,6 +78,14 @@ private:
 };
 
 } // namespace
+
+QString FieldDetail(const QWidget* pField)
+{
+    for (const QFormLayout* pForm : pField->window()->findChildren<QFormLayout*>())
+        if (const auto* pLabel = qobject_cast<const QLabel*>(pForm->labelForField(const_cast<QWidget*>(pField))))
+            return kInfoField.arg(pLabel->text().remove(QLatin1Char('&')));
+    return {};
+}
 
 std::optional<int> ParseInt(std::string_view text)
 {
@@ -197,6 +207,11 @@ std::optional<QString> ReadRecordText(IPrompts& prompts, QLineEdit* pEdit, int m
         return text;
     ReportFailure(prompts, pEdit, kMsgCannotStoreChars.arg(named.join(QStringLiteral(", "))));
     return std::nullopt;
+}
+
+void AcceptDigitsOnly(QLineEdit* pEdit)
+{
+    pEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), pEdit));
 }
 
 void LimitTyping(QLineEdit* pEdit, int maxChars) { pEdit->setValidator(new TypingLimit(pEdit, maxChars)); }

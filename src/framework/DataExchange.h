@@ -1,7 +1,8 @@
 // Dialog data exchange: reads typed values back from edit fields. A value
 // that does not convert or lies outside its bounds is reported with the
-// standard field message (application caption, OK, warning icon), the focus
-// goes to the field, and the caller gets no value, so the dialog stays open.
+// standard field message (application caption, OK, warning icon) naming the
+// field in its detail, the focus goes to the field, and the caller gets no
+// value, so the dialog stays open.
 #pragma once
 
 #include "Prompts.h"
@@ -11,6 +12,7 @@
 #include <string_view>
 
 class QLineEdit;
+class QWidget;
 
 inline constexpr TrText kMsgEnterInteger{"DataExchange",
                                          QT_TRANSLATE_NOOP("DataExchange", "Please enter an integer.")};
@@ -24,6 +26,11 @@ inline constexpr TrText kMsgEnterMaxChars{
 inline constexpr TrText kMsgCannotStoreChars{
     "DataExchange",
     QT_TRANSLATE_NOOP("DataExchange", "The receiver cannot store these characters: %1\nPlease use other characters.")};
+inline constexpr TrText kInfoField{"DataExchange", QT_TRANSLATE_NOOP("DataExchange", "Field: %1")};
+
+// The detail of a message about a field: its label in the dialog's form
+// ("Field: PCR PID"), or nothing for a field without one.
+QString FieldDetail(const QWidget* pField);
 
 // Text to value, for any input. Blanks (space, tab) may surround the value.
 // Integers: optional sign and decimal digits, within the 32-bit int range.
@@ -45,6 +52,9 @@ std::optional<QString> ReadText(IPrompts& prompts, QLineEdit* pEdit, int maxChar
 // A text the receiver stores as 8-bit Latin-1 bytes (names): ReadText, then
 // characters beyond Latin-1 are refused with a message that names each one.
 std::optional<QString> ReadRecordText(IPrompts& prompts, QLineEdit* pEdit, int maxChars);
+
+// Lets only the digits 0-9 be typed (a text the program sets is shown as it is).
+void AcceptDigitsOnly(QLineEdit* pEdit);
 
 // Stops typing beyond maxChars without cutting a longer text that is set
 // into the field, so a stored value is shown whole and ReadText reports it.

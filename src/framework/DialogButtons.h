@@ -18,12 +18,13 @@ using DialogRunner = std::function<int(QDialog&)>;
 inline int ExecModal(QDialog& dialog) { return dialog.exec(); }
 
 // OK runs the dialog's OnOK, which ends the dialog only when every field is
-// valid; Cancel rejects it. The buttons go at the end of a form or box layout.
+// valid; Cancel rejects it. OK is the default button: Enter in a field presses it. The buttons go at the end of a form
+// or box layout.
 template <typename Dialog, typename Layout>
 QDialogButtonBox* AddDialogButtons(Dialog* pDialog, Layout* pLayout)
 {
     auto* pButtons = new QDialogButtonBox;
-    pButtons->addButton(kButtonOk, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* pOk = pButtons->addButton(kButtonOk, QDialogButtonBox::AcceptRole);
     pButtons->addButton(kButtonCancel, QDialogButtonBox::RejectRole);
     QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, &Dialog::OnOK);
     QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
@@ -31,5 +32,8 @@ QDialogButtonBox* AddDialogButtons(Dialog* pDialog, Layout* pLayout)
         pLayout->addRow(pButtons);
     else
         pLayout->addWidget(pButtons);
+    // Only now, inside the dialog, does OK become its default button: made
+    // default before, it is not, and Enter presses the first other button.
+    pOk->setDefault(true);
     return pButtons;
 }

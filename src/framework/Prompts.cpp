@@ -6,9 +6,10 @@ MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons butto
     return prompts.DetailedMessageBox(text, caption.isEmpty() ? kAppName : caption, buttons, icon, informative);
 }
 
-MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon)
+MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& informative)
 {
     if (icon == MsgIcon::None)
         icon = buttons == MsgButtons::Ok ? MsgIcon::Warning : MsgIcon::Question;
-    return prompts.MessageBox(text, kAppName, buttons, icon);
+    return prompts.DetailedMessageBox(text, kAppName, buttons, icon, informative);
 }

@@ -61,4 +61,4 @@ MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons butto
 // The application-wide message function: always the application name as
 // caption; asked without an icon, an OK box warns and a Yes/No box asks.
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons = MsgButtons::Ok,
-                     MsgIcon icon = MsgIcon::None);
+                     MsgIcon icon = MsgIcon::None, const QString& informative = {});

@@ -30,6 +30,10 @@ constexpr int kImageNode = 1, kImageNodeSelected = 2, kImageSatTp = 3, kImageSat
 
 int Clamped(int count, int max) { return std::clamp(count, 0, max); }
 
+// What each root lists, by its position.
+constexpr std::array<int, CLeftView::kRootCount> kRootLists = {
+    kListAll, kListSatelliteTps, kListAll, kListAnyFavGroup, kListTerrestrialTps, kListCableTps, kListIsdbTps};
+
 // A typed value plus or minus one, held within the int range.
 int Plus(int value, int delta) { return int(std::clamp<int64_t>(int64_t(value) + delta, INT_MIN, INT_MAX)); }
 
@@ -293,11 +297,11 @@ bool CLeftView::ReportSelection(QTreeWidgetItem* pItem)
     const Node node = Identify(pItem);
     switch (node.kind) {
     case NodeKind::Root:
-        if (node.iRoot != kRootChannelList)
+        if (node.iRoot < 0 || node.iRoot >= kRootCount)
             return false;
         doc.SelectedTpId = -1;
         doc.SelectedSatellite = -1;
-        emit ListKindReported(kListAll);
+        emit ListKindReported(kRootLists[size_t(node.iRoot)]);
         return true;
     case NodeKind::Satellite:
         doc.SelectedTpId = -1;
@@ -645,16 +649,23 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
 
 void CLeftView::contextMenuEvent(QContextMenuEvent* pEvent)
 {
-    ShowContextMenu(pEvent->globalPos());
+    // The pointer's menu belongs to the node under it (the press selected
+    // it); over empty space there is none. The menu key's belongs to the
+    // selected node.
     pEvent->accept();
+    if (pEvent->reason() == QContextMenuEvent::Mouse && !itemAt(pEvent->pos()))
+        return;
+    ShowContextMenu(pEvent->globalPos());
 }
 
 void CLeftView::mousePressEvent(QMouseEvent* pEvent)
 {
-    // The right button opens the menu of the selected node; it does not
-    // select the node under the pointer.
+    // The right button selects the node under the pointer, as the left one
+    // does (the list follows), and its menu then acts on that node.
     if (pEvent->button() == Qt::RightButton) {
-        pEvent->ignore();
+        if (QTreeWidgetItem* pItem = itemAt(pEvent->position().toPoint()))
+            setCurrentItem(pItem);
+        pEvent->accept();
         return;
     }
     QTreeWidget::mousePressEvent(pEvent);

@@ -3,6 +3,7 @@
 #include "CAudioParamDlg.h"
 #include "CChannelParamDlg.h"
 #include "CMoveDlg.h"
+#include "ChannelOperations.h"
 #include "TestApplication.h"
 #include "DatabaseBuilders.h"
 #include "ScriptedPrompts.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +28,11 @@ const QString kPidRange = "Please enter an integer between 1 and 8191.";
 // A result no ending gives: the dialog has not ended.
 constexpr int kStillOpen = -1;
 
-ShownMessage FieldMessage(const QString& text) { return {text, "EditZarn", MsgButtons::Ok, MsgIcon::Warning}; }
+// A field's message, naming the field in its detail.
+ShownMessage FieldMessage(const QString& text, const QString& field)
+{
+    return {text, "EditZarn", MsgButtons::Ok, MsgIcon::Warning, "Field: " + field};
+}
 
 class ChannelDialogsTest : public testing::Test {
 protected:
@@ -236,18 +242,20 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         QLineEdit* CChannelParamDlg::*field;
         QString text;
         QString message;
+        QString label;
     };
     const Case cases[] = {
-        {&CChannelParamDlg::pNameEdit, "123456789012345678901", "Please enter no more than 20 characters."},
-        {&CChannelParamDlg::pVideoPidEdit, "0", kPidRange},
-        {&CChannelParamDlg::pVideoPidEdit, "8192", kPidRange},
-        {&CChannelParamDlg::pPcrPidEdit, "", "Please enter an integer."},
-        {&CChannelParamDlg::pPcrPidEdit, "12a", "Please enter an integer."},
-        {&CChannelParamDlg::pTxtPidEdit, "-1", kPidRange},
-        {&CChannelParamDlg::pTxtPidEdit, "99999999999", "Please enter an integer."},
+        {&CChannelParamDlg::pNameEdit, "123456789012345678901", "Please enter no more than 20 characters.", "Name"},
+        {&CChannelParamDlg::pVideoPidEdit, "0", kPidRange, "Video PID"},
+        {&CChannelParamDlg::pVideoPidEdit, "8192", kPidRange, "Video PID"},
+        {&CChannelParamDlg::pPcrPidEdit, "", "Please enter an integer.", "PCR PID"},
+        {&CChannelParamDlg::pPcrPidEdit, "12a", "Please enter an integer.", "PCR PID"},
+        {&CChannelParamDlg::pTxtPidEdit, "-1", kPidRange, "TXT PID"},
+        {&CChannelParamDlg::pTxtPidEdit, "99999999999", "Please enter an integer.", "TXT PID"},
         {&CChannelParamDlg::pNameEdit, QString::fromUtf8("Canal \u0218"),
          QString::fromUtf8(
-             "The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters.")},
+             "The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters."),
+         "Name"},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
@@ -257,16 +265,45 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         dlg->setResult(kStillOpen);
         dlg->OnOK();
         EXPECT_EQ(dlg->result(), kStillOpen) << c.text.toStdString();
-        EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({FieldMessage(c.message)}));
+        EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({FieldMessage(c.message, c.label)}));
     }
 
-    // A new TV channel starts with video and PCR PID 0.
-    auto fresh = Open(MakeChannel("", 7, 0));
-    fresh->pVideoPidEdit->setText("0");
-    fresh->pPcrPidEdit->setText("0");
+    auto zero = Open(Channel());
+    zero->pPcrPidEdit->setText("0");
     prompts.QueueAnswer(MsgAnswer::Ok);
-    fresh->OnFavClicked(); // ticking FAV1 reads the fields too
-    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage(kPidRange)}));
+    zero->OnFavClicked(); // ticking FAV1 reads the fields too
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage(kPidRange, "PCR PID")}));
+
+    // A new channel's dialog, with a name typed, passes its own checks.
+    for (const int mode : {0, 1}) {
+        auto fresh = Open(MakeChannelTemplate(8, mode == 1), mode);
+        fresh->pNameEdit->setText("New");
+        fresh->OnOK();
+        EXPECT_EQ(fresh->result(), QDialog::Accepted) << mode;
+    }
+}
+
+TEST_F(ChannelDialogsTest, TypingGoesWhereTheUserExpects)
+{
+    // Enter in a field presses OK, never another button.
+    auto dlg = Open(Channel());
+    dlg->show();
+    QTest::keyClick(dlg->pNameEdit, Qt::Key_Return);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+
+    // The PID fields take digits only.
+    auto typed = Open(Channel());
+    typed->pPcrPidEdit->clear();
+    QTest::keyClicks(typed->pPcrPidEdit, "1a2-3 ");
+    EXPECT_EQ(typed->pPcrPidEdit->text(), "123");
+
+    // What is typed into Audio Parameters replaces the PID it shows.
+    CAudioParamDlg audio(prompts, {1, 0, false});
+    audio.show();
+    QTest::keyClicks(audio.pPidEdit, "101");
+    audio.OnOK();
+    EXPECT_EQ(audio.Params().iPid, 101);
 }
 
 TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasTyped)
@@ -274,22 +311,24 @@ TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasType
     struct Case {
         void (*prepare)(CChannelParamDlg&);
         QString message;
+        QString field; // the detail of the message
     };
     // Typed text counts as no choice, even another entry's text.
+    const QString noTp = "Do not find the transponder", noSat = "Do not select right sat or type";
     const Case cases[] = {
-        {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("typed"); }, "Do not find the transponder"},
-        {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("11034/VER/27500/3/4"); },
-         "Do not find the transponder"},
+        {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("typed"); }, noTp, "Field: Transponder"},
+        {[](CChannelParamDlg& d) { d.pTransponderBox->setEditText("11034/VER/27500/3/4"); }, noTp,
+         "Field: Transponder"},
         {[](CChannelParamDlg& d) {
              d.pSatelliteBox->setCurrentIndex(0);
              d.pSatelliteBox->setEditText("?");
          },
-         "Do not select right sat or type"},
+         noSat, "Field: Satellite Name"},
         {[](CChannelParamDlg& d) {
              d.pSatelliteBox->setEditText("4-Cable");
              emit d.pSatelliteBox->lineEdit()->editingFinished(); // the box loses the focus to OK
          },
-         "Do not select right sat or type"},
+         noSat, "Field: Satellite Name"},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
@@ -301,7 +340,8 @@ TEST_F(ChannelDialogsTest, TypedOrMissingChoicesKeepTheDialogOpenWithWhatWasType
         dlg.setResult(kStillOpen);
         dlg.OnOK();
         EXPECT_EQ(dlg.result(), kStillOpen);
-        EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({{c.message, "Error", MsgButtons::Ok, MsgIcon::Stop}}));
+        EXPECT_EQ(local.Messages(),
+                  std::vector<ShownMessage>({{c.message, "Error", MsgButtons::Ok, MsgIcon::Stop, c.field}}));
         EXPECT_EQ(dlg.pNameEdit->text(), "Typed name");
         EXPECT_EQ(dlg.pSatelliteBox->currentText(), typed[0]);
         EXPECT_EQ(dlg.pTransponderBox->currentText(), typed[1]);
@@ -421,7 +461,7 @@ TEST_F(ChannelDialogsTest, AudioParameters)
             EXPECT_EQ(dlg.Params().bDefault, c.bDefault);
         } else {
             EXPECT_EQ(dlg.result(), kStillOpen);
-            EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({FieldMessage(c.message)}));
+            EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({FieldMessage(c.message, "Audio PID")}));
         }
     }
     CAudioParamDlg kongo(prompts, {5, 61, true}); // not offered: no entry chosen, the value kept
@@ -443,7 +483,7 @@ TEST_F(ChannelDialogsTest, MoveDialog)
     dlg.setResult(kStillOpen);
     dlg.OnOK();
     EXPECT_EQ(dlg.result(), kStillOpen);
-    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage("Please enter an integer.")}));
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage("Please enter an integer.", "To")}));
     dlg.pToEdit->setText("-40"); // no range check here
     dlg.OnOK();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);

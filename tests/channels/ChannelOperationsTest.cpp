@@ -282,7 +282,8 @@ TEST_F(ChannelOperationsTest, AddChoosesTheTableByVideoPidAndStopsAt8000)
     EXPECT_EQ(tv.ulMarker, kChannelMarker);
     EXPECT_EQ(tv.usTpId, 0);
     EXPECT_EQ(tv.sTxtPid, 8191);
-    EXPECT_EQ(tv.sVideoPid, 0);
+    EXPECT_EQ(tv.sVideoPid, 32);
+    EXPECT_EQ(tv.sPcrPid, 8191);
     EXPECT_EQ(radio.usTpId, 0x1234);
     EXPECT_EQ(radio.sVideoPid, 8191);
 

@@ -26,7 +26,7 @@
 namespace {
 
 const ShownMessage kDeleteQuestion{"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo,
-                                   MsgIcon::Question};
+                                   MsgIcon::Question, "2 channels"};
 
 class ChannelPaneTest : public MainWindowFixture {
 protected:

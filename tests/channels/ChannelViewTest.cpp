@@ -49,8 +49,11 @@ QStringList MenuLines(const QMenu& menu, const QString& indent = {})
     return lines;
 }
 
-const ShownMessage kDeleteQuestion{"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo,
-                                   MsgIcon::Question};
+// The question before channels are deleted, with how many go.
+ShownMessage DeleteQuestion(const QString& count)
+{
+    return {"Are you sure to delete channel ?", "EditZarn", MsgButtons::YesNo, MsgIcon::Question, count};
+}
 const ShownMessage kOutOfRange{"Out of Range", "EditZarn", MsgButtons::Ok, MsgIcon::None};
 
 class ChannelViewTest : public testing::Test {
@@ -92,7 +95,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
-    void Select(std::initializer_list<int> rows)
+    void Select(const std::vector<int>& rows)
     {
         view.clearSelection();
         for (int row : rows)
@@ -114,6 +117,13 @@ protected:
 
 TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
 {
+    // bravo's transponder is a terrestrial one; alpha is in group 6 only, Echo
+    // carries a bit past the file's eight groups.
+    TransponderRecord terrestrial = MakeSatelliteTp(99, 0x80 | 21, 474); // bit 19 and channel 21
+    SetTpKind(terrestrial, kTpTerrestrial);
+    AppendTransponder(doc.Data(), terrestrial);
+    doc.Data().TvChannelTable[1].usFavBits = 1 << 5;
+    doc.Data().TvChannelTable[4].usFavBits = 1 << 9;
     EXPECT_EQ(view.model()->columnCount(), 10);
     view.RefreshChannelList(0); // the tree has reported nothing yet
     EXPECT_EQ(view.model()->rowCount(), 0);
@@ -130,6 +140,11 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
         {kListSatellite, 0, 1, {"1"}, {"R2"}},
         {kListTransponder, 99, 0, {"1"}, {"bravo"}},
         {kListFavGroup, 0, 0, {"1", "2"}, {"Delta", "Charlie"}},
+        {kListSatelliteTps, 0, 0, {"1", "2", "3", "4"}, {"Delta", "alpha", "Charlie", "Echo"}},
+        {kListTerrestrialTps, 0, 0, {"1"}, {"bravo"}},
+        {kListCableTps, 0, 0, {}, {}},
+        {kListAnyFavGroup, 0, 0, {"1", "2", "3"}, {"Delta", "alpha", "Charlie"}},
+        {kListAnyFavGroup, 0, 1, {"1"}, {"R2"}},
         {kListNone, 0, 0, {}, {}},
     };
     for (const Case& c : cases) {
@@ -231,6 +246,60 @@ TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
     EXPECT_EQ(Names(), tableNames);
 }
 
+TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
+{
+    Database& db = doc.Data();
+    // Radio entries fill a group up to n of its 200 places.
+    const auto fillRadio = [&](int group, int n) {
+        FavGroup& g = db.FavGroupTable[size_t(group)];
+        for (int p = 0; p < n; ++p)
+            g.aulFavKey[size_t(kFavSlots - 1 - p)] = uint32_t(0x770000 + p);
+        g.sRadioFavNum = int16_t(n);
+    };
+    // Group 0 lists Delta and Charlie by their bits alone: storing them as
+    // entries beside 199 radio entries would pass 200.
+    fillRadio(0, 199);
+    struct Case {
+        const char* pWhat;
+        int kind;
+        std::vector<int> rows;
+        int command;       // 0: Alt+Home
+        int groupTwoRadio; // radio entries put into group 2 first
+        QString detail;    // the message's informative text
+        bool bChanged;     // the group took some of the channels
+    };
+    const Case cases[] = {
+        {"Move", kListFavGroup, {1}, ID_CHANNEL_MOVE, 0, {}, false},
+        {"Alt+Home", kListFavGroup, {1}, 0, 0, {}, false},
+        {"A to Z", kListFavGroup, {1}, ID_SORT_AZ, 0, {}, false},
+        {"full", kListAll, {1, 3}, ID_FAV_GROUP_FIRST + 1, 200, "0 of 2 channels added; FAV 2 holds 200", false},
+        {"part", kListAll, {1, 3}, ID_FAV_GROUP_FIRST + 1, 199, "1 of 2 channels added; FAV 2 holds 200", true},
+    };
+    moveAnswer = 1;
+    for (const Case& c : cases) {
+        fillRadio(1, c.groupTwoRadio);
+        doc.SelectedFavGroup = 0;
+        view.ShowListKind(c.kind);
+        const QStringList names = Names();
+        Select(c.rows);
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        if (c.command)
+            view.RunCommand(c.command);
+        else
+            QTest::keyClick(&view, Qt::Key_Home, Qt::AltModifier);
+        EXPECT_EQ(prompts.Messages().back(), ShownMessage({"Favor are full,can not store more favor", "EditZarn",
+                                                           MsgButtons::Ok, MsgIcon::Warning, c.detail}))
+            << c.pWhat;
+        EXPECT_EQ(Names(), names) << c.pWhat;
+        EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
+        EXPECT_EQ(doc.IsModified(), c.bChanged) << c.pWhat;
+    }
+    // As many as fit, in list order: alpha, not bravo.
+    EXPECT_EQ(db.TvChannelTable[1].usFavBits & 2, 2);
+    EXPECT_EQ(db.TvChannelTable[3].usFavBits & 2, 0);
+    EXPECT_EQ(doc.UndoText(), "Undo Add to FAV 2");
+}
+
 TEST_F(ChannelViewTest, EveryFillStartsWithoutSelectionAndWithTheBuiltColumnOrder)
 {
     view.ShowListKind(kListAll);
@@ -259,17 +328,24 @@ TEST_F(ChannelViewTest, DeleteAsksAndRemovesTheSelectedChannels)
     view.DeleteChannels();
     EXPECT_EQ(Names(), QStringList({"Delta", "Charlie", "bravo"}));
     EXPECT_EQ(Column(view, kColumnIndex), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({kDeleteQuestion, kDeleteQuestion}));
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>(2, DeleteQuestion("2 channels")));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(view.SelectedRows().empty());
 
-    // Deleting from a group's list deletes the channel from the table.
+    // In a group's list the Delete key takes the channel out of the group;
+    // the Delete command deletes it from the table, and says so.
     doc.SelectedFavGroup = 0;
     view.ShowListKind(kListFavGroup);
-    Select({1});
+    Select({0});
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(Names(), QStringList({"Charlie"}));
+    EXPECT_EQ(doc.Data().header.sTVNumber, 3);
+    EXPECT_EQ(doc.Data().TvChannelTable[0].usFavBits, 0);
+    Select({0});
     prompts.QueueAnswer(MsgAnswer::Yes);
     view.DeleteChannels();
     EXPECT_EQ(doc.Data().header.sTVNumber, 2);
+    EXPECT_EQ(prompts.Messages().back(), DeleteQuestion("1 channel leaves the database and every list."));
 }
 
 TEST_F(ChannelViewTest, MoveAndSwapTakeTheTargetRow)
@@ -452,7 +528,7 @@ TEST_F(ChannelFrameTest, ActionsRunTheListCommands)
     prompts.QueueAnswer(MsgAnswer::Yes);
     frame->Action(ID_CHANNEL_DELETE)->trigger();
     EXPECT_EQ(db.header.sTVNumber, int(all.size()) - 1);
-    EXPECT_EQ(prompts.Messages().back(), kDeleteQuestion);
+    EXPECT_EQ(prompts.Messages().back(), DeleteQuestion("1 channel"));
 
     frame->Action(ID_VIEW_RADIO)->trigger();
     EXPECT_EQ(list->model()->rowCount(), db.header.sRadioNumber);

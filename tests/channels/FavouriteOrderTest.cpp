@@ -1,7 +1,7 @@
 // A favourite group's list and its reordering against a plain reference of
 // the stored order: random groups over random tables, with repeated keys,
 // stale keys, channels that carry the bit without an entry, damaged counts,
-// and both tables.
+// both tables, and lists that a filter shortens.
 #include "BitFields.h"
 #include "ChannelCells.h"
 #include "ChannelOperations.h"
@@ -119,9 +119,16 @@ TEST_F(FavouriteOrderTest, ListingAndReorderingFollowThePlainStoredOrder)
         MakeRandom(radio, group);
         const std::vector<int> rows = Rows(radio, group);
         ASSERT_EQ(ReferenceRows(*db, radio, group), rows) << "run " << run;
+        // The rows a filter keeps, in their order (often all of them).
+        std::vector<int> shown;
+        const bool filtered = pick(0, 1);
+        for (int i : rows)
+            if (!filtered || pick(0, 2))
+                shown.push_back(i);
 
-        // The move (or sort) of the table, applied to a copy, says which
-        // channel ends where; the group stores the keys in that order.
+        // The move (or sort) of the shown rows' records, applied to a copy of
+        // the table, says which channel ends where; the group stores the keys
+        // of its whole list in that order, so the hidden members stay put.
         const int count = ChannelCount(*db, radio);
         const auto copyTable = [&] {
             scratch->header = db->header;
@@ -129,23 +136,23 @@ TEST_F(FavouriteOrderTest, ListingAndReorderingFollowThePlainStoredOrder)
         };
         copyTable();
         std::vector<int> selected;
-        for (int r = 0; r < int(rows.size()); ++r)
+        for (int r = 0; r < int(shown.size()); ++r)
             if (pick(0, 3) == 0)
                 selected.push_back(r);
-        const int target = pick(-1, int(rows.size()));
+        const int target = pick(-1, int(shown.size()));
         const int kind = pick(0, 3); // 0, 1: move; 2: A to Z; 3: Z to A
         int expectedCode = kChannelDone;
         if (kind < 2) {
             if (selected.empty())
                 expectedCode = kChannelNothing;
-            else if (target < 0 || target >= int(rows.size()))
+            else if (target < 0 || target >= int(shown.size()))
                 expectedCode = kRowOutOfRange;
-            else if (!reference::MoveRows(*scratch, radio, rows, selected, target)) {
+            else if (!reference::MoveRows(*scratch, radio, shown, selected, target)) {
                 copyTable(); // where moving one by one breaks up the block, the tested table move says
-                MoveChannelRows(*scratch, radio, rows, selected, target);
+                MoveChannelRows(*scratch, radio, shown, selected, target);
             }
         } else {
-            reference::BubbleSortByName(*scratch, radio, rows, kind == 3);
+            reference::BubbleSortByName(*scratch, radio, shown, kind == 3);
         }
         std::vector<uint32_t> keys;
         for (int i : rows)
@@ -159,8 +166,8 @@ TEST_F(FavouriteOrderTest, ListingAndReorderingFollowThePlainStoredOrder)
 
         const auto tableBefore =
             std::vector<ChannelRecord>(ChannelTable(*db, radio).begin(), ChannelTable(*db, radio).begin() + count);
-        const int result = kind < 2 ? MoveFavouriteRows(*db, radio, group, rows, selected, target)
-                                    : SortFavouriteRowsByName(*db, radio, group, rows, kind == 3);
+        const int result = kind < 2 ? MoveFavouriteRows(*db, radio, group, shown, selected, target)
+                                    : SortFavouriteRowsByName(*db, radio, group, shown, kind == 3);
         ASSERT_EQ(code, result) << "run " << run;
         ASSERT_EQ(0, std::memcmp(&expectedGroup, &db->FavGroupTable[size_t(group)], sizeof(FavGroup)))
             << "run " << run;

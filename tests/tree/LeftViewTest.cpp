@@ -216,7 +216,7 @@ TEST_F(LeftViewTest, SelectionWritesTheDocumentAndReportsTheListKind)
     const auto idOf = [&](int row, int p) { return int(TpId(Db().TransponderTable[view.TpRow(row)[p]])); };
     struct Case {
         QTreeWidgetItem* pNode;
-        int kind; // kListNone: nothing reported, fields untouched
+        int kind;
         int sat, tpId, fav;
     };
     const Case cases[] = {
@@ -227,12 +227,13 @@ TEST_F(LeftViewTest, SelectionWritesTheDocumentAndReportsTheListKind)
         {Root(kRootTerrestrial)->child(3), kListTransponder, -1, idOf(kTerrestrialRow, 3), 9},
         {Root(kRootCable)->child(1), kListTransponder, -1, idOf(kCableRow, 1), 9},
         {Root(kRootIsdb)->child(0), kListTransponder, -1, idOf(kIsdbRow, 0), 9},
-        {Root(kRootAllServices), kListNone, 7, 7, 9},
-        {Root(kRootSatellite), kListNone, 7, 7, 9},
-        {Root(kRootFavList), kListNone, 7, 7, 9},
-        {Root(kRootTerrestrial), kListNone, 7, 7, 9},
-        {Root(kRootCable), kListNone, 7, 7, 9},
-        {Root(kRootIsdb), kListNone, 7, 7, 9},
+        // Every root lists what it stands for.
+        {Root(kRootAllServices), kListAll, -1, -1, 9},
+        {Root(kRootSatellite), kListSatelliteTps, -1, -1, 9},
+        {Root(kRootFavList), kListAnyFavGroup, -1, -1, 9},
+        {Root(kRootTerrestrial), kListTerrestrialTps, -1, -1, 9},
+        {Root(kRootCable), kListCableTps, -1, -1, 9},
+        {Root(kRootIsdb), kListIsdbTps, -1, -1, 9},
     };
     for (const Case& c : cases) {
         view.setCurrentItem(nullptr);
@@ -240,8 +241,7 @@ TEST_F(LeftViewTest, SelectionWritesTheDocumentAndReportsTheListKind)
         doc.SelectedSatellite = doc.SelectedTpId = 7;
         doc.SelectedFavGroup = 9;
         view.setCurrentItem(c.pNode);
-        EXPECT_EQ(c.kind == kListNone ? std::vector<int>{} : std::vector<int>{c.kind}, aReported)
-            << c.pNode->text(0).toStdString();
+        EXPECT_EQ(std::vector<int>{c.kind}, aReported) << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.sat, doc.SelectedSatellite) << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.tpId, doc.SelectedTpId) << c.pNode->text(0).toStdString();
         EXPECT_EQ(c.fav, doc.SelectedFavGroup) << c.pNode->text(0).toStdString();
@@ -316,7 +316,7 @@ TEST_F(LeftViewTest, DeletingTheLastTranspondersOfACategoryMovesTheSelectionUp)
     prompts.QueueAnswer(MsgAnswer::Yes);
     Key(Qt::Key_Delete);
     EXPECT_EQ(pIsdb, view.currentItem());
-    EXPECT_EQ(std::vector<int>{kListNone}, aReported) << "no rows of deleted channels stay listed";
+    EXPECT_EQ(std::vector<int>{kListIsdbTps}, aReported) << "no rows of deleted channels stay listed";
     EXPECT_EQ(-1, doc.SelectedTpId);
     EXPECT_EQ(OutlineLines(Db()), WidgetLines(view));
 }
@@ -371,18 +371,27 @@ TEST_F(LeftViewTest, ContextMenusOfferTheEntriesOfTheSelectedNode)
         Select(pNode);
         EXPECT_EQ(entries, Menu()) << pNode->text(0).toStdString();
     }
-    // The menu belongs to the selected node, wherever the pointer is.
+    // A right click through the window system selects the node under the
+    // pointer (the list follows) and its menu acts on that node.
     view.resize(300, 600);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     Select(Tp(0, 3));
-    // A right click through the window system: the menu opens and the
-    // selection stays where it was.
-    const QPoint elsewhere = view.viewport()->mapTo(&view, view.visualItemRect(Sat(1)).center());
-    menuEntries.clear();
-    QTest::mouseClick(view.windowHandle(), Qt::RightButton, {}, elsewhere);
-    EXPECT_EQ(QStringList({"Add Transponder", "Edit Transponder", "Delete Transponder"}), menuEntries);
-    EXPECT_EQ(Tp(0, 3), view.currentItem());
+    const QPoint onSat1 = view.viewport()->mapTo(&view, view.visualItemRect(Sat(1)).center());
+    strMenuChoice = "Delete Antenna";
+    prompts.QueueAnswer(MsgAnswer::No);
+    QTest::mouseClick(view.windowHandle(), Qt::RightButton, {}, onSat1);
+    EXPECT_EQ(satellite, menuEntries);
+    EXPECT_EQ(Sat(1), view.currentItem());
+    EXPECT_EQ(std::vector<int>{kListSatellite}, aReported);
+    const QString name = QString::fromLatin1(FieldText(Db().SatelliteTable[1].acSatName));
+    EXPECT_EQ(Question("Are you sure to delete (" + name + ") satellite?"), prompts.Messages().back());
+    // Over empty space: no menu, the selection stays.
+    const int menus = iMenus;
+    QTest::mouseClick(view.windowHandle(), Qt::RightButton, {},
+                      view.viewport()->mapTo(&view, QPoint(5, view.viewport()->height() - 5)));
+    EXPECT_EQ(menus, iMenus);
+    EXPECT_EQ(Sat(1), view.currentItem());
 }
 
 TEST_F(LeftViewTest, AddAndEditAntenna)

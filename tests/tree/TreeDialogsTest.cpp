@@ -98,7 +98,7 @@ TEST_F(TreeDialogsTest, SatelliteDialogRefusesBadFieldsAndStaysOpen)
         local.QueueAnswer(MsgAnswer::Ok);
         dialog.OnOK();
         EXPECT_NE(QDialog::Accepted, dialog.result()) << c.message.toStdString();
-        EXPECT_EQ(std::vector<ShownMessage>{FieldMessage(c.message)}, local.Messages());
+        EXPECT_EQ(std::vector<ShownMessage>{FieldMessage(c.message)}, local.MessagesWithoutReasons());
         EXPECT_EQ(0, std::memcmp(&sat, &dialog.Record(), sizeof sat));
     }
 }
@@ -201,7 +201,7 @@ TEST_F(TreeDialogsTest, TransponderDialogsCheckEveryField)
         local.QueueAnswer(MsgAnswer::Ok);
         dialog.OnOK();
         EXPECT_NE(QDialog::Accepted, dialog.result()) << c.message.toStdString();
-        EXPECT_EQ(std::vector<ShownMessage>{FieldMessage(c.message)}, local.Messages());
+        EXPECT_EQ(std::vector<ShownMessage>{FieldMessage(c.message)}, local.MessagesWithoutReasons());
         EXPECT_EQ(0, std::memcmp(&tp, &dialog.Record(), sizeof tp));
     }
 }
@@ -267,7 +267,7 @@ TEST_F(TreeDialogsTest, MoveDialogReadsIntegers)
     local.QueueAnswer(MsgAnswer::Ok);
     dialog.OnOK();
     EXPECT_NE(QDialog::Accepted, dialog.result());
-    EXPECT_EQ(std::vector<ShownMessage>{FieldMessage("Please enter an integer.")}, local.Messages());
+    EXPECT_EQ(std::vector<ShownMessage>{FieldMessage("Please enter an integer.")}, local.MessagesWithoutReasons());
     dialog.pToEdit->setText("-7");
     dialog.OnOK();
     EXPECT_EQ(QDialog::Accepted, dialog.result());
@@ -285,7 +285,9 @@ TEST_F(TreeDialogsTest, RenameDialogTakesFifteenCharacters)
     local.QueueAnswer(MsgAnswer::Ok);
     dialog.OnOK();
     EXPECT_NE(QDialog::Accepted, dialog.result());
-    EXPECT_EQ(std::vector<ShownMessage>{FieldMessage("Please enter no more than 15 characters.")}, local.Messages());
+    ShownMessage tooLong = FieldMessage("Please enter no more than 15 characters.");
+    tooLong.strInformative = "Field: FAV Group Name";
+    EXPECT_EQ(std::vector<ShownMessage>{tooLong}, local.Messages());
     dialog.pNameEdit->setText("0123456789ABCDE");
     dialog.OnOK();
     EXPECT_EQ(QDialog::Accepted, dialog.result());
