@@ -3,15 +3,10 @@
 #include "FileAccess.h"
 #include "Translatable.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <memory>
 
 namespace {
 
-// No text form of 16000 channels comes near this; a larger file is refused unread.
-constexpr qint64 kMaxCsvSize = 64 * 1024 * 1024;
 constexpr char kErrCsvTooLarge[] = TRANSLATABLE("ReferenceCsv", "the file is larger than 64 MiB");
 
 } // namespace
@@ -29,17 +24,15 @@ ReferenceLoad LoadReferenceFile(const QString& path)
             load.list = ReferenceFromDatabase(*db);
         return load;
     }
-    QFile file(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return load;
-    if (file.size() > kMaxCsvSize) {
+    const FileBytes file = ReadWholeFile(path, kMaxOutsideFileSize);
+    if (file.status == ReadStatus::TooLarge) {
         load.result = LoadResult::NotCorrect;
         load.csvError = {1, kErrCsvTooLarge};
         return load;
     }
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (!file.Ok())
         return load;
+    const QByteArray& text = file.bytes;
     load.list = ReadReferenceCsv({text.constData(), size_t(text.size())}, load.csvError);
     load.result = load.list ? LoadResult::Ok : LoadResult::NotCorrect;
     return load;

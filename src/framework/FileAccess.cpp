@@ -5,9 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <limits>
 
 namespace {
 
@@ -38,24 +36,8 @@ const QString kBackupSuffix = QStringLiteral(".bak");
 
 QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(1, path.lastIndexOf('/'))); }
 
-// Reads the open file to its end, at most limit bytes plus one (so that a
-// file that grew past the limit shows as too long).
-std::optional<QByteArray> ReadToEnd(int fd, int64_t limit)
-{
-    QByteArray bytes;
-    char buffer[65536];
-    while (bytes.size() <= limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        bytes.append(buffer, n);
-    }
-    return bytes;
-}
+// Reads of files the session writes: they are as large as the program made them.
+constexpr int64_t kNoLimit = std::numeric_limits<int64_t>::max() / 2;
 
 } // namespace
 
@@ -63,31 +45,19 @@ LoadResult LoadDatabaseFile(Database& db, const QString& path, bool needWrite, Q
 {
     if (path.isEmpty())
         return LoadResult::CannotOpen;
-    // Opening for writing as well must never create the file.
-    const QByteArray name = EncodeFileName(path);
-    const int fd = ::open(name.constData(), (needWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (fd < 0)
-        return LoadResult::CannotOpen;
-    struct stat st {};
-    const bool isFile = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const FileBytes file = ReadWholeFile(path, kMaxSdxFileSize);
+    switch (file.status) {
+    case ReadStatus::CannotOpen:
+    case ReadStatus::NotRegular: return LoadResult::CannotOpen;
+    case ReadStatus::TooLarge: return LoadResult::NotCorrect;
+    case ReadStatus::Ok: break;
+    }
     // A file without any write bit is one the editor could not save back.
-    if (!isFile || (needWrite && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))) {
-        ::close(fd);
+    if (needWrite && !DiskMedium().Status(path).value_or(FileStatus{}).bWritable)
         return LoadResult::CannotOpen;
-    }
-    if (st.st_size > kMaxSdxFileSize) {
-        ::close(fd);
-        return LoadResult::NotCorrect;
-    }
-    const std::optional<QByteArray> bytes = ReadToEnd(fd, kMaxSdxFileSize);
-    ::close(fd);
-    if (!bytes)
-        return LoadResult::CannotOpen;
-    if (bytes->size() > kMaxSdxFileSize)
-        return LoadResult::NotCorrect;
     if (pBytes)
-        *pBytes = *bytes;
-    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes->constData()), size_t(bytes->size())});
+        *pBytes = file.bytes;
+    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(file.bytes.constData()), size_t(file.bytes.size())});
 }
 
 SaveSession::SaveSession(IFileMedium& medium) : medium(medium) {}
@@ -123,6 +93,12 @@ QString SaveSession::ErrorText() const
     return medium.LastError() ? QString::fromLocal8Bit(std::strerror(medium.LastError())) : kUnknownError;
 }
 
+bool SaveSession::ReadsBackAs(const QString& path, const QByteArray& bytes)
+{
+    const FileBytes file = medium.Read(path, bytes.size());
+    return file.Ok() && file.bytes == bytes;
+}
+
 FileSaveResult SaveSession::Fail(const QString& reason)
 {
     strReason = reason;
@@ -141,8 +117,8 @@ LoadResult SaveSession::Load(Database& db, const QString& path, bool needWrite)
 void SaveSession::Watch(const QString& path)
 {
     const QString target = medium.ResolveTarget(path);
-    if (const std::optional<QByteArray> bytes = medium.Read(target))
-        Remember(target, *bytes, false);
+    if (const FileBytes file = medium.Read(target, kNoLimit); file.Ok())
+        Remember(target, file.bytes, false);
 }
 
 bool SaveSession::KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status)
@@ -180,8 +156,7 @@ bool SaveSession::WriteOver(const QString& target, const QString& temporary, con
     }
     const bool written = medium.WriteInPlace(target, file);
     const QString error = ErrorText();
-    const std::optional<QByteArray> readBack = written ? medium.Read(target) : std::nullopt;
-    if (readBack && *readBack == file) {
+    if (written && ReadsBackAs(target, file)) {
         medium.Remove(temporary);
         return true;
     }
@@ -205,8 +180,12 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
     if (status && !status->bWritable)
         return Fail(kReasonReadOnly.arg(target));
     std::optional<QByteArray> previous;
-    if (status && !(previous = medium.Read(target)))
-        return Fail(kReasonCannotRead.arg(target, ErrorText()));
+    if (status) {
+        FileBytes file = medium.Read(target, kNoLimit);
+        if (!file.Ok())
+            return Fail(kReasonCannotRead.arg(target, ErrorText()));
+        previous = std::move(file.bytes);
+    }
 
     KnownFile* pKnown = Find(target, status);
     const bool changedOutside = pKnown && previous && *previous != pKnown->content;
@@ -217,8 +196,7 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
     const QString temporary = medium.WriteTemporary(target, file, status);
     if (temporary.isEmpty())
         return Fail(kReasonNoNewFile.arg(FolderOf(target), ErrorText()));
-    const std::optional<QByteArray> readBack = medium.Read(temporary);
-    if (!readBack || *readBack != file) {
+    if (!ReadsBackAs(temporary, file)) {
         medium.Remove(temporary);
         return Fail(kReasonNotAsWritten.arg(FolderOf(target)));
     }
@@ -266,3 +244,9 @@ FileSaveResult SaveSession::SaveBytes(const QByteArray& bytes, const QString& pa
 }
 
 FileSaveResult SaveDatabaseFile(Database& db, const QString& path) { return SaveSession().Save(db, path); }
+
+QString SaveOutputFile(const QByteArray& bytes, const QString& path)
+{
+    SaveSession session;
+    return session.SaveBytes(bytes, path) == FileSaveResult::Ok ? QString() : session.FailureReason();
+}

@@ -76,6 +76,7 @@ private:
     bool KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status);
     bool WriteOver(const QString& target, const QString& temporary, const QByteArray& file, const QByteArray& previous,
                    bool bInPlace);
+    bool ReadsBackAs(const QString& path, const QByteArray& bytes);
     FileSaveResult Fail(const QString& reason);
     QString ErrorText() const;
 
@@ -88,3 +89,7 @@ private:
 
 // A save in a session of its own (one command-line run, one test file).
 FileSaveResult SaveDatabaseFile(Database& db, const QString& path);
+
+// Writes an output other than a database (a workbook, a PDF, a text) in a
+// session of its own; an empty text on success, otherwise the reason.
+QString SaveOutputFile(const QByteArray& bytes, const QString& path);

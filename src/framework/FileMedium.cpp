@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -126,36 +127,72 @@ std::optional<FileStatus> DiskMedium::Status(const QString& path)
     status.ulOwner = st.st_uid;
     status.ulGroup = st.st_gid;
     status.ulMode = st.st_mode & 07777;
+    status.bRegular = S_ISREG(st.st_mode);
     // The superuser may write anything; a file without any write bit is
     // still one its owner meant to stay as it is.
     status.bWritable = ::access(name.constData(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
     return status;
 }
 
-std::optional<QByteArray> DiskMedium::Read(const QString& path)
+bool FileExists(const QString& path)
 {
-    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        iLastError = errno;
-        return std::nullopt;
+    struct stat st {};
+    return ::stat(EncodeFileName(path).constData(), &st) == 0;
+}
+
+FileBytes ReadWholeFile(const QString& path, int64_t limit)
+{
+    FileBytes file;
+    const QByteArray name = EncodeFileName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        file.iError = errno;
+        return file;
     }
-    QByteArray bytes;
+    if (!S_ISREG(st.st_mode)) {
+        file.status = ReadStatus::NotRegular;
+        return file;
+    }
+    // Should another file take the name in between, the open still does not
+    // wait, and the check on what was opened refuses it.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        file.iError = errno;
+        return file;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit) {
+        ::close(fd);
+        file.status = S_ISREG(st.st_mode) ? ReadStatus::TooLarge : ReadStatus::NotRegular;
+        return file;
+    }
+    // One byte past the limit tells a file that grew since it was looked at.
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (file.bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, buffer, size_t(std::min<int64_t>(sizeof buffer, limit + 1 - file.bytes.size())));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            iLastError = errno;
+            file.iError = errno;
             ::close(fd);
-            return std::nullopt;
+            file.bytes.clear();
+            return file;
         }
         if (n == 0)
             break;
-        bytes.append(buffer, n);
+        file.bytes.append(buffer, n);
     }
     ::close(fd);
-    return bytes;
+    file.status = file.bytes.size() > limit ? ReadStatus::TooLarge : ReadStatus::Ok;
+    if (!file.Ok())
+        file.bytes.clear();
+    return file;
+}
+
+FileBytes DiskMedium::Read(const QString& path, int64_t limit)
+{
+    FileBytes file = ReadWholeFile(path, limit);
+    iLastError = file.iError;
+    return file;
 }
 
 QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& bytes,

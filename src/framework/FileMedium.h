@@ -18,7 +18,31 @@ struct FileStatus {
     uint32_t ulGroup = 0;
     uint32_t ulMode = 0;   // permission bits
     bool bWritable = true; // this user may write it and it has a write bit at all
+    bool bRegular = true;  // a plain file, not a folder, FIFO, device or socket
 };
+
+// What reading a whole file found.
+enum class ReadStatus { Ok, CannotOpen, NotRegular, TooLarge };
+struct FileBytes {
+    ReadStatus status = ReadStatus::CannotOpen;
+    QByteArray bytes;
+    int iError = 0; // CannotOpen: the system's error number
+
+    bool Ok() const { return status == ReadStatus::Ok; }
+};
+
+// Pages and lists made by other programs are refused above this size: no
+// correct one comes near it.
+inline constexpr int64_t kMaxOutsideFileSize = int64_t(64) << 20;
+
+// Reads the whole file at path (links followed), at most limit bytes. What
+// is not a regular file is refused before it is opened, so that no read
+// waits on a FIFO or runs on without end on a device; a file larger than
+// limit is refused by its size before a byte of it is read.
+FileBytes ReadWholeFile(const QString& path, int64_t limit);
+
+// Whether a file (or a link to one) is at path.
+bool FileExists(const QString& path);
 
 class IFileMedium {
 public:
@@ -30,7 +54,8 @@ public:
     virtual QString ResolveTarget(const QString& path) = 0;
     // Nothing when the file does not exist or cannot be looked at.
     virtual std::optional<FileStatus> Status(const QString& path) = 0;
-    virtual std::optional<QByteArray> Read(const QString& path) = 0;
+    // As ReadWholeFile.
+    virtual FileBytes Read(const QString& path, int64_t limit) = 0;
     // Writes bytes to a new file with a short distinctive name in target's
     // folder, flushed to the disk, and returns that file's path, or an empty
     // text when any step fails (nothing is left behind then). The new file
@@ -63,7 +88,7 @@ class DiskMedium : public IFileMedium {
 public:
     QString ResolveTarget(const QString& path) override;
     std::optional<FileStatus> Status(const QString& path) override;
-    std::optional<QByteArray> Read(const QString& path) override;
+    FileBytes Read(const QString& path, int64_t limit) override;
     QString WriteTemporary(const QString& target, const QByteArray& bytes,
                            const std::optional<FileStatus>& like) override;
     bool Replace(const QString& from, const QString& to) override;

@@ -10,7 +10,7 @@ QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::from
 
 int ReportCannotWrite(const std::string& path, const QString& reason)
 {
-    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), reason.toLocal8Bit().constData());
+    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
     return kExitCannotOpen;
 }
 
@@ -43,7 +43,7 @@ int SaveOrReport(Database& db, const std::string& path)
     switch (session.Save(db, PathArg(path))) {
     case FileSaveResult::Ok:
         if (!session.Note().isEmpty())
-            std::fprintf(stderr, "sdxtool: %s\n", qPrintable(session.Note()));
+            std::fprintf(stderr, "sdxtool: %s\n", EncodeFileName(session.Note()).constData());
         return kExitOk;
     case FileSaveResult::CannotWrite:
     case FileSaveResult::ChangedOutside: return ReportCannotWrite(path, session.FailureReason());

@@ -1,0 +1,145 @@
+// Every file argument of every sdxtool command, as the shell hands it over:
+// the command reads or writes exactly the file those bytes name.
+#include "DemoDatabase.h"
+#include "FileAccess.h"
+#include "ToolRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <variant>
+
+namespace {
+
+// A file argument of a command: what it is and the suffix its name needs.
+enum class Slot { Database, Page, Reference, Output };
+
+struct SlotWord {
+    Slot slot;
+    const char* pSuffix;
+};
+
+struct CommandCase {
+    std::vector<std::variant<const char*, SlotWord>> words;
+};
+
+const SlotWord kIn{Slot::Database, ".sdx"};
+const SlotWord kPage{Slot::Page, " at 19.2E.htm"};
+const SlotWord kRefSdx{Slot::Reference, ".sdx"};
+const SlotWord kRefCsv{Slot::Reference, ".csv"};
+
+// Every command with every file it reads or writes.
+const CommandCase kCommands[] = {
+    {{"info", kIn}},
+    {{"check", kIn}},
+    {{"dump", kIn}},
+    {{"tree", kIn}},
+    {{"list", kIn}},
+    {{"resave", kIn, SlotWord{Slot::Output, ".sdx"}}},
+    {{"new", SlotWord{Slot::Output, ".sdx"}}},
+    {{"demo", SlotWord{Slot::Output, ".sdx"}}},
+    {{"sort", kIn, "--by", "tp", SlotWord{Slot::Output, ".sdx"}}},
+    {{"import-listing", kIn, kPage, SlotWord{Slot::Output, ".sdx"}}},
+    {{"export", kIn, SlotWord{Slot::Output, ".xlsx"}}},
+    {{"print", kIn, SlotWord{Slot::Output, ".pdf"}}},
+    {{"apply-reference", kIn, kRefSdx, SlotWord{Slot::Output, ".sdx"}}},
+    {{"apply-reference", kIn, kRefCsv, SlotWord{Slot::Output, ".sdx"}}},
+    {{"export-reference", kIn, SlotWord{Slot::Output, ".csv"}}},
+};
+
+class ToolPathsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        folder = QFile::encodeName(dir.path()) + '/';
+        auto db = std::make_unique<Database>();
+        BuildDemoDatabase(*db, DemoSize::Typical);
+        ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, dir.filePath("in.sdx")));
+        ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, dir.filePath("ref.sdx")));
+        ASSERT_EQ(0, RunTool({"export-reference", dir.filePath("in.sdx"), dir.filePath("ref.csv")}).exitCode);
+        QFile page(dir.filePath("in at 19.2E.htm"));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<td>11778 V</td><td>27500 3/4</td>");
+    }
+
+    // The plain, readable file a slot's input word names.
+    QByteArray Plain(const SlotWord& word) const
+    {
+        return folder +
+               (word.slot == Slot::Reference ? "ref"
+                : word.slot == Slot::Output  ? "out"
+                                             : "in") +
+               word.pSuffix;
+    }
+
+    // The words of command with slot number special (counted from 0 over
+    // the file words) named by name and every other file plain.
+    QList<QByteArray> Words(const CommandCase& command, int special, const QByteArray& name) const
+    {
+        QList<QByteArray> words;
+        int slot = 0;
+        for (const auto& word : command.words) {
+            if (const auto* pText = std::get_if<const char*>(&word))
+                words << *pText;
+            else
+                words << (slot++ == special ? name : Plain(std::get<SlotWord>(word)));
+        }
+        return words;
+    }
+
+    static int Slots(const CommandCase& command)
+    {
+        return int(std::count_if(command.words.begin(), command.words.end(),
+                                 [](const auto& word) { return std::holds_alternative<SlotWord>(word); }));
+    }
+
+    static const SlotWord& SlotAt(const CommandCase& command, int special)
+    {
+        int slot = 0;
+        for (const auto& word : command.words)
+            if (const auto* pSlot = std::get_if<SlotWord>(&word); pSlot && slot++ == special)
+                return *pSlot;
+        throw std::out_of_range("slot");
+    }
+
+    static bool Exists(const QByteArray& path)
+    {
+        struct stat st {};
+        return ::stat(path.constData(), &st) == 0;
+    }
+
+    QTemporaryDir dir;
+    QByteArray folder;
+};
+
+TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
+{
+    for (const CommandCase& command : kCommands) {
+        for (int special = 0; special < Slots(command); ++special) {
+            const SlotWord& slot = SlotAt(command, special);
+            const QByteArray name = folder + "bad\xff" + "name" + slot.pSuffix;
+            const QByteArray replaced = folder + "bad\xef\xbf\xbd" + "name" + slot.pSuffix;
+            const bool input = slot.slot != Slot::Output;
+            if (input) {
+                ASSERT_EQ(0, std::rename(Plain(slot).constData(), name.constData()));
+            }
+            const QList<QByteArray> words = Words(command, special, name);
+            const ToolRun run = RunToolBytes(words);
+            const std::string what = words.join(' ').toStdString();
+            EXPECT_EQ(0, run.exitCode) << what << ": " << run.err.toStdString();
+            EXPECT_TRUE(Exists(name)) << what;
+            EXPECT_FALSE(Exists(replaced)) << what;
+            if (input)
+                std::rename(name.constData(), Plain(slot).constData());
+            else
+                ::unlink(name.constData());
+        }
+    }
+}
+
+} // namespace
