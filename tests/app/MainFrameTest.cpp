@@ -345,7 +345,7 @@ TEST_F(MainFrameTest, SaveAsWithTheSpreadsheetFilterWritesAWorkbookAndLeavesTheD
     Action(ID_FILE_OPEN)->trigger();
     Doc().SetModifiedFlag();
 
-    const QString workbook = dir.filePath("channels.xls");
+    const QString workbook = dir.filePath("channels.xlsx");
     prompts.QueueFile(workbook, kExcelFilterIndex);
     Action(ID_FILE_SAVE_AS)->trigger();
     QFile written(workbook);

@@ -9,9 +9,7 @@
 #include "ListingImport.h"
 #include "SpreadsheetExport.h"
 
-#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -58,18 +56,11 @@ int RunExport(const ToolArgs& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    // The workbook is made in a private folder, then written beside the
-    // target and renamed over it as every output is.
-    QTemporaryDir work;
-    const QString made = work.filePath(QStringLiteral("workbook.xlsx"));
-    const ExportResult result = work.isValid() ? ExportSpreadsheet(*db, made, DefaultAutomationRegistry())
-                                               : ExportResult{ExportStatus::CallFailed, work.errorString()};
-    QFile book(made);
+    // The workbook is written as every output is (beside the target,
+    // checked, renamed over it), under exactly the name given.
+    const ExportResult result = ExportSpreadsheet(*db, PathArg(args[1]), DefaultAutomationRegistry());
     switch (result.status) {
-    case ExportStatus::Done:
-        if (!book.open(QIODevice::ReadOnly))
-            return ReportCannotWrite(args[1], book.errorString());
-        return WriteOrReport(book.readAll(), args[1]);
+    case ExportStatus::Done: return kExitOk;
     case ExportStatus::InitFailed: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgCannotInitCom)); break;
     case ExportStatus::ServerMissing: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgCannotStartExcel)); break;
     case ExportStatus::CallFailed: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(result.strError)); break;

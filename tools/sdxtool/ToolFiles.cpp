@@ -16,10 +16,8 @@ int ReportCannotWrite(const std::string& path, const QString& reason)
 
 int WriteOrReport(const QByteArray& bytes, const std::string& path)
 {
-    SaveSession session;
-    if (session.SaveBytes(bytes, PathArg(path)) == FileSaveResult::Ok)
-        return kExitOk;
-    return ReportCannotWrite(path, session.FailureReason());
+    const QString reason = SaveOutputFile(bytes, PathArg(path));
+    return reason.isEmpty() ? kExitOk : ReportCannotWrite(path, reason);
 }
 
 int LoadOrReport(Database& db, const std::string& path)
