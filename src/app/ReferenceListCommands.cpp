@@ -2,9 +2,11 @@
 
 #include "CEditZarnDoc.h"
 #include "CReferenceDlg.h"
+#include "FileMedium.h"
 #include "ReferenceFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -50,8 +52,14 @@ void ReferenceListCommands::OnExportReferenceList()
     if (!choice)
         return;
     QString path = choice->strPath;
-    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path))
+    // The dialog asked about the name as chosen; a name that became another
+    // one by the appended extension is asked about here.
+    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path)) {
         path += QStringLiteral(".csv");
-    if (!ExportReferenceFile(doc.Data(), path))
-        WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
+        if (FileExists(path) && WindowMessage(doc.Prompts(), kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
+                                              MsgButtons::YesNo, MsgIcon::Warning) != MsgAnswer::Yes)
+            return;
+    }
+    if (const QString reason = ExportReferenceFile(doc.Data(), path); !reason.isEmpty())
+        WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, reason);
 }

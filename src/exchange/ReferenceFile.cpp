@@ -38,14 +38,8 @@ ReferenceLoad LoadReferenceFile(const QString& path)
     return load;
 }
 
-bool ExportReferenceFile(const Database& db, const QString& path)
+QString ExportReferenceFile(const Database& db, const QString& path)
 {
-    if (path.isEmpty())
-        return false;
     const std::string text = WriteReferenceCsv(db);
-    const QByteArray bytes(text.data(), qsizetype(text.size()));
-    // Written by the same rules as every other output: beside the target,
-    // read back and checked, then put in its place.
-    SaveSession session;
-    return session.SaveBytes(bytes, path) == FileSaveResult::Ok;
+    return SaveOutputFile(QByteArray(text.data(), qsizetype(text.size())), path);
 }

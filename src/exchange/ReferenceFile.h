@@ -32,7 +32,6 @@ bool IsReferenceCsvPath(const QString& path);
 
 ReferenceLoad LoadReferenceFile(const QString& path);
 
-// Writes the text form of db to path beside the target first, read back and
-// checked before it replaces an existing file; false when that fails (the
-// previous file is then as it was).
-bool ExportReferenceFile(const Database& db, const QString& path);
+// Writes the text form of db to path as every output is written; an empty
+// text on success, otherwise the reason (the previous file is then as it was).
+QString ExportReferenceFile(const Database& db, const QString& path);

@@ -58,11 +58,8 @@ int RunExportReference(const ToolArgs& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    if (!ExportReferenceFile(*db, PathArg(args[1]))) {
-        std::fprintf(stderr, "sdxtool: cannot write %s\n", args[1].c_str());
-        return kExitCannotOpen;
-    }
-    return kExitOk;
+    const QString reason = ExportReferenceFile(*db, PathArg(args[1]));
+    return reason.isEmpty() ? kExitOk : ReportCannotWrite(args[1], reason);
 }
 
 } // namespace
