@@ -24,13 +24,14 @@ bool ReferenceListCommands::OnApplyReferenceList()
     const ReferenceLoad load = LoadReferenceFile(choice->strPath);
     switch (load.result) {
     case LoadResult::CannotOpen:
-        WindowMessage(doc.Prompts(), kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
+        WindowMessage(doc.Prompts(), kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None, {}, load.strReason);
         return false;
     case LoadResult::NotCorrect: {
         QString text = kMsgNotCorrect;
+        const QString reason = QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str());
         if (load.bCsv)
-            text += kMsgReferenceLine.arg(load.csvError.iLine)
-                        .arg(QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str()));
+            text += load.csvError.iLine > 0 ? kMsgReferenceLine.arg(load.csvError.iLine).arg(reason)
+                                            : QStringLiteral("\n\n") + reason;
         WindowMessage(doc.Prompts(), text, MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }

@@ -1,7 +1,7 @@
 #include "ListingImport.h"
 
 #include "BitFields.h"
-#include "FileMedium.h"
+#include "FileAccess.h"
 #include "FileNames.h"
 #include "Prompts.h"
 
@@ -260,7 +260,7 @@ ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std:
     return ImportResult::Added;
 }
 
-std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree)
+std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree, QString* pReason)
 {
     const QByteArray name = EncodeFileName(path);
     const std::string_view fileName(name.constData(), size_t(name.size()));
@@ -272,8 +272,11 @@ std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path,
             result = ImportResult::SatellitesFull;
             continue;
         }
-        if (!page)
+        if (!page) {
             page = ReadWholeFile(path, kMaxOutsideFileSize);
+            if (pReason)
+                *pReason = ReadFailureReason(*page, path);
+        }
         const auto bytes = reinterpret_cast<const uint8_t*>(page->bytes.constData());
         result = page->Ok() ? ImportListingPass(db, {bytes, size_t(page->bytes.size())}, fileName, band, tree)
                             : ImportResult::CannotOpen;
@@ -284,7 +287,8 @@ std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path,
 void RunListingImport(Database& db, IPrompts& prompts, const QString& path, IListingTree* tree,
                       const std::function<void()>& markModified)
 {
-    for (const ImportResult result : ImportListingFile(db, path, tree)) {
+    QString reason;
+    for (const ImportResult result : ImportListingFile(db, path, tree, &reason)) {
         switch (result) {
         case ImportResult::Added:
             if (markModified)
@@ -292,7 +296,7 @@ void RunListingImport(Database& db, IPrompts& prompts, const QString& path, ILis
             break;
         case ImportResult::SatellitesFull: WindowMessage(prompts, kMsgSatellitesFull); break;
         case ImportResult::CannotOpen:
-            WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop);
+            WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop, {}, reason);
             break;
         case ImportResult::NoSatName: break;
         }

@@ -20,12 +20,14 @@ inline constexpr TrText kFilterReferenceCsv{
     "ReferenceFile", QT_TRANSLATE_NOOP("ReferenceFile", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")};
 
 struct ReferenceLoad {
-    // CannotOpen: the file cannot be read; NotCorrect: not a correct database
-    // file, or a text form with a malformed record (csvError says which).
+    // CannotOpen: the file cannot be read (strReason says why); NotCorrect:
+    // not a correct database file, or a text form with a malformed record
+    // (csvError says which; line 0 for the whole file).
     LoadResult result = LoadResult::CannotOpen;
     std::optional<ReferenceList> list;
     bool bCsv = false;
     CsvError csvError;
+    QString strReason;
 };
 
 bool IsReferenceCsvPath(const QString& path);

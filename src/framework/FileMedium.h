@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // What a save needs to know of an existing file (links followed).
@@ -19,6 +21,7 @@ struct FileStatus {
     uint32_t ulMode = 0;   // permission bits
     bool bWritable = true; // this user may write it and it has a write bit at all
     bool bRegular = true;  // a plain file, not a folder, FIFO, device or socket
+    bool bAttributes = false; // carries extended attributes (an access-control list is one)
 };
 
 // What reading a whole file found.
@@ -64,16 +67,22 @@ public:
     // like it is a new file under the user's umask.
     virtual QString WriteTemporary(const QString& target, const QByteArray& bytes,
                                    const std::optional<FileStatus>& like) = 0;
+    // The same with the bytes of the file source, copied piece by piece.
+    virtual QString CopyTemporary(const QString& target, const QString& source, const FileStatus& like) = 0;
+    // A new name of that kind for the file source itself (a hard link), or
+    // an empty text where the folder takes no such link.
+    virtual QString LinkTemporary(const QString& target, const QString& source) = 0;
     // Puts from in place of to in one step (to may exist). The folder is
     // then synced as far as it can be: once renamed, the file is saved.
     virtual bool Replace(const QString& from, const QString& to) = 0;
-    // Writes bytes over the existing file path itself (same inode, so every
-    // hard link sees them), flushed to the disk.
-    virtual bool WriteInPlace(const QString& path, const QByteArray& bytes) = 0;
+    // Copies the bytes of source over the existing regular file path itself
+    // (same inode, so every hard link, owner, permission and attribute
+    // stays), flushed to the disk.
+    virtual bool CopyInPlace(const QString& path, const QString& source) = 0;
     virtual void Remove(const QString& path) = 0;
-    // Removes the temporary files that earlier saves of target left behind
-    // when they were killed, and no other file.
-    virtual void RemoveLeftovers(const QString& target) = 0;
+    // The temporary files that saves of target left behind when they were
+    // killed: those of processes that no longer run, and no other file.
+    virtual QStringList Leftovers(const QString& target) = 0;
     // The longest file name the folder of path takes, in bytes.
     virtual int MaxNameLength(const QString& path) = 0;
 
@@ -91,11 +100,19 @@ public:
     FileBytes Read(const QString& path, int64_t limit) override;
     QString WriteTemporary(const QString& target, const QByteArray& bytes,
                            const std::optional<FileStatus>& like) override;
+    QString CopyTemporary(const QString& target, const QString& source, const FileStatus& like) override;
+    QString LinkTemporary(const QString& target, const QString& source) override;
     bool Replace(const QString& from, const QString& to) override;
-    bool WriteInPlace(const QString& path, const QByteArray& bytes) override;
+    bool CopyInPlace(const QString& path, const QString& source) override;
     void Remove(const QString& path) override;
-    void RemoveLeftovers(const QString& target) override;
+    QStringList Leftovers(const QString& target) override;
     int MaxNameLength(const QString& path) override;
+
+private:
+    // Makes the new file with a temporary name beside target, fills it with
+    // fill and flushes it; the name, or empty (nothing left behind).
+    QString MakeTemporary(const QString& target, const std::optional<FileStatus>& like,
+                          const std::function<bool(int fd)>& fill);
 };
 
 // The start of the names of target's temporary files: a dot (hidden), a

@@ -493,7 +493,7 @@ TEST_F(MainFrameTest, CommandLineFileOpensLikeFileOpen)
         EXPECT_TRUE(localApp.MainFrame()->isVisible());
         EXPECT_EQ(localApp.Document().bDataLoaded, c.bLoaded);
         EXPECT_EQ(localApp.MainFrame()->windowTitle(), c.strCaption);
-        EXPECT_EQ(localPrompts.Messages(), c.messages);
+        EXPECT_EQ(localPrompts.MessagesWithoutReasons(), c.messages);
         EXPECT_EQ(localApp.MainFrame()->Action(ID_FILE_CLOSE)->isEnabled(), c.bLoaded == 1);
     }
 }

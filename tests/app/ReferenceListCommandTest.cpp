@@ -123,7 +123,7 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
         {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
         {kMsgNotCorrect + "\n\nLine 3: the polarisation is not H or V", "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
     };
-    EXPECT_EQ(prompts.Messages(), expected);
+    EXPECT_EQ(prompts.MessagesWithoutReasons(), expected);
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(TvKeys(Doc().Data()), before);
 }

@@ -88,7 +88,7 @@ TEST_F(DocumentTest, NewNamesTheFileAndWritesAnEmptyDatabaseWhereNoneExists)
         EXPECT_EQ((std::vector<AskedFileDialog>{{AskedDialog::OpenOrNew, "New File", kFilterNew}}), ask.FileDialogs());
 
         auto reread = std::make_unique<Database>();
-        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected, false)) << c.created.toStdString();
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected)) << c.created.toStdString();
         EXPECT_EQ(0, reread->header.sTVNumber);
     }
 }
@@ -114,7 +114,7 @@ TEST_F(DocumentTest, NewLeavesAnExistingFileAsItIsUntilSaved)
     EXPECT_TRUE(doc.IsModified());
     doc.OnFileSave();
     auto reread = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path));
     EXPECT_EQ(0, reread->header.sSatNumber);
 }
 
@@ -177,7 +177,7 @@ TEST_F(DocumentTest, OpenFailuresShowTheirMessageAndLeaveNoDatabaseOpen)
         ask.QueueFile(c.path);
         ask.QueueAnswer(MsgAnswer::Ok);
         fresh.OnFileOpen();
-        EXPECT_EQ(std::vector<ShownMessage>{c.message}, ask.Messages()) << c.what;
+        EXPECT_EQ(std::vector<ShownMessage>{c.message}, ask.MessagesWithoutReasons()) << c.what;
         EXPECT_EQ(0, fresh.bDataLoaded) << c.what;
         EXPECT_EQ(0, opened.count()) << c.what;
         EXPECT_EQ(c.path, fresh.strFilePath) << c.what;
@@ -226,7 +226,7 @@ TEST_F(DocumentTest, SaveWritesOnlyAModifiedDatabase)
     doc.OnFileSave();
     EXPECT_FALSE(doc.IsModified());
     auto reread = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, doc.strFilePath, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, doc.strFilePath));
     EXPECT_EQ(4321, reread->TvChannelTable[0].sVideoPid);
     EXPECT_TRUE(prompts.Messages().empty());
 }
@@ -263,7 +263,7 @@ TEST_F(DocumentTest, SaveAsNamesTheTargetAndTakesItAsThePath)
         EXPECT_EQ(expected, doc.strFilePath) << c.chosen.toStdString();
         EXPECT_EQ(kTitleText + expected, doc.WindowTitle());
         auto reread = std::make_unique<Database>();
-        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected, false)) << c.chosen.toStdString();
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected)) << c.chosen.toStdString();
     }
     EXPECT_TRUE(prompts.Messages().empty());
     EXPECT_EQ(AskedFileDialog({AskedDialog::Save, "Select File", kFilterSaveAs}), prompts.FileDialogs().back());
@@ -349,7 +349,7 @@ TEST_F(DocumentTest, CloseAsksOnlyWhenModifiedAndSavesOnYes)
         EXPECT_TRUE(fresh.strFilePath.isEmpty()) << c.what;
         EXPECT_EQ("Pelk_Channel Editor v2.2 ", fresh.WindowTitle()) << c.what;
         auto reread = std::make_unique<Database>();
-        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path));
         EXPECT_EQ(c.saved, reread->TvChannelTable[0].sVideoPid == 4321) << c.what;
     }
 }

@@ -162,7 +162,7 @@ TEST_F(SaveFaultTest, EveryFailingStepLeavesThePreviousFileOnEveryCommand)
     doc.OnFileSave();
     EXPECT_FALSE(doc.IsModified());
     auto reread = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path));
     EXPECT_EQ(1234, reread->TvChannelTable[0].sVideoPid);
 }
 

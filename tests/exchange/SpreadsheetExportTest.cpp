@@ -815,7 +815,7 @@ TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
     ASSERT_EQ(RunTool({"new", in}).exitCode, 0);
     ASSERT_EQ(RunTool({"import-listing", in, page, out}).exitCode, 0);
     auto db = std::make_unique<Database>();
-    ASSERT_EQ(LoadDatabaseFile(*db, out, false), LoadResult::Ok);
+    ASSERT_EQ(LoadDatabaseFile(*db, out), LoadResult::Ok);
     ASSERT_EQ(db->header.sSatNumber, 2);
     EXPECT_STREQ(db->SatelliteTable[1].acSatName, "Ku_Sat A");
     EXPECT_EQ(db->header.sTpNumber, 2);

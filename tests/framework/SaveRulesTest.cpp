@@ -178,7 +178,7 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("shared-use.sdx")));
              SaveSession session;
              auto db = std::make_unique<Database>();
-             ASSERT_EQ(LoadResult::Ok, session.Load(*db, Path("./shared-use.sdx"), true));
+             ASSERT_EQ(LoadResult::Ok, session.Load(*db, Path("./shared-use.sdx")));
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("shared-use.sdx")));
              EXPECT_EQ(FileSaveResult::ChangedOutside, session.Save(Version(2), Path("shared-use.sdx")));
              EXPECT_EQ(Expected(1), Bytes(Path("shared-use.sdx")));
@@ -248,7 +248,7 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              struct stat st {};
              EXPECT_EQ(0, ::stat(raw.constData(), &st));
              auto db = std::make_unique<Database>();
-             EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, name, true));
+             EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, name));
              EXPECT_FALSE(QFile::exists(Path(QStringLiteral("bad\uFFFDname.sdx"))));
              ::unlink(raw.constData()); // a name the folder listing cannot give back
          }},
@@ -297,7 +297,7 @@ TEST(LoadDatabaseFile, RefusesAFileLargerThanTheLargestCorrectOneWithoutReadingI
     const std::optional<int64_t> before = BytesRead();
     if (!before)
         GTEST_SKIP() << "the system does not count the bytes a process reads (/proc/self/io)";
-    EXPECT_EQ(LoadResult::NotCorrect, LoadDatabaseFile(*db, path, false));
+    EXPECT_EQ(LoadResult::NotCorrect, LoadDatabaseFile(*db, path));
     EXPECT_LT(*BytesRead() - *before, 4096) << "the file was read";
 }
 

@@ -23,7 +23,8 @@ int RunImportListing(const ToolArgs& args)
         return rc;
     const int firstTp = db->header.sTpNumber;
     const int firstSat = db->header.sSatNumber;
-    const auto results = ImportListingFile(*db, PathArg(args[1]), nullptr);
+    QString reason;
+    const auto results = ImportListingFile(*db, PathArg(args[1]), nullptr, &reason);
     int added = 0;
     for (const ImportResult result : results) {
         switch (result) {
@@ -31,9 +32,7 @@ int RunImportListing(const ToolArgs& args)
         case ImportResult::SatellitesFull:
             std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgSatellitesFull));
             break;
-        case ImportResult::CannotOpen:
-            std::fprintf(stderr, "sdxtool: cannot open %s\n", args[1].c_str());
-            return kExitCannotOpen;
+        case ImportResult::CannotOpen: return ReportCannotOpen(args[1], reason);
         case ImportResult::NoSatName:
             std::fprintf(stderr, "sdxtool: the page's file name has no \" at\" after a satellite name\n");
             return kExitBadInput;

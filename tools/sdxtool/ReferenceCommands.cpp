@@ -18,11 +18,11 @@ int LoadReferenceOrReport(const std::string& path, ReferenceLoad& load)
     load = LoadReferenceFile(PathArg(path));
     switch (load.result) {
     case LoadResult::Ok: return kExitOk;
-    case LoadResult::CannotOpen:
-        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
-        return kExitCannotOpen;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
     case LoadResult::NotCorrect:
-        if (load.bCsv)
+        if (load.bCsv && load.csvError.iLine == 0)
+            std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), load.csvError.strReason.c_str());
+        else if (load.bCsv)
             std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.csvError.iLine,
                          load.csvError.strReason.c_str());
         else

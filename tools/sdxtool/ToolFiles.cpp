@@ -8,25 +8,24 @@
 
 QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::fromStdString(arg)); }
 
+int ReportCannotOpen(const std::string& path, const QString& reason)
+{
+    std::fprintf(stderr, "sdxtool: cannot open %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
+    return kExitCannotOpen;
+}
+
 int ReportCannotWrite(const std::string& path, const QString& reason)
 {
     std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
     return kExitCannotOpen;
 }
 
-int WriteOrReport(const QByteArray& bytes, const std::string& path)
-{
-    const QString reason = SaveOutputFile(bytes, PathArg(path));
-    return reason.isEmpty() ? kExitOk : ReportCannotWrite(path, reason);
-}
-
 int LoadOrReport(Database& db, const std::string& path)
 {
-    switch (LoadDatabaseFile(db, PathArg(path), false)) {
+    QString reason;
+    switch (LoadDatabaseFile(db, PathArg(path), &reason)) {
     case LoadResult::Ok: return kExitOk;
-    case LoadResult::CannotOpen:
-        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
-        return kExitCannotOpen;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, reason);
     case LoadResult::NotCorrect:
         std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
         return kExitBadInput;
