@@ -72,20 +72,17 @@ void SyncFolderOf(const QByteArray& path)
 
 // Gives the new file like's owner and group where this user may, and
 // permissions no more open than like's: group bits only for like's group,
-// the set-user and set-group bits only with the owner and group they name.
+// never the set-user or set-group bit (a file that has them is written in
+// place instead).
 void TakeOwnerAndMode(int fd, const FileStatus& like)
 {
     if (::fchown(fd, like.ulOwner, like.ulGroup) != 0)
         (void)::fchown(fd, uid_t(-1), like.ulGroup);
     struct stat st {};
     mode_t mode = like.ulMode & 07777;
-    if (::fstat(fd, &st) != 0)
-        mode &= ~mode_t(S_IRWXG | S_ISUID | S_ISGID);
-    if (st.st_gid != like.ulGroup)
-        mode &= ~mode_t(S_IRWXG | S_ISGID);
-    if (st.st_uid != like.ulOwner)
-        mode &= ~mode_t(S_ISUID);
-    ::fchmod(fd, mode);
+    if (::fstat(fd, &st) == 0 && st.st_gid != like.ulGroup)
+        mode &= ~mode_t(S_IRWXG);
+    ::fchmod(fd, mode & ~mode_t(S_ISUID | S_ISGID));
 }
 
 // Copies what remains of the open file from into the open file to.

@@ -11,13 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <grp.h>
 #include <iostream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -238,6 +241,59 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("private.sdx")));
              EXPECT_EQ(0600u, Stat(Path("private.sdx")).st_mode & 07777);
              EXPECT_EQ(0600u, Stat(Path("private.sdx.bak")).st_mode & 07777);
+         }},
+        {"access list, extended attribute and every mode bit stay", false,
+         [&] {
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("acl.sdx")));
+             const QByteArray name = QFile::encodeName(Path("acl.sdx"));
+             ::chmod(name.constData(), 06640);
+             // The access list as the system stores it: user::rw-,
+             // user:65534:r--, group::r--, mask::r--, other::---.
+             const uint16_t entries[][4] = {{1, 6, 0xFFFF, 0xFFFF},
+                                            {2, 4, 0xFFFE, 0},
+                                            {4, 4, 0xFFFF, 0xFFFF},
+                                            {0x10, 4, 0xFFFF, 0xFFFF},
+                                            {0x20, 0, 0xFFFF, 0xFFFF}};
+             QByteArray acl("\x02\0\0\0", 4);
+             acl.append(reinterpret_cast<const char*>(entries), sizeof entries);
+             if (::setxattr(name.constData(), "system.posix_acl_access", acl.constData(), size_t(acl.size()), 0) !=
+                     0 ||
+                 ::setxattr(name.constData(), "user.note", "kept", 4, 0) != 0) {
+                 std::cout << "skipped: this file system keeps no access list or attribute: " << std::strerror(errno)
+                           << "\n";
+                 return;
+             }
+             const struct stat before = Stat(Path("acl.sdx"));
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("acl.sdx")));
+             char value[256];
+             const ssize_t size = ::getxattr(name.constData(), "system.posix_acl_access", value, sizeof value);
+             EXPECT_EQ(acl, QByteArray(value, int(std::max<ssize_t>(size, 0))));
+             EXPECT_EQ(4, ::getxattr(name.constData(), "user.note", value, sizeof value));
+             EXPECT_EQ(before.st_mode, Stat(Path("acl.sdx")).st_mode);
+             EXPECT_EQ(Expected(1), Bytes(Path("acl.sdx")));
+             EXPECT_EQ(Expected(0), Bytes(Path("acl.sdx.bak")));
+         }},
+        {"set-user and set-group bits stay", false,
+         [&] {
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("suid.sdx")));
+             ::chmod(QFile::encodeName(Path("suid.sdx")).constData(), 06750);
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("suid.sdx")));
+             EXPECT_EQ(06750u, Stat(Path("suid.sdx")).st_mode & 07777);
+         }},
+        {"2 GiB file replaced: kept by a second name, not read", false,
+         [&] {
+             QFile huge(Path("huge.sdx"));
+             ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(huge.resize(qint64(2) << 30)); // sparse
+             huge.close();
+             const ino_t inode = Stat(Path("huge.sdx")).st_ino;
+             const std::optional<int64_t> before = BytesRead();
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("huge.sdx")));
+             if (before) {
+                 EXPECT_LT(*BytesRead() - *before, int64_t(4) << 20);
+             }
+             EXPECT_EQ(inode, Stat(Path("huge.sdx.bak")).st_ino);
+             EXPECT_EQ(Expected(0), Bytes(Path("huge.sdx")));
          }},
         {"name that is not UTF-8: the same bytes on disk", false,
          [&] {

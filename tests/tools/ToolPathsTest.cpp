@@ -9,8 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <variant>
 
 namespace {
@@ -140,6 +147,77 @@ TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
                 ::unlink(name.constData());
         }
     }
+}
+
+// What is not a regular file, made as the test's own: mkfifo, a socket, a
+// folder, and (where this user may make one) a device with the numbers of
+// the null device. Never the system's own /dev entries.
+bool MakeSpecial(const QByteArray& path, mode_t kind)
+{
+    switch (kind) {
+    case S_IFIFO: return ::mkfifo(path.constData(), 0666) == 0;
+    case S_IFDIR: return ::mkdir(path.constData(), 0777) == 0;
+    case S_IFCHR: return ::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    case S_IFSOCK: {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        const bool made = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return made;
+    }
+    }
+    return false;
+}
+
+mode_t KindOf(const QByteArray& path)
+{
+    struct stat st {};
+    return ::lstat(path.constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+// Every file argument of every command given a FIFO, a device, a socket or a
+// folder: refused at once with the reason, and the special file stays.
+TEST_F(ToolPathsTest, EveryPathThatIsNotARegularFileIsRefusedAtOnce)
+{
+    const std::pair<mode_t, const char*> kinds[] = {
+        {S_IFIFO, "FIFO"}, {S_IFCHR, "device"}, {S_IFSOCK, "socket"}, {S_IFDIR, "folder"}};
+    for (const auto& [kind, what] : kinds) {
+        const QByteArray probe = folder + "probe";
+        if (!MakeSpecial(probe, kind)) {
+            std::cout << "skipped: a " << what << " cannot be made here: " << std::strerror(errno) << "\n";
+            continue;
+        }
+        ::remove(probe.constData());
+        for (const CommandCase& command : kCommands) {
+            for (int special = 0; special < Slots(command); ++special) {
+                const QByteArray name = folder + "s" + SlotAt(command, special).pSuffix;
+                ASSERT_TRUE(MakeSpecial(name, kind)) << name.constData();
+                const QList<QByteArray> words = Words(command, special, name);
+                const ToolRun run = RunToolBytes(words, 20000);
+                const std::string trace = std::string(what) + ": " + words.join(' ').toStdString();
+                EXPECT_EQ(2, run.exitCode) << trace << ": " << run.err.toStdString();
+                EXPECT_TRUE(run.err.contains("is not a regular file")) << trace << ": " << run.err.toStdString();
+                EXPECT_EQ(kind, KindOf(name)) << trace;
+                ::remove(name.constData());
+            }
+        }
+    }
+}
+
+// An output of another kind onto a database: refused, the database stays.
+TEST_F(ToolPathsTest, NoOtherOutputReplacesADatabase)
+{
+    const QString in = dir.filePath("in.sdx");
+    const QByteArray before = ReadWholeFile(in, kMaxSdxFileSize).bytes;
+    for (const char* command : {"export", "print", "export-reference"}) {
+        const ToolRun run = RunTool({command, in, in});
+        EXPECT_EQ(2, run.exitCode) << command;
+        EXPECT_TRUE(run.err.contains("channel database")) << command << ": " << run.err.toStdString();
+        EXPECT_EQ(before, ReadWholeFile(in, kMaxSdxFileSize).bytes) << command;
+    }
+    EXPECT_FALSE(QFile::exists(in + ".bak"));
 }
 
 } // namespace
