@@ -103,7 +103,10 @@ public:
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
-    QString WindowTitle() const { return kTitleText + strFilePath + (bReadOnly ? QString(kTitleReadOnly) : QString()); }
+    QString WindowTitle() const
+    {
+        return kTitleText + strFilePath + (bReadOnly ? QString(kTitleReadOnly) : QString());
+    }
     // The open file may not be written (a read-only file or medium): Save
     // refuses with the reason and offers Save As.
     bool IsReadOnly() const { return bReadOnly; }

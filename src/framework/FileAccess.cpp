@@ -133,7 +133,10 @@ FileSaveResult SaveSession::Fail(const QString& reason)
     return FileSaveResult::CannotWrite;
 }
 
-void SaveSession::AddNote(const QString& note) { strNote += (strNote.isEmpty() ? QString() : QStringLiteral("\n")) + note; }
+void SaveSession::AddNote(const QString& note)
+{
+    strNote += (strNote.isEmpty() ? QString() : QStringLiteral("\n")) + note;
+}
 
 bool SaveSession::IsReadOnly(const QString& path)
 {

@@ -18,9 +18,9 @@ struct FileStatus {
     uint64_t ulLinks = 1;
     uint32_t ulOwner = 0;
     uint32_t ulGroup = 0;
-    uint32_t ulMode = 0;   // permission bits
-    bool bWritable = true; // this user may write it and it has a write bit at all
-    bool bRegular = true;  // a plain file, not a folder, FIFO, device or socket
+    uint32_t ulMode = 0;      // permission bits
+    bool bWritable = true;    // this user may write it and it has a write bit at all
+    bool bRegular = true;     // a plain file, not a folder, FIFO, device or socket
     bool bAttributes = false; // carries extended attributes (an access-control list is one)
 };
 

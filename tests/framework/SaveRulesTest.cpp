@@ -5,6 +5,7 @@
 #include "DemoDatabase.h"
 #include "FileAccess.h"
 #include "FileNames.h"
+#include "BytesRead.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -61,18 +62,6 @@ pid_t EndedProcess()
         ::_exit(0);
     ::waitpid(pid, nullptr, 0);
     return pid;
-}
-
-// The bytes this process has read from files so far.
-std::optional<int64_t> BytesRead()
-{
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    for (const QByteArray& line : io.readAll().split('\n'))
-        if (line.startsWith("rchar:"))
-            return line.mid(6).trimmed().toLongLong();
-    return std::nullopt;
 }
 
 struct SaveCase {

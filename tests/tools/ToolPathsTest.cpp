@@ -2,6 +2,7 @@
 // the command reads or writes exactly the file those bytes name.
 #include "DemoDatabase.h"
 #include "FileAccess.h"
+#include "SpecialFiles.h"
 #include "ToolRun.h"
 
 #include <QFile>
@@ -13,10 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <variant>
 
@@ -149,41 +147,11 @@ TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
     }
 }
 
-// What is not a regular file, made as the test's own: mkfifo, a socket, a
-// folder, and (where this user may make one) a device with the numbers of
-// the null device. Never the system's own /dev entries.
-bool MakeSpecial(const QByteArray& path, mode_t kind)
-{
-    switch (kind) {
-    case S_IFIFO: return ::mkfifo(path.constData(), 0666) == 0;
-    case S_IFDIR: return ::mkdir(path.constData(), 0777) == 0;
-    case S_IFCHR: return ::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-    case S_IFSOCK: {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
-        const bool made = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        ::close(fd);
-        return made;
-    }
-    }
-    return false;
-}
-
-mode_t KindOf(const QByteArray& path)
-{
-    struct stat st {};
-    return ::lstat(path.constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
-}
-
 // Every file argument of every command given a FIFO, a device, a socket or a
 // folder: refused at once with the reason, and the special file stays.
 TEST_F(ToolPathsTest, EveryPathThatIsNotARegularFileIsRefusedAtOnce)
 {
-    const std::pair<mode_t, const char*> kinds[] = {
-        {S_IFIFO, "FIFO"}, {S_IFCHR, "device"}, {S_IFSOCK, "socket"}, {S_IFDIR, "folder"}};
-    for (const auto& [kind, what] : kinds) {
+    for (const auto& [kind, what] : kSpecialKinds) {
         const QByteArray probe = folder + "probe";
         if (!MakeSpecial(probe, kind)) {
             std::cout << "skipped: a " << what << " cannot be made here: " << std::strerror(errno) << "\n";
