@@ -315,6 +315,28 @@
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>%1
+Save the changes under another name?</source>
+        <translation>%1
+Die Änderungen unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Bytes that no table holds will not be kept: %1.</source>
+        <translation>Bytes, die keine Tabelle enthält, werden nicht behalten: %1.</translation>
+    </message>
+    <message>
+        <source>Not everything the file holds is written back. Save it?</source>
+        <translation>Nicht alles, was die Datei enthält, wird zurückgeschrieben. Speichern?</translation>
+    </message>
+    <message>
+        <source>%1 bytes that no table holds are not written; the file as it is now stays as %2.bak.</source>
+        <translation>%1 Bytes, die keine Tabelle enthält, werden nicht geschrieben; die Datei bleibt in ihrem jetzigen Stand als %2.bak erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>CEditZarnView</name>
@@ -642,6 +664,10 @@
     <message>
         <source>&amp;Tools</source>
         <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>The PDF file was not written.</source>
+        <translation>Die PDF-Datei wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1260,10 +1286,6 @@ Bitte andere Zeichen verwenden.</translation>
         <translation>Die in %1 geschriebene neue Datei ließ sich nicht so zurücklesen, wie sie geschrieben wurde.</translation>
     </message>
     <message>
-        <source>%1 is a folder, so the backup cannot be kept.</source>
-        <translation>%1 ist ein Ordner, daher kann die Sicherungskopie nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>The backup %1 cannot be written: %2.</source>
         <translation>Die Sicherungskopie %1 kann nicht geschrieben werden: %2.</translation>
     </message>
@@ -1290,6 +1312,34 @@ Bitte andere Zeichen verwenden.</translation>
     <message>
         <source>unknown error</source>
         <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB.</source>
+        <translation>%1 ist größer als %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 is a channel database; a file of another kind does not replace it.</source>
+        <translation>%1 ist eine Senderdatenbank; eine Datei anderer Art ersetzt sie nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so the backup cannot be kept.</source>
+        <translation>%1 ist keine normale Datei, daher kann die Sicherung nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The previous version is in %1, the new one in %2.</source>
+        <translation>Die vorige Fassung liegt in %1, die neue in %2.</translation>
+    </message>
+    <message>
+        <source>%1 was kept as it was: %2 did not load as a database.</source>
+        <translation>%1 wurde unverändert behalten: %2 ließ sich nicht als Datenbank laden.</translation>
+    </message>
+    <message>
+        <source>An interrupted save left %1, which holds a database while %2 does not; it was kept.</source>
+        <translation>Ein abgebrochenes Speichern hinterließ %1, das eine Datenbank enthält, während %2 keine enthält; die Datei wurde behalten.</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1383,13 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Can&apos;t open file !</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>PanePrinter</name>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>Die Seiten konnten nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1484,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>the name is longer than 28 bytes</source>
         <translation>der Name ist länger als 28 Bytes</translation>
+    </message>
+    <message>
+        <source>UTF-16 text: save it as UTF-8</source>
+        <translation>UTF-16-Text: bitte als UTF-8 speichern</translation>
     </message>
 </context>
 <context>

@@ -306,7 +306,11 @@ void CMainFrame::ConnectCommands()
     onCommand(ID_VIEW_TV, [this] { OnViewMode(0); });
     onCommand(ID_VIEW_RADIO, [this] { OnViewMode(1); });
     pPrinter = std::make_unique<PanePrinter>(std::make_unique<QtPrintDialogs>(this));
-    onCommand(ID_FILE_PRINT, [this] { pPrinter->Print(*ActivePrintout()); });
+    onCommand(ID_FILE_PRINT, [this] {
+        QString failure;
+        if (!pPrinter->Print(*ActivePrintout(), &failure) && !failure.isEmpty())
+            WindowMessage(doc.Prompts(), kMsgPdfNotWritten, MsgButtons::Ok, MsgIcon::Stop, {}, failure);
+    });
     onCommand(ID_FILE_PRINT_PREVIEW, [this] { pPrinter->Preview(*ActivePrintout()); });
     onCommand(ID_FILE_PRINT_SETUP, [this] { pPrinter->PrintSetup(); });
     pReferenceCommands = std::make_unique<ReferenceListCommands>(doc, this);

@@ -23,6 +23,8 @@ class QSplitter;
 class RecentFileList;
 class RecentFilesMenu;
 
+inline constexpr TrText kMsgPdfNotWritten{"CMainFrame",
+                                          QT_TRANSLATE_NOOP("CMainFrame", "The PDF file was not written.")};
 inline constexpr TrText kMenuFile{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&File")};
 inline constexpr TrText kMenuEdit{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&Edit")};
 inline constexpr TrText kMenuView{"CMainFrame", QT_TRANSLATE_NOOP("CMainFrame", "&View")};

@@ -2,9 +2,11 @@
 
 #include "CEditZarnDoc.h"
 #include "CReferenceDlg.h"
+#include "FileMedium.h"
 #include "ReferenceFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -22,14 +24,14 @@ bool ReferenceListCommands::OnApplyReferenceList()
     const ReferenceLoad load = LoadReferenceFile(choice->strPath);
     switch (load.result) {
     case LoadResult::CannotOpen:
-        WindowMessage(doc.Prompts(), kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None);
+        WindowMessage(doc.Prompts(), kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None, {}, load.strReason);
         return false;
     case LoadResult::NotCorrect: {
-        const QString reason =
-            !load.bCsv ? QString()
-                       : kMsgReferenceLine.arg(load.csvError.iLine)
-                             .arg(QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str()));
-        WindowMessage(doc.Prompts(), kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {}, reason);
+        const QString reason = QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str());
+        const QString detail = !load.bCsv                ? QString()
+                               : load.csvError.iLine > 0 ? kMsgReferenceLine.arg(load.csvError.iLine).arg(reason)
+                                                         : reason;
+        WindowMessage(doc.Prompts(), kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {}, detail);
         return false;
     }
     case LoadResult::Ok: break;
@@ -50,8 +52,14 @@ void ReferenceListCommands::OnExportReferenceList()
     if (!choice)
         return;
     QString path = choice->strPath;
-    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path))
+    // The dialog asked about the name as chosen; a name that became another
+    // one by the appended extension is asked about here.
+    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path)) {
         path += QStringLiteral(".csv");
-    if (!ExportReferenceFile(doc.Data(), path))
-        WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None);
+        if (FileExists(path) && WindowMessage(doc.Prompts(), kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
+                                              MsgButtons::YesNo, MsgIcon::Warning) != MsgAnswer::Yes)
+            return;
+    }
+    if (const QString reason = ExportReferenceFile(doc.Data(), path); !reason.isEmpty())
+        WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, reason);
 }

@@ -167,6 +167,8 @@ void CEditZarnDoc::OnFileNew()
         }
     }
     strFilePath = *path;
+    bReadOnly = takeOver && saveSession.IsReadOnly(*path);
+    iBytesNotKept = 0;
     ResetDatabase(*pDatabase);
     StartHistory();
     if (takeOver)
@@ -191,8 +193,10 @@ void CEditZarnDoc::OnFileOpen()
 void CEditZarnDoc::OpenDocumentFile(const QString& path)
 {
     strFilePath = path;
-    switch (saveSession.Load(*pDatabase, strFilePath, true)) {
-    case LoadResult::CannotOpen: WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None); return;
+    switch (saveSession.Load(*pDatabase, strFilePath)) {
+    case LoadResult::CannotOpen:
+        WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None, {}, saveSession.FailureReason());
+        return;
     case LoadResult::NotCorrect:
         bDataLoaded = 0;
         StartHistory();
@@ -200,26 +204,50 @@ void CEditZarnDoc::OpenDocumentFile(const QString& path)
         return;
     case LoadResult::Ok: break;
     }
+    bReadOnly = saveSession.IsReadOnly(strFilePath);
+    iBytesNotKept = saveSession.BytesNotKept();
     StartHistory();
     bDataLoaded = 1;
     prompts.UseFolderOf(strFilePath);
     emit DatabaseOpened();
     emit FileUsed(strFilePath);
     SetTitle();
+    QStringList notes;
+    if (iBytesNotKept > 0)
+        notes << kNoteBytesNotKept.arg(iBytesNotKept);
     if (const QString note = CheckNote(CheckDatabase(*pDatabase)); !note.isEmpty())
-        emit StatusNote(note);
+        notes << note;
+    if (!notes.isEmpty())
+        emit StatusNote(notes.join(QStringLiteral("; ")));
 }
 
 bool CEditZarnDoc::SaveToOwnPath()
 {
+    // The first save over a file whose bytes are not all kept says so.
+    if (iBytesNotKept > 0) {
+        const QString name = QFileInfo(strFilePath).fileName();
+        if (WindowMessage(prompts, kMsgSaveDropsBytes, MsgButtons::YesNo, MsgIcon::Question, {},
+                          kReasonBytesNotKept.arg(iBytesNotKept).arg(name)) != MsgAnswer::Yes)
+            return false;
+        iBytesNotKept = 0;
+    }
     const FileSaveResult result = SaveAsking(strFilePath);
     if (result == FileSaveResult::Ok) {
         history.MarkClean();
         return true;
     }
-    if (result != FileSaveResult::ChangedOutside)
+    if (result == FileSaveResult::ChangedOutside)
+        return false;
+    if (!saveSession.IsReadOnly(strFilePath)) {
         WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop, {}, saveSession.FailureReason());
-    return false;
+        return false;
+    }
+    // A file this user may not write can still be saved under another name.
+    if (WindowMessage(prompts, kMsgCannotSave, MsgButtons::YesNo, MsgIcon::Stop, {},
+                      kOfferSaveAs.arg(saveSession.FailureReason())) != MsgAnswer::Yes)
+        return false;
+    OnFileSaveAs();
+    return !bModified;
 }
 
 void CEditZarnDoc::OnFileSave()
@@ -257,6 +285,8 @@ void CEditZarnDoc::OnFileSaveAs()
     }
     history.MarkClean();
     strFilePath = *target;
+    bReadOnly = false;
+    iBytesNotKept = 0;
     prompts.UseFolderOf(strFilePath);
     emit FileUsed(strFilePath);
     SetTitle();
@@ -276,5 +306,7 @@ void CEditZarnDoc::OnFileClose()
     bDataLoaded = 0;
     emit DatabaseClosed();
     strFilePath.clear();
+    bReadOnly = false;
+    iBytesNotKept = 0;
     SetTitle();
 }

@@ -30,6 +30,18 @@ inline constexpr TrText kMsgSaveChanges{"CEditZarnDoc",
 inline constexpr TrText kMsgChangedOutside{
     "CEditZarnDoc",
     QT_TRANSLATE_NOOP("CEditZarnDoc", "The file was changed by another program since it was opened. Overwrite it?")};
+// The title's mark of a file opened that this user may not write.
+inline constexpr TrText kTitleReadOnly{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", " (read-only)")};
+inline constexpr TrText kOfferSaveAs{"CEditZarnDoc",
+                                     QT_TRANSLATE_NOOP("CEditZarnDoc", "%1\nSave the changes under another name?")};
+inline constexpr TrText kNoteBytesNotKept{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Bytes that no table holds will not be kept: %1.")};
+inline constexpr TrText kMsgSaveDropsBytes{
+    "CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Not everything the file holds is written back. Save it?")};
+inline constexpr TrText kReasonBytesNotKept{
+    "CEditZarnDoc",
+    QT_TRANSLATE_NOOP("CEditZarnDoc", "%1 bytes that no table holds are not written; the file as it is now "
+                                      "stays as %2.bak.")};
 inline constexpr TrText kReasonUnreadableName{
     "CEditZarnDoc",
     QT_TRANSLATE_NOOP("CEditZarnDoc",
@@ -91,7 +103,13 @@ public:
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
-    QString WindowTitle() const { return kTitleText + strFilePath; }
+    QString WindowTitle() const
+    {
+        return kTitleText + strFilePath + (bReadOnly ? QString(kTitleReadOnly) : QString());
+    }
+    // The open file may not be written (a read-only file or medium): Save
+    // refuses with the reason and offers Save As.
+    bool IsReadOnly() const { return bReadOnly; }
 
     // File commands.
     void OnFileNew();
@@ -153,6 +171,9 @@ private:
     std::unique_ptr<Database> pDatabase;
     SaveSession saveSession;
     bool bModified = false;
+    bool bReadOnly = false;
+    // Bytes of the opened file that a save over it drops; asked about once.
+    int64_t iBytesNotKept = 0;
     EditHistory history;
     bool bInEdit = false;
 };

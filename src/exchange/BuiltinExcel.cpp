@@ -1,16 +1,18 @@
 #include "BuiltinExcel.h"
 
+#include "FileAccess.h"
 #include "TrText.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
+#include <QScopeGuard>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -269,15 +271,16 @@ std::optional<double> CellNumber(const QString& text)
 QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
 {
     const QString cannotWrite = kErrCannotSave.arg(path);
-    if (path.isEmpty() || QFileInfo(path).isDir())
-        return cannotWrite + QStringLiteral(".");
-    // The workbook is written beside the target and renamed over it once
-    // complete, so a failed save leaves an existing file as it was.
-    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
-    if (!temp.open())
-        return cannotWrite + QStringLiteral(": ") + temp.errorString();
-    temp.close();
-    lxw_workbook* wb = workbook_new(QFile::encodeName(temp.fileName()).constData());
+    const auto failed = [&cannotWrite](const QString& reason) { return cannotWrite + QStringLiteral(": ") + reason; };
+    // The workbook is made in a file of no name that lives in memory and ends
+    // with the process, so that a killed export leaves nothing behind; then
+    // it is written as every file the program writes.
+    const int fd = ::memfd_create("workbook", MFD_CLOEXEC);
+    if (fd < 0)
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+    const auto closeMemory = qScopeGuard([fd] { ::close(fd); });
+    const QByteArray memoryName = "/proc/self/fd/" + QByteArray::number(fd);
+    lxw_workbook* wb = workbook_new(memoryName.constData());
     if (!wb)
         return cannotWrite + QStringLiteral(".");
     lxw_error error = LXW_NO_ERROR;
@@ -285,7 +288,7 @@ QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
         lxw_worksheet* ws = workbook_add_worksheet(wb, sheet.strName.toUtf8().constData());
         if (!ws) {
             lxw_workbook_free(wb);
-            return cannotWrite + QStringLiteral(": ") + kErrSheetName;
+            return failed(kErrSheetName);
         }
         lxw_format* format = nullptr;
         if (sheet.iAlignment != xl::kGeneral) {
@@ -307,19 +310,15 @@ QString WriteWorkbookFile(const ExcelWorkbook& book, const QString& path)
     }
     if (error != LXW_NO_ERROR) {
         lxw_workbook_free(wb);
-        return cannotWrite + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(error));
+        return failed(QString::fromUtf8(lxw_strerror(error)));
     }
     if ((error = workbook_close(wb)) != LXW_NO_ERROR)
-        return cannotWrite + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(error));
-    if (QFileInfo::exists(path))
-        temp.setPermissions(QFileInfo(path).permissions());
-    else
-        temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                            QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return failed(QString::fromUtf8(lxw_strerror(error)));
+    const FileBytes made = ReadWholeFile(QString::fromLatin1(memoryName), kMaxOutsideFileSize);
+    if (!made.Ok())
         return cannotWrite + QStringLiteral(".");
-    temp.setAutoRemove(false);
-    return {};
+    const QString reason = SaveOutputFile(made.bytes, path);
+    return reason.isEmpty() ? QString() : failed(reason);
 }
 
 void RegisterBuiltinExcel(AutomationRegistry& registry)

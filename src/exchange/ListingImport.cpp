@@ -1,15 +1,13 @@
 #include "ListingImport.h"
 
 #include "BitFields.h"
+#include "FileAccess.h"
+#include "FileNames.h"
 #include "Prompts.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <bitset>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -189,29 +187,6 @@ SatelliteRecord MakeListingSatellite(const ListingSatName& name, ListingBand ban
     return sat;
 }
 
-// The page file, mapped when the system allows it, read otherwise.
-struct PageFile {
-    QFile file;
-    QByteArray copy;
-    std::span<const uint8_t> bytes;
-};
-
-std::unique_ptr<PageFile> OpenPage(const QString& path)
-{
-    auto page = std::make_unique<PageFile>();
-    page->file.setFileName(path);
-    if (path.isEmpty() || QFileInfo(path).isDir() || !page->file.open(QIODevice::ReadOnly))
-        return nullptr;
-    const qint64 size = page->file.size();
-    if (uchar* mapped = size > 0 ? page->file.map(0, size) : nullptr) {
-        page->bytes = {mapped, size_t(size)};
-    } else {
-        page->copy = page->file.readAll();
-        page->bytes = {reinterpret_cast<const uint8_t*>(page->copy.constData()), size_t(page->copy.size())};
-    }
-    return page;
-}
-
 } // namespace
 
 void ScanListingPage(std::span<const uint8_t> page, ListingBand band,
@@ -285,11 +260,11 @@ ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std:
     return ImportResult::Added;
 }
 
-std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree)
+std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree, QString* pReason)
 {
-    const QByteArray fileName = QFile::encodeName(QFileInfo(path).fileName());
-    std::unique_ptr<PageFile> page;
-    bool opened = false;
+    const QByteArray name = EncodeFileName(path);
+    const std::string_view fileName(name.constData(), size_t(name.size()));
+    std::optional<FileBytes> page;
     std::array<ImportResult, 2> results{};
     for (const ListingBand band : {ListingBand::C, ListingBand::Ku}) {
         ImportResult& result = results[band == ListingBand::C ? 0 : 1];
@@ -297,12 +272,14 @@ std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path,
             result = ImportResult::SatellitesFull;
             continue;
         }
-        if (!opened) {
-            page = OpenPage(path);
-            opened = true;
+        if (!page) {
+            page = ReadWholeFile(path, kMaxOutsideFileSize);
+            if (pReason)
+                *pReason = ReadFailureReason(*page, path);
         }
-        result = page ? ImportListingPass(db, page->bytes, {fileName.constData(), size_t(fileName.size())}, band, tree)
-                      : ImportResult::CannotOpen;
+        const auto bytes = reinterpret_cast<const uint8_t*>(page->bytes.constData());
+        result = page->Ok() ? ImportListingPass(db, {bytes, size_t(page->bytes.size())}, fileName, band, tree)
+                            : ImportResult::CannotOpen;
     }
     return results;
 }
@@ -310,7 +287,8 @@ std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path,
 void RunListingImport(Database& db, IPrompts& prompts, const QString& path, IListingTree* tree,
                       const std::function<void()>& markModified)
 {
-    for (const ImportResult result : ImportListingFile(db, path, tree)) {
+    QString reason;
+    for (const ImportResult result : ImportListingFile(db, path, tree, &reason)) {
         switch (result) {
         case ImportResult::Added:
             if (markModified)
@@ -318,7 +296,7 @@ void RunListingImport(Database& db, IPrompts& prompts, const QString& path, ILis
             break;
         case ImportResult::SatellitesFull: WindowMessage(prompts, kMsgSatellitesFull); break;
         case ImportResult::CannotOpen:
-            WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop);
+            WindowMessage(prompts, kMsgCannotOpenPage, MsgButtons::Ok, MsgIcon::Stop, {}, reason);
             break;
         case ImportResult::NoSatName: break;
         }

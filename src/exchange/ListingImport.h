@@ -73,8 +73,11 @@ ImportResult ImportListingPass(Database& db, std::span<const uint8_t> page, std:
                                ListingBand band, IListingTree* tree);
 
 // The C-band pass, then the Ku-band pass, on the page file at path (read at
-// most once, and not at all when the satellite table is full).
-std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree);
+// most once, and not at all when the satellite table is full). A page that
+// is not a regular file or is larger than 64 MiB is refused unread;
+// pReason (when given) says why a page could not be read.
+std::array<ImportResult, 2> ImportListingFile(Database& db, const QString& path, IListingTree* tree,
+                                              QString* pReason = nullptr);
 
 // The command: both passes on path, each pass's message shown, and
 // markModified called for each satellite added.

@@ -3,16 +3,20 @@
 #include "FileAccess.h"
 #include "Translatable.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <memory>
 
 namespace {
 
-// No text form of 16000 channels comes near this; a larger file is refused unread.
-constexpr qint64 kMaxCsvSize = 64 * 1024 * 1024;
 constexpr char kErrCsvTooLarge[] = TRANSLATABLE("ReferenceCsv", "the file is larger than 64 MiB");
+constexpr char kErrUtf16[] = TRANSLATABLE("ReferenceCsv", "UTF-16 text: save it as UTF-8");
+
+// Text in UTF-16: its byte-order mark, or the zero byte beside each letter
+// of a header in the ASCII range.
+bool IsUtf16(const QByteArray& text)
+{
+    return text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF") ||
+           (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'));
+}
 
 } // namespace
 
@@ -24,35 +28,33 @@ ReferenceLoad LoadReferenceFile(const QString& path)
     load.bCsv = IsReferenceCsvPath(path);
     if (!load.bCsv) {
         auto db = std::make_unique<Database>();
-        load.result = LoadDatabaseFile(*db, path, false);
+        load.result = LoadDatabaseFile(*db, path, &load.strReason);
         if (load.result == LoadResult::Ok)
             load.list = ReferenceFromDatabase(*db);
         return load;
     }
-    QFile file(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return load;
-    if (file.size() > kMaxCsvSize) {
+    const FileBytes file = ReadWholeFile(path, kMaxOutsideFileSize);
+    // Refusals of the whole file name no line.
+    const auto refuse = [&load](const char* reason) {
         load.result = LoadResult::NotCorrect;
-        load.csvError = {1, kErrCsvTooLarge};
+        load.csvError = {0, reason};
+        return load;
+    };
+    if (file.status == ReadStatus::TooLarge)
+        return refuse(kErrCsvTooLarge);
+    if (!file.Ok()) {
+        load.strReason = ReadFailureReason(file, path);
         return load;
     }
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return load;
-    load.list = ReadReferenceCsv({text.constData(), size_t(text.size())}, load.csvError);
+    if (IsUtf16(file.bytes))
+        return refuse(kErrUtf16);
+    load.list = ReadReferenceCsv({file.bytes.constData(), size_t(file.bytes.size())}, load.csvError);
     load.result = load.list ? LoadResult::Ok : LoadResult::NotCorrect;
     return load;
 }
 
-bool ExportReferenceFile(const Database& db, const QString& path)
+QString ExportReferenceFile(const Database& db, const QString& path)
 {
-    if (path.isEmpty())
-        return false;
     const std::string text = WriteReferenceCsv(db);
-    const QByteArray bytes(text.data(), qsizetype(text.size()));
-    // Written by the same rules as every other output: beside the target,
-    // read back and checked, then put in its place.
-    SaveSession session;
-    return session.SaveBytes(bytes, path) == FileSaveResult::Ok;
+    return SaveOutputFile(QByteArray(text.data(), qsizetype(text.size())), path);
 }

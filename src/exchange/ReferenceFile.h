@@ -20,19 +20,20 @@ inline constexpr TrText kFilterReferenceCsv{
     "ReferenceFile", QT_TRANSLATE_NOOP("ReferenceFile", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||")};
 
 struct ReferenceLoad {
-    // CannotOpen: the file cannot be read; NotCorrect: not a correct database
-    // file, or a text form with a malformed record (csvError says which).
+    // CannotOpen: the file cannot be read (strReason says why); NotCorrect:
+    // not a correct database file, or a text form with a malformed record
+    // (csvError says which; line 0 for the whole file).
     LoadResult result = LoadResult::CannotOpen;
     std::optional<ReferenceList> list;
     bool bCsv = false;
     CsvError csvError;
+    QString strReason;
 };
 
 bool IsReferenceCsvPath(const QString& path);
 
 ReferenceLoad LoadReferenceFile(const QString& path);
 
-// Writes the text form of db to path beside the target first, read back and
-// checked before it replaces an existing file; false when that fails (the
-// previous file is then as it was).
-bool ExportReferenceFile(const Database& db, const QString& path);
+// Writes the text form of db to path as every output is written; an empty
+// text on success, otherwise the reason (the previous file is then as it was).
+QString ExportReferenceFile(const Database& db, const QString& path);

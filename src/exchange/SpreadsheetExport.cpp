@@ -1,10 +1,9 @@
 #include "SpreadsheetExport.h"
 
 #include "BuiltinExcel.h"
+#include "FileMedium.h"
 #include "Prompts.h"
 #include "SheetContent.h"
-
-#include <QFileInfo>
 
 #include <initializer_list>
 
@@ -105,7 +104,12 @@ ExportResult ExportSpreadsheet(const Database& db, const QString& path, Automati
 
 QString WorkbookPath(const QString& path)
 {
-    return QFileInfo(path).fileName().contains(u'.') ? path : path + QStringLiteral(".xlsx");
+    // The workbook is in the xlsx format: a name that says otherwise would
+    // make the spreadsheet programs refuse or misread it.
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (name.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
+        return path.chopped(4) + QStringLiteral(".xlsx");
+    return name.contains(u'.') ? path : path + QStringLiteral(".xlsx");
 }
 
 QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry)
@@ -113,7 +117,7 @@ QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QStrin
     // The save dialog asked about the name as chosen, not about the one the
     // extension makes.
     const QString target = WorkbookPath(path);
-    if (target != path && QFileInfo::exists(target) &&
+    if (target != path && FileExists(target) &&
         WindowMessage(prompts, kMsgAlreadyExists.arg(target), MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
         return {};
     const ExportResult result = ExportSpreadsheet(db, target, registry);

@@ -32,7 +32,7 @@ struct ExportResult {
 ExportResult ExportSpreadsheet(const Database& db, const QString& path, AutomationRegistry& registry);
 
 // The name a chosen workbook path is saved under: ".xlsx" is appended when
-// its file name has no extension.
+// its file name has no extension, and ".xls" becomes ".xlsx".
 QString WorkbookPath(const QString& path);
 
 // The command for a path chosen in the save dialog: the export to

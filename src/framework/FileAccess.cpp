@@ -5,9 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 
@@ -16,18 +14,31 @@ namespace {
 constexpr TrText kReasonNoName{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "No file name was given.")};
 constexpr TrText kReasonReadOnly{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is read-only.")};
 constexpr TrText kReasonCannotRead{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be read: %2.")};
+constexpr TrText kReasonNotRegular{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is not a regular file.")};
+constexpr TrText kReasonLargerThan{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is larger than %2 MiB.")};
+constexpr TrText kReasonIsDatabase{
+    "FileAccess",
+    QT_TRANSLATE_NOOP("FileAccess", "%1 is a channel database; a file of another kind does not replace it.")};
 constexpr TrText kReasonNoNewFile{"FileAccess",
                                   QT_TRANSLATE_NOOP("FileAccess", "No new file can be written in %1: %2.")};
 constexpr TrText kReasonNotAsWritten{
     "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "The new file written in %1 did not read back as written.")};
-constexpr TrText kReasonBackupIsFolder{
-    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is a folder, so the backup cannot be kept.")};
+constexpr TrText kReasonBackupNotRegular{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 is not a regular file, so the backup cannot be kept.")};
 constexpr TrText kReasonNoBackup{"FileAccess",
                                  QT_TRANSLATE_NOOP("FileAccess", "The backup %1 cannot be written: %2.")};
 constexpr TrText kReasonCannotReplace{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be replaced: %2.")};
 constexpr TrText kReasonInPlace{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 cannot be written: %2.")};
+constexpr TrText kReasonVersionsKept{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "The previous version is in %1, the new one in %2.")};
 constexpr TrText kNoteNoBackup{
     "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "Saved without a backup: the name %1 is too long for its folder.")};
+constexpr TrText kNoteBackupKept{
+    "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "%1 was kept as it was: %2 did not load as a database.")};
+constexpr TrText kNoteLeftoverKept{
+    "FileAccess",
+    QT_TRANSLATE_NOOP("FileAccess", "An interrupted save left %1, which holds a database while %2 does not; it was "
+                                    "kept.")};
 constexpr TrText kReasonTooLarge{
     "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "The channel tables do not fit in the file's 1 MiB image.")};
 constexpr TrText kReasonNotCompressed{"FileAccess",
@@ -35,59 +46,37 @@ constexpr TrText kReasonNotCompressed{"FileAccess",
 constexpr TrText kUnknownError{"FileAccess", QT_TRANSLATE_NOOP("FileAccess", "unknown error")};
 
 const QString kBackupSuffix = QStringLiteral(".bak");
+constexpr int64_t kMiB = int64_t(1) << 20;
 
 QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(1, path.lastIndexOf('/'))); }
 
-// Reads the open file to its end, at most limit bytes plus one (so that a
-// file that grew past the limit shows as too long).
-std::optional<QByteArray> ReadToEnd(int fd, int64_t limit)
+QString ErrorName(int error) { return error ? QString::fromLocal8Bit(std::strerror(error)) : QString(kUnknownError); }
+
+LoadResult LoadBytes(Database& db, const QByteArray& bytes, size_t* pNotKept = nullptr)
 {
-    QByteArray bytes;
-    char buffer[65536];
-    while (bytes.size() <= limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        bytes.append(buffer, n);
-    }
-    return bytes;
+    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())}, pNotKept);
 }
 
 } // namespace
 
-LoadResult LoadDatabaseFile(Database& db, const QString& path, bool needWrite, QByteArray* pBytes)
+QString ReadFailureReason(const FileBytes& file, const QString& path)
 {
-    if (path.isEmpty())
-        return LoadResult::CannotOpen;
-    // Opening for writing as well must never create the file.
-    const QByteArray name = EncodeFileName(path);
-    const int fd = ::open(name.constData(), (needWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (fd < 0)
-        return LoadResult::CannotOpen;
-    struct stat st {};
-    const bool isFile = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    // A file without any write bit is one the editor could not save back.
-    if (!isFile || (needWrite && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))) {
-        ::close(fd);
-        return LoadResult::CannotOpen;
+    switch (file.status) {
+    case ReadStatus::CannotOpen: return kReasonCannotRead.arg(path, ErrorName(file.iError));
+    case ReadStatus::NotRegular: return kReasonNotRegular.arg(path);
+    case ReadStatus::TooLarge: return kReasonLargerThan.arg(path).arg(kMaxOutsideFileSize / kMiB);
+    case ReadStatus::Ok: break;
     }
-    if (st.st_size > kMaxSdxFileSize) {
-        ::close(fd);
-        return LoadResult::NotCorrect;
-    }
-    const std::optional<QByteArray> bytes = ReadToEnd(fd, kMaxSdxFileSize);
-    ::close(fd);
-    if (!bytes)
-        return LoadResult::CannotOpen;
-    if (bytes->size() > kMaxSdxFileSize)
-        return LoadResult::NotCorrect;
-    if (pBytes)
-        *pBytes = *bytes;
-    return LoadDatabase(db, {reinterpret_cast<const uint8_t*>(bytes->constData()), size_t(bytes->size())});
+    return {};
+}
+
+LoadResult LoadDatabaseFile(Database& db, const QString& path, QString* pReason)
+{
+    SaveSession session;
+    const LoadResult result = session.Load(db, path);
+    if (pReason)
+        *pReason = session.FailureReason();
+    return result;
 }
 
 SaveSession::SaveSession(IFileMedium& medium) : medium(medium) {}
@@ -118,9 +107,24 @@ void SaveSession::Remember(const QString& target, const QByteArray& content, boo
     pKnown->content = content;
 }
 
-QString SaveSession::ErrorText() const
+QString SaveSession::ErrorText() const { return ErrorName(medium.LastError()); }
+
+bool SaveSession::ReadsBackAs(const QString& path, const QByteArray& bytes)
 {
-    return medium.LastError() ? QString::fromLocal8Bit(std::strerror(medium.LastError())) : kUnknownError;
+    const FileBytes file = medium.Read(path, bytes.size());
+    return file.Ok() && file.bytes == bytes;
+}
+
+bool SaveSession::Holds(const QString& path, const FileStatus& status, const QByteArray& content)
+{
+    return status.iSize == content.size() && ReadsBackAs(path, content);
+}
+
+bool SaveSession::LoadsAsDatabase(const QString& path)
+{
+    const FileBytes file = medium.Read(path, kMaxSdxFileSize);
+    auto db = std::make_unique<Database>();
+    return file.Ok() && LoadBytes(*db, file.bytes) == LoadResult::Ok;
 }
 
 FileSaveResult SaveSession::Fail(const QString& reason)
@@ -129,72 +133,140 @@ FileSaveResult SaveSession::Fail(const QString& reason)
     return FileSaveResult::CannotWrite;
 }
 
-LoadResult SaveSession::Load(Database& db, const QString& path, bool needWrite)
+void SaveSession::AddNote(const QString& note)
 {
-    QByteArray bytes;
-    const LoadResult result = LoadDatabaseFile(db, path, needWrite, &bytes);
-    if (result == LoadResult::Ok)
-        Remember(medium.ResolveTarget(path), bytes, false);
+    strNote += (strNote.isEmpty() ? QString() : QStringLiteral("\n")) + note;
+}
+
+bool SaveSession::IsReadOnly(const QString& path)
+{
+    const std::optional<FileStatus> status = medium.Status(medium.ResolveTarget(path));
+    return status && !status->bWritable;
+}
+
+LoadResult SaveSession::Load(Database& db, const QString& path)
+{
+    strReason.clear();
+    iBytesNotKept = 0;
+    if (path.isEmpty()) {
+        strReason = kReasonNoName;
+        return LoadResult::CannotOpen;
+    }
+    const QString target = medium.ResolveTarget(path);
+    const FileBytes file = medium.Read(target, kMaxSdxFileSize);
+    if (file.status == ReadStatus::TooLarge)
+        return LoadResult::NotCorrect;
+    if (!file.Ok()) {
+        strReason = ReadFailureReason(file, target);
+        return LoadResult::CannotOpen;
+    }
+    size_t notKept = 0;
+    const LoadResult result = LoadBytes(db, file.bytes, &notKept);
+    if (result == LoadResult::Ok) {
+        Remember(target, file.bytes, false);
+        iBytesNotKept = int64_t(notKept);
+    }
     return result;
 }
 
 void SaveSession::Watch(const QString& path)
 {
     const QString target = medium.ResolveTarget(path);
-    if (const std::optional<QByteArray> bytes = medium.Read(target))
-        Remember(target, *bytes, false);
+    if (const FileBytes file = medium.Read(target, kMaxSdxFileSize); file.Ok())
+        Remember(target, file.bytes, false);
 }
 
-bool SaveSession::KeepBackup(const QString& target, const QByteArray& previous, const FileStatus& status)
+bool SaveSession::HasOtherNames(const QString& target, const FileStatus& status)
+{
+    // A NAME.bak that an interrupted save left as a second name of the file
+    // is no name of the user's.
+    const std::optional<FileStatus> backup = medium.Status(target + kBackupSuffix);
+    const bool backupIsLink = backup && backup->ulDevice == status.ulDevice && backup->ulInode == status.ulInode;
+    return status.ulLinks > (backupIsLink ? 2u : 1u);
+}
+
+void SaveSession::ClearLeftovers(const QString& target)
+{
+    for (const QString& leftover : medium.Leftovers(target + kBackupSuffix))
+        medium.Remove(leftover);
+    std::optional<bool> targetLoads;
+    for (const QString& leftover : medium.Leftovers(target)) {
+        if (LoadsAsDatabase(leftover)) {
+            if (!targetLoads)
+                targetLoads = LoadsAsDatabase(target);
+            if (!*targetLoads) {
+                AddNote(kNoteLeftoverKept.arg(leftover, target));
+                continue;
+            }
+        }
+        medium.Remove(leftover);
+    }
+}
+
+SaveSession::Backup SaveSession::KeepBackup(const QString& target, const FileStatus& status, bool bInPlace)
 {
     const QString backup = target + kBackupSuffix;
     const QString backupName = backup.mid(backup.lastIndexOf('/') + 1);
     if (EncodeFileName(backupName).size() > medium.MaxNameLength(backup)) {
-        strNote = kNoteNoBackup.arg(backupName);
-        return true;
+        AddNote(kNoteNoBackup.arg(backupName));
+        return Backup::Skipped;
     }
-    medium.RemoveLeftovers(backup);
-    const QString written = medium.WriteTemporary(backup, previous, status);
-    if (written.isEmpty()) {
+    const std::optional<FileStatus> old = medium.Status(backup);
+    if (old && !old->bRegular) {
+        strReason = kReasonBackupNotRegular.arg(backup);
+        return Backup::Failed;
+    }
+    if (old && !LoadsAsDatabase(target)) {
+        AddNote(kNoteBackupKept.arg(backup, target));
+        return Backup::Skipped;
+    }
+    // An interrupted save may have made the backup a second name of the file.
+    if (old && !bInPlace && old->ulDevice == status.ulDevice && old->ulInode == status.ulInode)
+        return Backup::Kept;
+    // The old file itself becomes the backup where it is replaced; a file
+    // written in place needs a copy.
+    QString kept = bInPlace ? QString() : medium.LinkTemporary(backup, target);
+    if (kept.isEmpty())
+        kept = medium.CopyTemporary(backup, target, status);
+    if (kept.isEmpty()) {
         strReason = kReasonNoBackup.arg(backup, ErrorText());
-        return false;
+        return Backup::Failed;
     }
-    if (!medium.Replace(written, backup)) {
-        strReason = medium.LastError() == EISDIR ? kReasonBackupIsFolder.arg(backup)
-                                                 : kReasonNoBackup.arg(backup, ErrorText());
-        medium.Remove(written);
-        return false;
+    if (!medium.Replace(kept, backup)) {
+        strReason = kReasonNoBackup.arg(backup, ErrorText());
+        medium.Remove(kept);
+        return Backup::Failed;
     }
-    return true;
+    return Backup::Kept;
 }
 
-bool SaveSession::WriteOver(const QString& target, const QString& temporary, const QByteArray& file,
-                            const QByteArray& previous, bool bInPlace)
+bool SaveSession::WriteInPlace(const QString& target, const QString& temporary, const QByteArray& file,
+                               const QString& keep, bool bKeepIsBackup)
 {
-    if (!bInPlace) {
-        if (medium.Replace(temporary, target))
-            return true;
-        strReason = kReasonCannotReplace.arg(target, ErrorText());
-        medium.Remove(temporary);
-        return false;
-    }
-    const bool written = medium.WriteInPlace(target, file);
+    const bool written = medium.CopyInPlace(target, temporary);
     const QString error = ErrorText();
-    const std::optional<QByteArray> readBack = written ? medium.Read(target) : std::nullopt;
-    if (readBack && *readBack == file) {
+    const auto removeCopy = [&] {
+        if (!bKeepIsBackup && !keep.isEmpty())
+            medium.Remove(keep);
+    };
+    if (written && ReadsBackAs(target, file)) {
         medium.Remove(temporary);
+        removeCopy();
         return true;
     }
-    // The file may be torn now: put the previous content back (the backup
-    // and the new temporary file hold both versions should that fail too).
     strReason = written ? kReasonNotAsWritten.arg(FolderOf(target)) : kReasonInPlace.arg(target, error);
-    if (medium.WriteInPlace(target, previous))
+    // The file may be torn now: the previous version goes back. Should that
+    // fail too, both versions stay where they are, and the reason says where.
+    if (!keep.isEmpty() && medium.CopyInPlace(target, keep)) {
         medium.Remove(temporary);
+        removeCopy();
+    } else {
+        strReason += QLatin1Char(' ') + kReasonVersionsKept.arg(keep.isEmpty() ? target : keep, temporary);
+    }
     return false;
 }
 
-FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, bool bKeepBackup,
-                                  bool bOverwriteChanged)
+FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, bool bDatabase, bool bOverwriteChanged)
 {
     strReason.clear();
     strNote.clear();
@@ -202,39 +274,56 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
         return Fail(kReasonNoName);
     const QString target = medium.ResolveTarget(path);
     const std::optional<FileStatus> status = medium.Status(target);
+    if (status && !status->bRegular)
+        return Fail(kReasonNotRegular.arg(target));
     if (status && !status->bWritable)
         return Fail(kReasonReadOnly.arg(target));
-    std::optional<QByteArray> previous;
-    if (status && !(previous = medium.Read(target)))
-        return Fail(kReasonCannotRead.arg(target, ErrorText()));
+    if (status && !bDatabase && LoadsAsDatabase(target))
+        return Fail(kReasonIsDatabase.arg(target));
 
     KnownFile* pKnown = Find(target, status);
-    const bool changedOutside = pKnown && previous && *previous != pKnown->content;
+    const bool changedOutside = pKnown && status && !Holds(target, *status, pKnown->content);
     if (changedOutside && !bOverwriteChanged)
         return FileSaveResult::ChangedOutside;
 
-    medium.RemoveLeftovers(target);
+    ClearLeftovers(target);
     const QString temporary = medium.WriteTemporary(target, file, status);
     if (temporary.isEmpty())
         return Fail(kReasonNoNewFile.arg(FolderOf(target), ErrorText()));
-    const std::optional<QByteArray> readBack = medium.Read(temporary);
-    if (!readBack || *readBack != file) {
+    if (!ReadsBackAs(temporary, file)) {
         medium.Remove(temporary);
         return Fail(kReasonNotAsWritten.arg(FolderOf(target)));
     }
-    const bool backUp = bKeepBackup && previous && (!pKnown || !pKnown->bBackedUp || changedOutside);
-    if (backUp && !KeepBackup(target, *previous, *status)) {
+    // A new file can take the old one's place only where it is the file's
+    // one name and carries all the file carries.
+    const std::optional<FileStatus> written = medium.Status(temporary);
+    const bool inPlace = status && (HasOtherNames(target, *status) || status->bAttributes || !written ||
+                                    written->ulOwner != status->ulOwner || written->ulGroup != status->ulGroup ||
+                                    written->ulMode != status->ulMode);
+    bool backedUp = false;
+    if (bDatabase && status && (inPlace || !pKnown || !pKnown->bBackedUp || changedOutside)) {
+        const Backup backup = KeepBackup(target, *status, inPlace);
+        if (backup == Backup::Failed) {
+            medium.Remove(temporary);
+            return FileSaveResult::CannotWrite;
+        }
+        backedUp = backup == Backup::Kept;
+    }
+    if (inPlace) {
+        // The version on disk stays in a copy while the file is rewritten.
+        const QString keep = backedUp ? target + kBackupSuffix : medium.CopyTemporary(target, target, *status);
+        if (keep.isEmpty()) {
+            medium.Remove(temporary);
+            return Fail(kReasonNoNewFile.arg(FolderOf(target), ErrorText()));
+        }
+        if (!WriteInPlace(target, temporary, file, keep, backedUp))
+            return FileSaveResult::CannotWrite;
+    } else if (!medium.Replace(temporary, target)) {
+        strReason = kReasonCannotReplace.arg(target, ErrorText());
         medium.Remove(temporary);
         return FileSaveResult::CannotWrite;
     }
-    // A new file can take the old one's place only where it is the file's
-    // one name and carries the file's owner and group.
-    const std::optional<FileStatus> written = medium.Status(temporary);
-    const bool inPlace = status && (status->ulLinks > 1 || !written || written->ulOwner != status->ulOwner ||
-                                    written->ulGroup != status->ulGroup);
-    if (!WriteOver(target, temporary, file, previous.value_or(QByteArray()), inPlace))
-        return FileSaveResult::CannotWrite;
-    Remember(target, file, backUp);
+    Remember(target, file, backedUp);
     return FileSaveResult::Ok;
 }
 
@@ -266,3 +355,9 @@ FileSaveResult SaveSession::SaveBytes(const QByteArray& bytes, const QString& pa
 }
 
 FileSaveResult SaveDatabaseFile(Database& db, const QString& path) { return SaveSession().Save(db, path); }
+
+QString SaveOutputFile(const QByteArray& bytes, const QString& path)
+{
+    SaveSession session;
+    return session.SaveBytes(bytes, path) == FileSaveResult::Ok ? QString() : session.FailureReason();
+}

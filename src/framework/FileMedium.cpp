@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -13,6 +14,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -69,7 +71,9 @@ void SyncFolderOf(const QByteArray& path)
 }
 
 // Gives the new file like's owner and group where this user may, and
-// permissions no more open than like's: group bits only for like's group.
+// permissions no more open than like's: group bits only for like's group,
+// never the set-user or set-group bit (a file that has them is written in
+// place instead).
 void TakeOwnerAndMode(int fd, const FileStatus& like)
 {
     if (::fchown(fd, like.ulOwner, like.ulGroup) != 0)
@@ -80,6 +84,46 @@ void TakeOwnerAndMode(int fd, const FileStatus& like)
         mode &= ~mode_t(S_IRWXG);
     ::fchmod(fd, mode & ~mode_t(S_ISUID | S_ISGID));
 }
+
+// Copies what remains of the open file from into the open file to.
+bool CopyAll(int from, int to)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        if (!WriteAll(to, QByteArray::fromRawData(buffer, n)))
+            return false;
+    }
+}
+
+// Opens a regular file without waiting on anything else the name may have
+// become; -1 (errno set) otherwise.
+int OpenRegular(const QByteArray& name, int flags)
+{
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+// A new name for a temporary file of target: the prefix, this process and a
+// random part.
+QByteArray TemporaryName(const QString& target)
+{
+    return Joined(FolderOf(EncodeFileName(target)),
+                  EncodeFileName(TemporaryPrefix(target)) + QByteArray::number(::getpid()) + '-' +
+                      QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16));
+}
+
+constexpr int kNameAttempts = 100;
 
 } // namespace
 
@@ -126,47 +170,80 @@ std::optional<FileStatus> DiskMedium::Status(const QString& path)
     status.ulOwner = st.st_uid;
     status.ulGroup = st.st_gid;
     status.ulMode = st.st_mode & 07777;
+    status.bRegular = S_ISREG(st.st_mode);
+    status.bAttributes = status.bRegular && ::listxattr(name.constData(), nullptr, 0) > 0;
     // The superuser may write anything; a file without any write bit is
     // still one its owner meant to stay as it is.
     status.bWritable = ::access(name.constData(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
     return status;
 }
 
-std::optional<QByteArray> DiskMedium::Read(const QString& path)
+bool FileExists(const QString& path)
 {
-    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        iLastError = errno;
-        return std::nullopt;
+    struct stat st {};
+    return ::stat(EncodeFileName(path).constData(), &st) == 0;
+}
+
+FileBytes ReadWholeFile(const QString& path, int64_t limit)
+{
+    FileBytes file;
+    const QByteArray name = EncodeFileName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        file.iError = errno;
+        return file;
     }
-    QByteArray bytes;
+    if (!S_ISREG(st.st_mode)) {
+        file.status = ReadStatus::NotRegular;
+        return file;
+    }
+    // Should another file take the name in between, the open still does not
+    // wait, and the check on what was opened refuses it.
+    const int fd = OpenRegular(name, O_RDONLY);
+    if (fd < 0) {
+        file.iError = errno;
+        return file;
+    }
+    if (::fstat(fd, &st) != 0 || st.st_size > limit) {
+        ::close(fd);
+        file.status = ReadStatus::TooLarge;
+        return file;
+    }
+    // One byte past the limit tells a file that grew since it was looked at.
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (file.bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, buffer, size_t(std::min<int64_t>(sizeof buffer, limit + 1 - file.bytes.size())));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            iLastError = errno;
+            file.iError = errno;
             ::close(fd);
-            return std::nullopt;
+            file.bytes.clear();
+            return file;
         }
         if (n == 0)
             break;
-        bytes.append(buffer, n);
+        file.bytes.append(buffer, n);
     }
     ::close(fd);
-    return bytes;
+    file.status = file.bytes.size() > limit ? ReadStatus::TooLarge : ReadStatus::Ok;
+    if (!file.Ok())
+        file.bytes.clear();
+    return file;
 }
 
-QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& bytes,
-                                   const std::optional<FileStatus>& like)
+FileBytes DiskMedium::Read(const QString& path, int64_t limit)
 {
-    const QByteArray folder = FolderOf(EncodeFileName(target));
-    const QByteArray prefix = EncodeFileName(TemporaryPrefix(target));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name =
-            Joined(folder, prefix + QByteArray::number(::getpid()) + '-' +
-                               QByteArray::number(QRandomGenerator::global()->bounded(0x1000000), 16));
+    FileBytes file = ReadWholeFile(path, limit);
+    iLastError = file.iError;
+    return file;
+}
+
+QString DiskMedium::MakeTemporary(const QString& target, const std::optional<FileStatus>& like,
+                                  const std::function<bool(int fd)>& fill)
+{
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const QByteArray name = TemporaryName(target);
         // A new file is made under the umask; one that takes an existing
         // file's place starts private and then gets that file's permissions.
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, like ? 0600 : 0666);
@@ -178,7 +255,7 @@ QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& byte
         }
         if (like)
             TakeOwnerAndMode(fd, *like);
-        bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        bool written = fill(fd) && ::fsync(fd) == 0;
         if (!written)
             iLastError = errno;
         if (::close(fd) != 0 && written) {
@@ -189,6 +266,39 @@ QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& byte
             return DecodeFileName(name);
         ::unlink(name.constData());
         return {};
+    }
+    iLastError = EEXIST;
+    return {};
+}
+
+QString DiskMedium::WriteTemporary(const QString& target, const QByteArray& bytes,
+                                   const std::optional<FileStatus>& like)
+{
+    return MakeTemporary(target, like, [&bytes](int fd) { return WriteAll(fd, bytes); });
+}
+
+QString DiskMedium::CopyTemporary(const QString& target, const QString& source, const FileStatus& like)
+{
+    const int from = OpenRegular(EncodeFileName(source), O_RDONLY);
+    if (from < 0) {
+        iLastError = errno;
+        return {};
+    }
+    const QString copy = MakeTemporary(target, like, [from](int fd) { return CopyAll(from, fd); });
+    ::close(from);
+    return copy;
+}
+
+QString DiskMedium::LinkTemporary(const QString& target, const QString& source)
+{
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const QByteArray name = TemporaryName(target);
+        if (::link(EncodeFileName(source).constData(), name.constData()) == 0)
+            return DecodeFileName(name);
+        if (errno != EEXIST) {
+            iLastError = errno;
+            return {};
+        }
     }
     iLastError = EEXIST;
     return {};
@@ -205,32 +315,34 @@ bool DiskMedium::Replace(const QString& from, const QString& to)
     return true;
 }
 
-bool DiskMedium::WriteInPlace(const QString& path, const QByteArray& bytes)
+bool DiskMedium::CopyInPlace(const QString& path, const QString& source)
 {
-    const int fd = ::open(EncodeFileName(path).constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) {
-        iLastError = errno;
-        return false;
-    }
-    bool written = WriteAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
+    const int from = OpenRegular(EncodeFileName(source), O_RDONLY);
+    const int to = from < 0 ? -1 : OpenRegular(EncodeFileName(path), O_WRONLY);
+    bool written = to >= 0 && CopyAll(from, to);
+    off_t end = to >= 0 ? ::lseek(to, 0, SEEK_CUR) : -1;
+    written = written && end >= 0 && ::ftruncate(to, end) == 0 && ::fsync(to) == 0;
     if (!written)
         iLastError = errno;
-    if (::close(fd) != 0 && written) {
+    if (to >= 0 && ::close(to) != 0 && written) {
         iLastError = errno;
         written = false;
     }
+    if (from >= 0)
+        ::close(from);
     return written;
 }
 
 void DiskMedium::Remove(const QString& path) { ::unlink(EncodeFileName(path).constData()); }
 
-void DiskMedium::RemoveLeftovers(const QString& target)
+QStringList DiskMedium::Leftovers(const QString& target)
 {
+    QStringList leftovers;
     const QByteArray folder = FolderOf(EncodeFileName(target));
     const QByteArray prefix = EncodeFileName(TemporaryPrefix(target));
     DIR* pDir = ::opendir(folder.constData());
     if (!pDir)
-        return;
+        return leftovers;
     while (const dirent* pEntry = ::readdir(pDir)) {
         const QByteArray name(pEntry->d_name);
         if (!name.startsWith(prefix))
@@ -240,9 +352,11 @@ void DiskMedium::RemoveLeftovers(const QString& target)
         bool ok = false;
         const long pid = name.mid(prefix.size()).split('-').value(0).toLong(&ok);
         if (ok && pid > 0 && pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
-            ::unlink(Joined(folder, name).constData());
+            leftovers << DecodeFileName(Joined(folder, name));
     }
     ::closedir(pDir);
+    leftovers.sort();
+    return leftovers;
 }
 
 int DiskMedium::MaxNameLength(const QString& path)

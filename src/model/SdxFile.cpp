@@ -82,8 +82,9 @@ bool SkipStrayWords(const uint8_t* image, size_t length, size_t& offset)
 }
 
 // Walks the image as ParseImage does and tells whether every section lies
-// within length.
-bool ImageFits(const SdxHeader& h, const uint8_t* image, size_t length)
+// within length; pNotKept gets the bytes no table holds (stray words and
+// what follows the last section).
+bool ImageFits(const SdxHeader& h, const uint8_t* image, size_t length, size_t* pNotKept = nullptr)
 {
     if (!HeaderCountsValid(h))
         return false;
@@ -97,15 +98,22 @@ bool ImageFits(const SdxHeader& h, const uint8_t* image, size_t length)
         if (offset > length)
             return false;
     }
+    size_t stray = 0;
     for (int i = 0; i < h.sTVNumber + h.sRadioNumber; ++i) {
+        const size_t before = offset;
         if (!SkipStrayWords(image, length, offset) || offset + kChannelHeadSize > length)
             return false;
+        stray += offset - before;
         offset += size_t(PackedChannelLength(image + offset));
         if (offset > length)
             return false;
     }
     offset += size_t(h.sSettingsLen) + size_t(h.sReservedLen) + size_t(h.sFavNumber) * size_t(h.sFavSize);
-    return offset <= length;
+    if (offset > length)
+        return false;
+    if (pNotKept)
+        *pNotKept = stray + (length - offset);
+    return true;
 }
 
 void ParseChannels(Database& db, bool radio, size_t& offset)
@@ -194,7 +202,7 @@ bool ParseImage(Database& db, size_t length)
     return true;
 }
 
-LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file)
+LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file, size_t* pNotKept)
 {
     if (file.size() < size_t(kHeaderSize))
         return LoadResult::NotCorrect;
@@ -214,6 +222,8 @@ LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file)
 
     const SdxHeader previous = db.header;
     db.header = header;
+    if (pNotKept)
+        ImageFits(header, db.PackedImage.data(), inflated, pNotKept);
     if (!ParseImage(db, inflated)) {
         db.header = previous;
         return LoadResult::NotCorrect;

@@ -19,8 +19,9 @@ inline constexpr int kHeaderSize = sizeof(SdxHeader);
 inline constexpr int64_t kMaxSdxFileSize = int64_t(kHeaderSize) + kPackedImageSize;
 
 // Reads a whole file's bytes into the database. On NotCorrect the header and
-// every table are exactly as they were.
-LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file);
+// every table are exactly as they were. pNotKept (when given) gets the bytes
+// of the image that no table holds, which a save does not write back.
+LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file, size_t* pNotKept = nullptr);
 
 // Builds the whole file (header and compressed image) for the database. On
 // success the header's tag, lengths and check value are updated; on failure

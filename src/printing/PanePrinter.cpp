@@ -1,9 +1,11 @@
 #include "PanePrinter.h"
 
+#include "FileAccess.h"
 #include "RecordingCanvas.h"
+#include "TrText.h"
 
 #include <QAbstractItemModel>
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTreeWidget>
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr int kIconExtent = 16;
+constexpr TrText kReasonNotDrawn{"PanePrinter", QT_TRANSLATE_NOOP("PanePrinter", "The pages could not be drawn.")};
 
 void AppendItem(const QTreeWidgetItem& item, int depth, int iconExtent, std::vector<PrintNode>& nodes)
 {
@@ -21,6 +24,27 @@ void AppendItem(const QTreeWidgetItem& item, int depth, int iconExtent, std::vec
                      item.isExpanded()});
     for (int i = 0; i < item.childCount(); ++i)
         AppendItem(*item.child(i), depth + 1, iconExtent, nodes);
+}
+
+// The pages first..last of printout as a PDF document on device, laid out
+// as on printer.
+bool WritePdf(const QPrinter& printer, IPrintout& printout, QIODevice& device, int first = 1, int last = 0)
+{
+    QPdfWriter writer(&device);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    return PrintPages(writer, printout, first, last) >= 0;
+}
+
+// A PDF document made in memory, then written as every file the program
+// writes; an empty text on success, otherwise the reason.
+QString SavePdf(const QPrinter& printer, IPrintout& printout, const QString& path, int first = 1, int last = 0)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!WritePdf(printer, printout, pdf, first, last))
+        return kReasonNotDrawn;
+    return SaveOutputFile(pdf.data(), path);
 }
 
 // The pages chosen in the print dialog: all, or a range.
@@ -43,12 +67,20 @@ QPrinter& PanePrinter::Printer()
     return *pPrinter;
 }
 
-bool PanePrinter::Print(IPrintout& printout)
+bool PanePrinter::Print(IPrintout& printout, QString* pFailure)
 {
     QPrinter& printer = Printer();
     if (!pDialogs->RunPrintDialog(printer, CountPages(printer, printout)))
         return false;
     const auto [first, last] = ChosenPages(printer);
+    // Print to File goes the way of every file the program writes, never
+    // straight onto the chosen file.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString reason = SavePdf(printer, printout, printer.outputFileName(), first, last);
+        if (pFailure)
+            *pFailure = reason;
+        return reason.isEmpty();
+    }
     return PrintPages(printer, printout, first, last) >= 0;
 }
 
@@ -73,26 +105,16 @@ int CountPages(QPrinter& printer, IPrintout& printout)
     return printout.BeginPrinting(canvas);
 }
 
-bool PrintToPdf(IPrintout& printout, QIODevice& device)
+// A PDF printer's page layout and resolution: A4.
+std::unique_ptr<QPrinter> PdfPrinter()
 {
-    // A PDF printer's page layout and resolution, on any device.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QPdfWriter writer(&device);
-    writer.setResolution(printer.resolution());
-    writer.setPageLayout(printer.pageLayout());
-    return PrintPages(writer, printout) >= 0;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
 }
 
-bool PrintToPdf(IPrintout& printout, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const bool printed = PrintToPdf(printout, file);
-    return file.flush() && printed && file.error() == QFileDevice::NoError;
-}
+QString PrintToPdf(IPrintout& printout, const QString& path) { return SavePdf(*PdfPrinter(), printout, path); }
 
 ListPrintInput ListInputFromModel(const QAbstractItemModel& model)
 {

@@ -24,8 +24,10 @@ public:
     QPrinter& Printer();
 
     // The print dialog, then the pages chosen in it. False when the user
-    // cancelled or the printer could not be painted on.
-    bool Print(IPrintout& printout);
+    // cancelled or the printer could not be painted on; a PDF file (Print
+    // to File) is made in memory and written by the save path, and pFailure
+    // gets the reason when that fails.
+    bool Print(IPrintout& printout, QString* pFailure = nullptr);
     // The preview of every page on the current printer, no dialog first.
     void Preview(IPrintout& printout);
     void PrintSetup();
@@ -37,11 +39,9 @@ private:
 
 // The pages printout has on printer's printable area.
 int CountPages(QPrinter& printer, IPrintout& printout);
-// The pages of printout as a PDF file on A4 paper; false when the file
-// cannot be written.
-bool PrintToPdf(IPrintout& printout, const QString& path);
-// The same document written to an open device.
-bool PrintToPdf(IPrintout& printout, QIODevice& device);
+// The pages of printout as a PDF file on A4 paper, written as every file the
+// program writes; an empty text on success, otherwise the reason.
+QString PrintToPdf(IPrintout& printout, const QString& path);
 
 // The header titles and display texts of a list model's rows, in its column
 // order.

@@ -346,7 +346,7 @@ TEST_F(MainFrameTest, SaveAsWithTheSpreadsheetFilterWritesAWorkbookAndLeavesTheD
     Action(ID_FILE_OPEN)->trigger();
     Doc().SetModifiedFlag();
 
-    const QString workbook = dir.filePath("channels.xls");
+    const QString workbook = dir.filePath("channels.xlsx");
     prompts.QueueFile(workbook, kExcelFilterIndex);
     Action(ID_FILE_SAVE_AS)->trigger();
     QFile written(workbook);
@@ -494,7 +494,7 @@ TEST_F(MainFrameTest, CommandLineFileOpensLikeFileOpen)
         EXPECT_TRUE(localApp.MainFrame()->isVisible());
         EXPECT_EQ(localApp.Document().bDataLoaded, c.bLoaded);
         EXPECT_EQ(localApp.MainFrame()->windowTitle(), c.strCaption);
-        EXPECT_EQ(localPrompts.Messages(), c.messages);
+        EXPECT_EQ(localPrompts.MessagesWithoutReasons(), c.messages);
         EXPECT_EQ(localApp.MainFrame()->Action(ID_FILE_CLOSE)->isEnabled(), c.bLoaded == 1);
     }
 }

@@ -72,7 +72,7 @@ protected:
 
 TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannels)
 {
-    ASSERT_TRUE(ExportReferenceFile(*arranged, dir.filePath("ref.csv")));
+    ASSERT_EQ(QString(), ExportReferenceFile(*arranged, dir.filePath("ref.csv")));
     frame->ListView()->RefreshChannelList(1);
     QString summary, details;
     bool defaults = false;
@@ -114,7 +114,7 @@ TEST_F(ReferenceListCommandTest, AppliesTheChosenListAsOneStepAndShowsAllChannel
     EXPECT_TRUE(Doc().IsModified());
     frame->Action(ID_EDIT_UNDO)->trigger();
     auto scan = std::make_unique<Database>();
-    ASSERT_EQ(LoadDatabaseFile(*scan, dir.filePath("scan.sdx"), false), LoadResult::Ok);
+    ASSERT_EQ(LoadDatabaseFile(*scan, dir.filePath("scan.sdx")), LoadResult::Ok);
     ExpectSameDatabase(Doc().Data(), *scan);
     EXPECT_FALSE(Doc().IsModified());
 
@@ -156,11 +156,48 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
     const std::vector<ShownMessage> expected = {
         {kMsgCannotOpen, "EditZarn", MsgButtons::Ok, MsgIcon::None},
         {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
-        {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop, "Line 3: the polarisation is not H, V, 2 or 3"},
+        {kMsgNotCorrect, "EditZarn", MsgButtons::Ok, MsgIcon::Stop},
     };
-    EXPECT_EQ(prompts.Messages(), expected);
+    EXPECT_EQ(prompts.MessagesWithoutReasons(), expected);
+    EXPECT_EQ(prompts.Messages().back().strInformative, "Line 3: the polarisation is not H, V, 2 or 3");
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(TvKeys(Doc().Data()), before);
+}
+
+// The question is about the name that is written (".csv" added), and a
+// failure says why.
+TEST_F(ReferenceListCommandTest, ExportAsksAboutTheFinalNameAndTellsWhyItFailed)
+{
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto bytes = [&](const char* name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    write("mine.csv", "old");
+    write("ro.csv", "kept");
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("ro.csv"), QFileDevice::ReadOwner));
+    const ShownMessage replace{"mine.csv already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
+                               MsgIcon::Warning};
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        prompts.QueueFile(dir.filePath("mine"));
+        prompts.QueueAnswer(answer);
+        frame->Action(ID_FILE_EXPORT_REFERENCE)->trigger();
+    }
+    EXPECT_EQ(bytes("mine.csv").toStdString(), WriteReferenceCsv(Doc().Data()));
+    prompts.QueueFile(dir.filePath("ro.csv"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    frame->Action(ID_FILE_EXPORT_REFERENCE)->trigger();
+    EXPECT_EQ(bytes("ro.csv"), "kept");
+    const std::vector<ShownMessage> expected = {
+        replace,
+        replace,
+        {kMsgCannotSaveAs, "EditZarn", MsgButtons::Ok, MsgIcon::None, dir.filePath("ro.csv") + " is read-only."},
+    };
+    EXPECT_EQ(prompts.Messages(), expected);
 }
 
 } // namespace

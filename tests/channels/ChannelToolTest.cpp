@@ -24,7 +24,7 @@ protected:
         demo = MakeEmptyDatabase();
         BuildDemoDatabase(*demo, DemoSize::Typical);
         ASSERT_EQ(SaveDatabaseFile(*demo, In()), FileSaveResult::Ok);
-        ASSERT_EQ(LoadDatabaseFile(*demo, In(), false), LoadResult::Ok);
+        ASSERT_EQ(LoadDatabaseFile(*demo, In()), LoadResult::Ok);
     }
     QString In() const { return dir.filePath("in.sdx"); }
     QString Out() const { return dir.filePath("out.sdx"); }
@@ -64,7 +64,7 @@ TEST_F(ChannelToolTest, SortWritesWhatTheListSortWouldMake)
         auto expected = std::make_unique<Database>(*demo);
         c.sort(*expected, c.radio);
         auto written = MakeEmptyDatabase();
-        ASSERT_EQ(LoadDatabaseFile(*written, Out(), false), LoadResult::Ok);
+        ASSERT_EQ(LoadDatabaseFile(*written, Out()), LoadResult::Ok);
         ExpectSameTables(*expected, *written);
     }
 }

@@ -40,11 +40,11 @@ public:
         default: return DiskMedium::WriteTemporary(target, bytes, like);
         }
     }
-    std::optional<QByteArray> Read(const QString& path) override
+    FileBytes Read(const QString& path, int64_t limit) override
     {
         if (fault == Fault::ReadBackFails && !path.endsWith(".sdx"))
-            return std::nullopt;
-        return DiskMedium::Read(path);
+            return {};
+        return DiskMedium::Read(path, limit);
     }
     bool Replace(const QString& from, const QString& to) override
     {
@@ -162,7 +162,7 @@ TEST_F(SaveFaultTest, EveryFailingStepLeavesThePreviousFileOnEveryCommand)
     doc.OnFileSave();
     EXPECT_FALSE(doc.IsModified());
     auto reread = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, path));
     EXPECT_EQ(1234, reread->TvChannelTable[0].sVideoPid);
 }
 

@@ -324,7 +324,7 @@ TEST_F(ListingCommand, EveryRefusalShowsItsMessagePerPass)
     ResetDatabase(*db);
     Run(dir.filePath(QStringLiteral("missing at 1E.htm")));
     Run(dir.path()); // a folder is no page
-    EXPECT_EQ(prompts.Messages(),
+    EXPECT_EQ(prompts.MessagesWithoutReasons(),
               (std::vector<ShownMessage>{full, full, full, cannotOpen, cannotOpen, cannotOpen, cannotOpen}));
     Run(WritePage(QStringLiteral("no position.htm"), kKuPage));
     EXPECT_EQ(prompts.Messages().size(), 7u);

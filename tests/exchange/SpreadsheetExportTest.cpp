@@ -16,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -142,7 +145,7 @@ std::vector<std::string> FullSequence()
     append(RowCalls("Cells2", 1, header));
     append(RowCalls("Cells2", 2, {"1", "Radio", "FTA", "MPEG-1", "Astra", "11747", "HOR", "27500"}));
     append({"Sheet2.put 0x6E(\"Radio Program\")",
-            "Workbook.call 0x785(\"/out/list.xls\",missing,missing,missing,missing,missing,1,missing,missing,missing,"
+            "Workbook.call 0x785(\"/out/list.xlsx\",missing,missing,missing,missing,missing,1,missing,missing,missing,"
             "missing,missing)",
             "Workbook.call 0x115(missing,missing,missing)", "Workbooks.call 0x115()", "Application.call 0x12E()"});
     return s;
@@ -154,7 +157,7 @@ protected:
     {
         registry.Register(kExcelProgId, [this] { return std::make_shared<RecordingObject>("Application", pLog); });
     }
-    void Export() { RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), registry); }
+    void Export() { RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xlsx"), registry); }
 
     std::shared_ptr<CallLog> pLog = std::make_shared<CallLog>();
     TestRegistry registry;
@@ -182,7 +185,7 @@ TEST_F(RecordedExport, AFailingCallShutsDownWhatWasReachedAndReportsTheError)
             pLog->strFailure = description;
             ScriptedPrompts shown;
             shown.QueueAnswer(MsgAnswer::Ok);
-            RunSpreadsheetExport(*db, shown, QStringLiteral("/out/list.xls"), registry);
+            RunSpreadsheetExport(*db, shown, QStringLiteral("/out/list.xlsx"), registry);
 
             std::vector<std::string> expected(full.begin(), full.begin() + std::min(failAt, saveAs));
             if (failAt >= 4)
@@ -205,7 +208,7 @@ TEST_F(RecordedExport, OnlyTheFirstOfSeveralFailuresIsReported)
     pLog->iFailAt = 4; // Worksheets
     pLog->strFailure = QStringLiteral("First failure.");
     pLog->iFailAlsoAt = 5; // Workbook.Close, reached after SaveAs is skipped
-    const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), registry);
+    const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xlsx"), registry);
     EXPECT_EQ(result.status, ExportStatus::CallFailed);
     EXPECT_EQ(result.strError, "First failure.");
     ASSERT_EQ(pLog->aCalls.size(), 7u); // the shutdown goes on after its own failure
@@ -223,7 +226,7 @@ TEST_F(RecordedExport, AnswerThatIsNoObjectFailsTheExport)
             pLog->aCalls.clear();
             pLog->iNonObjectAt = call;
             pLog->nonObject = answer;
-            const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), registry);
+            const ExportResult result = ExportSpreadsheet(*db, QStringLiteral("/out/list.xlsx"), registry);
             EXPECT_EQ(result.status, ExportStatus::CallFailed) << call;
             EXPECT_EQ(result.strError, "Command failed.") << call;
             ASSERT_GE(pLog->aCalls.size(), size_t(call)) << call;
@@ -262,11 +265,11 @@ TEST_F(RecordedExport, LayerOrServerMissingEndsTheExportWithAWarning)
     EXPECT_EQ(registry.iInits, 3); // once it succeeded, never again
 
     TestRegistry empty;
-    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
+    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xlsx"), empty);
     empty.Register(kExcelProgId, [] { return DispatchRef(); }); // the server does not start
-    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xls"), empty);
+    RunSpreadsheetExport(*db, prompts, QStringLiteral("/out/list.xlsx"), empty);
     empty.Register(kExcelProgId, nullptr); // registered without a factory
-    EXPECT_EQ(ExportSpreadsheet(*db, QStringLiteral("/out/list.xls"), empty).status, ExportStatus::ServerMissing);
+    EXPECT_EQ(ExportSpreadsheet(*db, QStringLiteral("/out/list.xlsx"), empty).status, ExportStatus::ServerMissing);
     EXPECT_NE(DefaultAutomationRegistry().CreateObject(kExcelProgId), nullptr);
     EXPECT_EQ(DefaultAutomationRegistry().CreateObject(QStringLiteral("Word.Application")), nullptr);
 
@@ -301,7 +304,7 @@ QByteArray CellElement(const QByteArray& sheet, const QByteArray& ref)
 
 TEST_F(BuiltinExport, WritesAWorkbookWithBothSheets)
 {
-    const QString path = dir.filePath(QStringLiteral("channels.xls"));
+    const QString path = dir.filePath(QStringLiteral("channels.xlsx"));
     EXPECT_EQ(RunSpreadsheetExport(*db, prompts, path, registry), "Exported 1 TV and 1 radio channels to " + path);
     ASSERT_TRUE(prompts.Messages().empty());
 
@@ -342,30 +345,111 @@ TEST_F(BuiltinExport, WritesAWorkbookWithBothSheets)
     EXPECT_TRUE(CellElement(sheet, "F2").contains("<v>11747</v>")) << sheet.toStdString();
     EXPECT_TRUE(members.at("xl/styles.xml").contains("horizontal=\"center\""));
     EXPECT_TRUE(members.at("xl/worksheets/sheet2.xml").contains("r=\"H2\""));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"channels.xls"}); // no temporary left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"channels.xlsx"}); // no temporary left
 }
 
-// A chosen name without an extension gets ".xlsx"; a file of that name is
-// replaced only when the user agrees.
-TEST_F(BuiltinExport, NameWithoutExtensionGetsXlsxAndAsksBeforeReplacing)
+// A chosen name without an extension, or with the older format's one, is
+// saved as ".xlsx"; a file of that name is replaced only when the user agrees.
+TEST_F(BuiltinExport, TheWorkbookIsNamedXlsxAndAsksBeforeReplacingThatName)
 {
-    EXPECT_EQ(WorkbookPath("/d.v2/list"), "/d.v2/list.xlsx");
-    EXPECT_EQ(WorkbookPath("/d/list.xls"), "/d/list.xls");
-    const QString chosen = dir.filePath(QStringLiteral("list"));
-    const QString target = chosen + ".xlsx";
-    EXPECT_FALSE(RunSpreadsheetExport(*db, prompts, chosen, registry).isEmpty());
-    EXPECT_TRUE(QFile::exists(target));
-    EXPECT_FALSE(QFile::exists(chosen));
-    ASSERT_TRUE(QFile::resize(target, 3));
-    const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName, MsgButtons::YesNo,
-                               MsgIcon::Question};
-    prompts.QueueAnswer(MsgAnswer::No);
-    EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
-    EXPECT_EQ(QFileInfo(target).size(), 3);
-    prompts.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "Exported 1 TV and 1 radio channels to " + target);
-    EXPECT_GT(QFileInfo(target).size(), 3);
-    EXPECT_EQ(prompts.Messages(), (std::vector<ShownMessage>{replace, replace}));
+    const std::pair<const char*, const char*> names[] = {
+        {"/d.v2/list", "/d.v2/list.xlsx"}, {"/d/list.xls", "/d/list.xlsx"}, {"/d/LIST.XLS", "/d/LIST.xlsx"},
+        {"/d/list.xlsx", "/d/list.xlsx"},  {"/d/list.txt", "/d/list.txt"},
+    };
+    for (const auto& [chosen, saved] : names)
+        EXPECT_EQ(WorkbookPath(chosen), saved) << chosen;
+    for (const char* name : {"list", "book.xls"}) {
+        ScriptedPrompts prompts;
+        const QString chosen = dir.filePath(QString::fromLatin1(name));
+        const QString target = WorkbookPath(chosen);
+        EXPECT_FALSE(RunSpreadsheetExport(*db, prompts, chosen, registry).isEmpty());
+        EXPECT_TRUE(QFile::exists(target));
+        EXPECT_FALSE(QFile::exists(chosen));
+        ASSERT_TRUE(QFile::resize(target, 3));
+        const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
+                                   MsgButtons::YesNo, MsgIcon::Question};
+        prompts.QueueAnswer(MsgAnswer::No);
+        EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
+        EXPECT_EQ(QFileInfo(target).size(), 3);
+        prompts.QueueAnswer(MsgAnswer::Yes);
+        EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry),
+                  "Exported 1 TV and 1 radio channels to " + target);
+        EXPECT_GT(QFileInfo(target).size(), 3);
+        EXPECT_EQ(prompts.Messages(), (std::vector<ShownMessage>{replace, replace}));
+        EXPECT_FALSE(QFile::exists(chosen));
+    }
+}
+
+// The workbook is written by the rules every file the program writes
+// follows: a read-only file stays, a link stays a link, every hard link sees
+// the new workbook, and a new file takes the user's umask.
+TEST_F(BuiltinExport, TheWorkbookFollowsTheSaveRules)
+{
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto bytes = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto mode = [&](const QString& name) {
+        struct stat st {};
+        ::lstat(QFile::encodeName(dir.filePath(name)).constData(), &st);
+        return st.st_mode;
+    };
+    struct Case {
+        const char* pWhat;
+        std::function<void()> prepare;
+        const char* pTarget;
+        bool bRefused;
+        std::function<void()> check;
+    };
+    const Case cases[] = {
+        {"read-only workbook: refused with the reason, kept",
+         [&] {
+             write("ro.xlsx", "kept");
+             ::chmod(QFile::encodeName(dir.filePath("ro.xlsx")).constData(), 0444);
+         },
+         "ro.xlsx", true,
+         [&] {
+             EXPECT_EQ(bytes("ro.xlsx"), "kept");
+             ASSERT_EQ(prompts.Messages().size(), 1u);
+             EXPECT_TRUE(prompts.Messages()[0].strText.contains("read-only"))
+                 << prompts.Messages()[0].strText.toStdString();
+         }},
+        {"symbolic link: the link stays, its target is written",
+         [&] {
+             write("real.xlsx", "old");
+             ::symlink("real.xlsx", QFile::encodeName(dir.filePath("link.xlsx")).constData());
+         },
+         "link.xlsx", false,
+         [&] {
+             EXPECT_TRUE(S_ISLNK(mode("link.xlsx")));
+             EXPECT_TRUE(bytes("real.xlsx").startsWith("PK"));
+         }},
+        {"hard link: both names see the workbook",
+         [&] {
+             write("a.xlsx", "old");
+             ::link(QFile::encodeName(dir.filePath("a.xlsx")).constData(),
+                    QFile::encodeName(dir.filePath("b.xlsx")).constData());
+         },
+         "b.xlsx", false, [&] { EXPECT_TRUE(bytes("a.xlsx").startsWith("PK")); }},
+        {"umask 077: a private new file", [] { ::umask(077); }, "private.xlsx", false,
+         [&] { EXPECT_EQ(mode("private.xlsx") & 0777, 0600u); }},
+    };
+    const mode_t umask = ::umask(022);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pWhat);
+        c.prepare();
+        if (c.bRefused)
+            prompts.QueueAnswer(MsgAnswer::Ok);
+        RunSpreadsheetExport(*db, prompts, dir.filePath(c.pTarget), registry);
+        ::umask(022);
+        c.check();
+    }
+    ::umask(umask);
 }
 
 TEST(BuiltinExcel, CellNumberTakesPlainDecimalNumbersOnly)
@@ -731,7 +815,7 @@ TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
     ASSERT_EQ(RunTool({"new", in}).exitCode, 0);
     ASSERT_EQ(RunTool({"import-listing", in, page, out}).exitCode, 0);
     auto db = std::make_unique<Database>();
-    ASSERT_EQ(LoadDatabaseFile(*db, out, false), LoadResult::Ok);
+    ASSERT_EQ(LoadDatabaseFile(*db, out), LoadResult::Ok);
     ASSERT_EQ(db->header.sSatNumber, 2);
     EXPECT_STREQ(db->SatelliteTable[1].acSatName, "Ku_Sat A");
     EXPECT_EQ(db->header.sTpNumber, 2);
@@ -749,7 +833,7 @@ TEST(ExchangeTool, ImportsAPageAndExportsTheResult)
     EXPECT_EQ(unwritable.exitCode, 2);
     // The workbook is written beside its target as every output is: the
     // message names the target and the obstacle.
-    EXPECT_TRUE(unwritable.err.contains("cannot write") && unwritable.err.contains("No such file or directory"))
+    EXPECT_TRUE(unwritable.err.contains("missing/out.xlsx") && unwritable.err.contains("No such file or directory"))
         << unwritable.err.toStdString();
 }
 

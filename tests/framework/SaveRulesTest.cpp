@@ -5,18 +5,23 @@
 #include "DemoDatabase.h"
 #include "FileAccess.h"
 #include "FileNames.h"
+#include "BytesRead.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
+#include <optional>
 #include <grp.h>
 #include <iostream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -49,6 +54,16 @@ public:
     }
 };
 
+// The id of a process that has ended.
+pid_t EndedProcess()
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
 struct SaveCase {
     const char* pWhat;
     bool bAsOtherUser; // needs root to act as another user
@@ -70,7 +85,7 @@ protected:
 
     QString Path(const QString& name) const { return dir.filePath(name); }
     Database& Version(int i) { return *versions[size_t(i)]; }
-    static QByteArray Bytes(const QString& path) { return DiskMedium().Read(path).value_or(QByteArray()); }
+    static QByteArray Bytes(const QString& path) { return ReadWholeFile(path, kMaxSdxFileSize).bytes; }
     QByteArray Expected(int i)
     {
         const QString scratch = Path("scratch/expected.sdx");
@@ -155,7 +170,7 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("shared-use.sdx")));
              SaveSession session;
              auto db = std::make_unique<Database>();
-             ASSERT_EQ(LoadResult::Ok, session.Load(*db, Path("./shared-use.sdx"), true));
+             ASSERT_EQ(LoadResult::Ok, session.Load(*db, Path("./shared-use.sdx")));
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("shared-use.sdx")));
              EXPECT_EQ(FileSaveResult::ChangedOutside, session.Save(Version(2), Path("shared-use.sdx")));
              EXPECT_EQ(Expected(1), Bytes(Path("shared-use.sdx")));
@@ -180,13 +195,17 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
                  ::waitpid(pid, nullptr, 0);
              }
              const QString mine = TemporaryPrefix(Path("k.sdx"));
-             const QString others = TemporaryPrefix(Path("other.sdx")) + "1-1";
+             // Another database's leftover, of a process that ended, and
+             // one of this file's saves that still runs: both stay.
+             const QString others = TemporaryPrefix(Path("other.sdx")) + QString::number(EndedProcess()) + "-1";
+             const QString running = mine + QString::number(::getppid()) + "-1";
              QFile(Path(others)).open(QIODevice::WriteOnly);
              QFile(Path("k.sdx.tmp")).open(QIODevice::WriteOnly);
              // Each killed save removed those of the one before it.
              EXPECT_EQ(1, Entries().filter(mine).size());
+             QFile(Path(running)).open(QIODevice::WriteOnly);
              ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(2), Path("k.sdx")));
-             EXPECT_EQ(0, Entries().filter(mine).size());
+             EXPECT_EQ(QStringList{running}, Entries().filter(mine));
              EXPECT_TRUE(Entries().contains(others));
              EXPECT_TRUE(Entries().contains("k.sdx.tmp"));
              EXPECT_EQ(Expected(2), Bytes(Path("k.sdx")));
@@ -212,6 +231,59 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              EXPECT_EQ(0600u, Stat(Path("private.sdx")).st_mode & 07777);
              EXPECT_EQ(0600u, Stat(Path("private.sdx.bak")).st_mode & 07777);
          }},
+        {"access list, extended attribute and every mode bit stay", false,
+         [&] {
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("acl.sdx")));
+             const QByteArray name = QFile::encodeName(Path("acl.sdx"));
+             ::chmod(name.constData(), 06640);
+             // The access list as the system stores it: user::rw-,
+             // user:65534:r--, group::r--, mask::r--, other::---.
+             const uint16_t entries[][4] = {{1, 6, 0xFFFF, 0xFFFF},
+                                            {2, 4, 0xFFFE, 0},
+                                            {4, 4, 0xFFFF, 0xFFFF},
+                                            {0x10, 4, 0xFFFF, 0xFFFF},
+                                            {0x20, 0, 0xFFFF, 0xFFFF}};
+             QByteArray acl("\x02\0\0\0", 4);
+             acl.append(reinterpret_cast<const char*>(entries), sizeof entries);
+             if (::setxattr(name.constData(), "system.posix_acl_access", acl.constData(), size_t(acl.size()), 0) !=
+                     0 ||
+                 ::setxattr(name.constData(), "user.note", "kept", 4, 0) != 0) {
+                 std::cout << "skipped: this file system keeps no access list or attribute: " << std::strerror(errno)
+                           << "\n";
+                 return;
+             }
+             const struct stat before = Stat(Path("acl.sdx"));
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("acl.sdx")));
+             char value[256];
+             const ssize_t size = ::getxattr(name.constData(), "system.posix_acl_access", value, sizeof value);
+             EXPECT_EQ(acl, QByteArray(value, int(std::max<ssize_t>(size, 0))));
+             EXPECT_EQ(4, ::getxattr(name.constData(), "user.note", value, sizeof value));
+             EXPECT_EQ(before.st_mode, Stat(Path("acl.sdx")).st_mode);
+             EXPECT_EQ(Expected(1), Bytes(Path("acl.sdx")));
+             EXPECT_EQ(Expected(0), Bytes(Path("acl.sdx.bak")));
+         }},
+        {"set-user and set-group bits stay", false,
+         [&] {
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("suid.sdx")));
+             ::chmod(QFile::encodeName(Path("suid.sdx")).constData(), 06750);
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(1), Path("suid.sdx")));
+             EXPECT_EQ(06750u, Stat(Path("suid.sdx")).st_mode & 07777);
+         }},
+        {"2 GiB file replaced: kept by a second name, not read", false,
+         [&] {
+             QFile huge(Path("huge.sdx"));
+             ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(huge.resize(qint64(2) << 30)); // sparse
+             huge.close();
+             const ino_t inode = Stat(Path("huge.sdx")).st_ino;
+             const std::optional<int64_t> before = BytesRead();
+             ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(Version(0), Path("huge.sdx")));
+             if (before) {
+                 EXPECT_LT(*BytesRead() - *before, int64_t(4) << 20);
+             }
+             EXPECT_EQ(inode, Stat(Path("huge.sdx.bak")).st_ino);
+             EXPECT_EQ(Expected(0), Bytes(Path("huge.sdx")));
+         }},
         {"name that is not UTF-8: the same bytes on disk", false,
          [&] {
              const QByteArray raw = QFile::encodeName(dir.path()) + "/bad\xffname.sdx";
@@ -221,7 +293,7 @@ TEST_F(SaveRulesTest, EverySituationKeepsEveryVersionAndTellsTheTruth)
              struct stat st {};
              EXPECT_EQ(0, ::stat(raw.constData(), &st));
              auto db = std::make_unique<Database>();
-             EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, name, true));
+             EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, name));
              EXPECT_FALSE(QFile::exists(Path(QStringLiteral("bad\uFFFDname.sdx"))));
              ::unlink(raw.constData()); // a name the folder listing cannot give back
          }},
@@ -267,7 +339,11 @@ TEST(LoadDatabaseFile, RefusesAFileLargerThanTheLargestCorrectOneWithoutReadingI
     ASSERT_TRUE(file.resize(qint64(2) << 30)); // sparse: nothing to read if refused by size
     file.close();
     auto db = std::make_unique<Database>();
-    EXPECT_EQ(LoadResult::NotCorrect, LoadDatabaseFile(*db, path, false));
+    const std::optional<int64_t> before = BytesRead();
+    if (!before)
+        GTEST_SKIP() << "the system does not count the bytes a process reads (/proc/self/io)";
+    EXPECT_EQ(LoadResult::NotCorrect, LoadDatabaseFile(*db, path));
+    EXPECT_LT(*BytesRead() - *before, 4096) << "the file was read";
 }
 
 } // namespace

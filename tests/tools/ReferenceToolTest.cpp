@@ -44,7 +44,7 @@ TEST(ReferenceToolTest, TextFormAndDatabaseGiveTheSameResultAndMalformedTextWrit
         RunTool({"apply-reference", path("scan.sdx"), path("ref.csv"), path("c.sdx"), "--no-locks", "--names"});
     ASSERT_EQ(unlocked.exitCode, 0);
     auto c = std::make_unique<Database>();
-    ASSERT_EQ(LoadDatabaseFile(*c, path("c.sdx"), false), LoadResult::Ok);
+    ASSERT_EQ(LoadDatabaseFile(*c, path("c.sdx")), LoadResult::Ok);
     EXPECT_EQ(ChannelKey(c->RadioChannelTable[0]), ChannelKey(db->RadioChannelTable[0]));
     EXPECT_EQ(ChLocked(c->RadioChannelTable[0]), 0u);
 

@@ -155,7 +155,7 @@ TEST_F(SdxToolTest, DiagnosticLinesOnlyWithEditzarnDebug)
     const QString demo = PathOf("demo.sdx");
     ASSERT_EQ(0, RunTool({"demo", demo}).exitCode);
     auto db = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, demo, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*db, demo));
     ASSERT_GT(db->header.sFavNumber, 0);
     const QByteArray tvLine = " sTVNumber = " + QByteArray::number(db->header.sTVNumber) + "\n";
 
@@ -183,7 +183,7 @@ TEST_F(SdxToolTest, DiagnosticLinesOnlyWithEditzarnDebug)
             EXPECT_TRUE(out.isEmpty()) << out.data();
         }
         auto reread = std::make_unique<Database>();
-        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx"), false)) << what;
+        EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx"))) << what;
     }
 }
 
@@ -199,7 +199,7 @@ TEST_F(SdxToolTest, ResaveKeepsTheInflatedPayload)
 
     ASSERT_EQ(0, RunTool({"resave", in, PathOf("out.sdx")}).exitCode);
     auto reread = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx"), false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, PathOf("out.sdx")));
     ASSERT_GT(BuildImage(*reread), 0);
     EXPECT_TRUE(std::equal(image.begin(), image.end(), reread->PackedImage.begin()));
 }
@@ -238,7 +238,7 @@ TEST_F(SdxToolTest, DumpOfARandomDatabaseHoldsItsBytesAndNumbers)
     const QString path = PathOf("random.sdx");
     ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, path));
     auto loaded = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*loaded, path, false));
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*loaded, path));
 
     const ToolRun run = RunTool({"dump", path});
     ASSERT_EQ(0, run.exitCode);
@@ -283,7 +283,7 @@ TEST_F(SdxToolTest, DemoWritesTheDatabaseTheGeneratorMakes)
         auto expected = std::make_unique<Database>();
         BuildDemoDatabase(*expected, max ? DemoSize::Max : DemoSize::Typical);
         auto written = std::make_unique<Database>();
-        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*written, path, false));
+        ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*written, path));
         ExpectSameTables(*expected, *written);
     }
 }
@@ -336,7 +336,7 @@ TEST(SampleDatabase, TheCommittedDemoIsWhatTheGeneratorMakes)
     auto expected = std::make_unique<Database>();
     BuildDemoDatabase(*expected, DemoSize::Typical);
     auto sample = std::make_unique<Database>();
-    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*sample, path, false)) << path.toStdString();
+    ASSERT_EQ(LoadResult::Ok, LoadDatabaseFile(*sample, path)) << path.toStdString();
     ExpectSameTables(*expected, *sample);
 }
 

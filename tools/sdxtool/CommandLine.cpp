@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "FileNames.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -22,7 +24,8 @@ void PrintOverview(FILE* out)
                       "Exit status: 0 success, 1 bad file or bad input, 2 cannot open or write a file.\n");
 }
 
-std::string LocalText(const QString& text) { return text.toLocal8Bit().toStdString(); }
+// The bytes the word was given as (main decoded them as file names).
+std::string WordBytes(const QString& word) { return EncodeFileName(word).toStdString(); }
 
 // A word that is part of the syntax rather than the value of the option
 // before it: another option, a bracket or an alternative.
@@ -47,7 +50,7 @@ bool ParseCommand(const ToolCommand& command, const QStringList& words, ToolArgs
     if (help)
         return true;
     for (const QString& word : parser.positionalArguments())
-        args.positional.push_back(LocalText(word));
+        args.positional.push_back(WordBytes(word));
     if (int(args.size()) < syntax.iRequired || int(args.size()) > syntax.iMost) {
         std::fprintf(stderr, "usage: sdxtool %s\n", command.pszUsage);
         return false;
@@ -61,7 +64,7 @@ bool ParseCommand(const ToolCommand& command, const QStringList& words, ToolArgs
             std::fprintf(stderr, "sdxtool %s: --%s given more than once\n", command.pszName, option.strName.c_str());
             return false;
         }
-        args.options[option.strName] = LocalText(values.value(0));
+        args.options[option.strName] = WordBytes(values.value(0));
     }
     return true;
 }

@@ -9,9 +9,7 @@
 #include "ListingImport.h"
 #include "SpreadsheetExport.h"
 
-#include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -25,7 +23,8 @@ int RunImportListing(const ToolArgs& args)
         return rc;
     const int firstTp = db->header.sTpNumber;
     const int firstSat = db->header.sSatNumber;
-    const auto results = ImportListingFile(*db, PathArg(args[1]), nullptr);
+    QString reason;
+    const auto results = ImportListingFile(*db, PathArg(args[1]), nullptr, &reason);
     int added = 0;
     for (const ImportResult result : results) {
         switch (result) {
@@ -33,9 +32,7 @@ int RunImportListing(const ToolArgs& args)
         case ImportResult::SatellitesFull:
             std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgSatellitesFull));
             break;
-        case ImportResult::CannotOpen:
-            std::fprintf(stderr, "sdxtool: cannot open %s\n", args[1].c_str());
-            return kExitCannotOpen;
+        case ImportResult::CannotOpen: return ReportCannotOpen(args[1], reason);
         case ImportResult::NoSatName:
             std::fprintf(stderr, "sdxtool: the page's file name has no \" at\" after a satellite name\n");
             return kExitBadInput;
@@ -58,18 +55,11 @@ int RunExport(const ToolArgs& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    // The workbook is made in a private folder, then written beside the
-    // target and renamed over it as every output is.
-    QTemporaryDir work;
-    const QString made = work.filePath(QStringLiteral("workbook.xlsx"));
-    const ExportResult result = work.isValid() ? ExportSpreadsheet(*db, made, DefaultAutomationRegistry())
-                                               : ExportResult{ExportStatus::CallFailed, work.errorString()};
-    QFile book(made);
+    // The workbook is written as every output is (beside the target,
+    // checked, renamed over it), under exactly the name given.
+    const ExportResult result = ExportSpreadsheet(*db, PathArg(args[1]), DefaultAutomationRegistry());
     switch (result.status) {
-    case ExportStatus::Done:
-        if (!book.open(QIODevice::ReadOnly))
-            return ReportCannotWrite(args[1], book.errorString());
-        return WriteOrReport(book.readAll(), args[1]);
+    case ExportStatus::Done: return kExitOk;
     case ExportStatus::InitFailed: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgCannotInitCom)); break;
     case ExportStatus::ServerMissing: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(kMsgCannotStartExcel)); break;
     case ExportStatus::CallFailed: std::fprintf(stderr, "sdxtool: %s\n", qPrintable(result.strError)); break;

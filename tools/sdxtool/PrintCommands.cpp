@@ -8,7 +8,6 @@
 #include "TreeIcons.h"
 #include "TreeLabels.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -22,8 +21,6 @@ namespace {
 constexpr int kFirstRootImage = 5;
 constexpr int kNodeImage = 1;
 constexpr int kSatTpImage = 3;
-
-const QString kReasonNotPrinted = QStringLiteral("the pages could not be drawn");
 
 ListPrintInput ChannelListInput(const Database& db, bool radio)
 {
@@ -75,11 +72,8 @@ int RunPrint(const ToolArgs& args)
     else
         printout = std::make_unique<ListPrintout>(ChannelListInput(*db, radio));
     // The whole document is made in memory, then written as every output is.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    if (!PrintToPdf(*printout, pdf))
-        return ReportCannotWrite(args[1], kReasonNotPrinted);
-    return WriteOrReport(pdf.data(), args[1]);
+    const QString reason = PrintToPdf(*printout, PathArg(args[1]));
+    return reason.isEmpty() ? kExitOk : ReportCannotWrite(args[1], reason);
 }
 
 } // namespace

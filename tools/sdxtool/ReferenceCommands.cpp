@@ -18,11 +18,11 @@ int LoadReferenceOrReport(const std::string& path, ReferenceLoad& load)
     load = LoadReferenceFile(PathArg(path));
     switch (load.result) {
     case LoadResult::Ok: return kExitOk;
-    case LoadResult::CannotOpen:
-        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
-        return kExitCannotOpen;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
     case LoadResult::NotCorrect:
-        if (load.bCsv)
+        if (load.bCsv && load.csvError.iLine == 0)
+            std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), load.csvError.strReason.c_str());
+        else if (load.bCsv)
             std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.csvError.iLine,
                          load.csvError.strReason.c_str());
         else
@@ -66,11 +66,8 @@ int RunExportReference(const ToolArgs& args)
     auto db = std::make_unique<Database>();
     if (const int rc = LoadOrReport(*db, args[0]))
         return rc;
-    if (!ExportReferenceFile(*db, PathArg(args[1]))) {
-        std::fprintf(stderr, "sdxtool: cannot write %s\n", args[1].c_str());
-        return kExitCannotOpen;
-    }
-    return kExitOk;
+    const QString reason = ExportReferenceFile(*db, PathArg(args[1]));
+    return reason.isEmpty() ? kExitOk : ReportCannotWrite(args[1], reason);
 }
 
 } // namespace

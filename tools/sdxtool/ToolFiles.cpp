@@ -8,27 +8,24 @@
 
 QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::fromStdString(arg)); }
 
-int ReportCannotWrite(const std::string& path, const QString& reason)
+int ReportCannotOpen(const std::string& path, const QString& reason)
 {
-    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), reason.toLocal8Bit().constData());
+    std::fprintf(stderr, "sdxtool: cannot open %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
     return kExitCannotOpen;
 }
 
-int WriteOrReport(const QByteArray& bytes, const std::string& path)
+int ReportCannotWrite(const std::string& path, const QString& reason)
 {
-    SaveSession session;
-    if (session.SaveBytes(bytes, PathArg(path)) == FileSaveResult::Ok)
-        return kExitOk;
-    return ReportCannotWrite(path, session.FailureReason());
+    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
+    return kExitCannotOpen;
 }
 
 int LoadOrReport(Database& db, const std::string& path)
 {
-    switch (LoadDatabaseFile(db, PathArg(path), false)) {
+    QString reason;
+    switch (LoadDatabaseFile(db, PathArg(path), &reason)) {
     case LoadResult::Ok: return kExitOk;
-    case LoadResult::CannotOpen:
-        std::fprintf(stderr, "sdxtool: cannot open %s\n", path.c_str());
-        return kExitCannotOpen;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, reason);
     case LoadResult::NotCorrect:
         std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
         return kExitBadInput;
@@ -43,7 +40,7 @@ int SaveOrReport(Database& db, const std::string& path)
     switch (session.Save(db, PathArg(path))) {
     case FileSaveResult::Ok:
         if (!session.Note().isEmpty())
-            std::fprintf(stderr, "sdxtool: %s\n", qPrintable(session.Note()));
+            std::fprintf(stderr, "sdxtool: %s\n", EncodeFileName(session.Note()).constData());
         return kExitOk;
     case FileSaveResult::CannotWrite:
     case FileSaveResult::ChangedOutside: return ReportCannotWrite(path, session.FailureReason());

@@ -14,12 +14,11 @@ QString PathArg(const std::string& arg);
 // Loads path into db; on failure prints why and returns the exit code.
 int LoadOrReport(Database& db, const std::string& path);
 
+// Prints that path cannot be read and why; returns the exit code.
+int ReportCannotOpen(const std::string& path, const QString& reason);
+
 // Prints that path cannot be written and why; returns the exit code.
 int ReportCannotWrite(const std::string& path, const QString& reason);
-
-// Writes an output file (written beside path, checked and renamed over it,
-// as databases are saved); on failure prints why and returns the exit code.
-int WriteOrReport(const QByteArray& bytes, const std::string& path);
 
 // Saves db to path as Save As does; on failure prints why and returns the
 // exit code (nothing is written then).

@@ -2,10 +2,14 @@
 // work on .sdx channel databases.
 #include "CommandLine.h"
 
+#include "FileNames.h"
+
 int main(int argc, char** argv)
 {
+    // Every word keeps its bytes: a file name the locale cannot read still
+    // names the same file when the command uses it.
     QStringList words;
     for (int i = 1; i < argc; ++i)
-        words << QString::fromLocal8Bit(argv[i]);
+        words << DecodeFileName(QByteArray(argv[i]));
     return RunCommandLine(words);
 }
