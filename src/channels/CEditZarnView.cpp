@@ -7,7 +7,6 @@
 #include "CommandIds.h"
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
-#include "ModelOperations.h"
 #include "RecordText.h"
 
 #include <QAbstractTableModel>
@@ -255,13 +254,9 @@ void CEditZarnView::SetFilter(const ChannelFilter& filter)
 void CEditZarnView::ShowAllChannels() { Fill(RowFilter::All, 0); }
 void CEditZarnView::ShowChannelsOfSatellite(int satellite) { Fill(RowFilter::Satellite, satellite); }
 void CEditZarnView::ShowChannelsOfTransponder(int tpId) { Fill(RowFilter::Transponder, tpId); }
-
-void CEditZarnView::ShowChannelsOfFavGroup(int group)
-{
-    Fill(RowFilter::FavGroup, group);
-    if (doc.bDataLoaded)
-        PurgeFavGroup(doc.Data(), group, iTvRadioMode);
-}
+// Listing never changes the database: the document drops stale entries
+// with the change that made them stale.
+void CEditZarnView::ShowChannelsOfFavGroup(int group) { Fill(RowFilter::FavGroup, group); }
 
 void CEditZarnView::Fill(RowFilter filter, int value)
 {

@@ -149,7 +149,10 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
     EXPECT_EQ(view.model()->rowCount(), 0);
 }
 
-TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
+// Listing a group, or a command that changes nothing, leaves its entries as
+// stored; the next change drops the entries no channel of the group matches
+// (both tables), in its own step.
+TEST_F(ChannelViewTest, StaleGroupEntriesGoWithTheNextChangeNotWithAListing)
 {
     Database& db = doc.Data();
     const uint32_t delta = ChannelKey(db.TvChannelTable[0]);
@@ -157,12 +160,21 @@ TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
     for (uint32_t key : {delta, alpha, 0x77u})
         AddFavEntry(db, 0, key, 0);
     AddFavEntry(db, 0, 0x88u, 1);
+    const auto stored = std::make_unique<Database>(db);
     doc.SelectedFavGroup = 0;
     view.ShowListKind(kListFavGroup);
+    doc.ApplyEdit("Nothing", [](Database&) { return true; });
+    ExpectSameDatabase(db, *stored);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+
+    view.ShowListKind(kListAll);
+    view.SortByNameAscending();
     EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 1);
     EXPECT_EQ(db.FavGroupTable[0].aulFavKey[0], delta);
-    EXPECT_EQ(db.FavGroupTable[0].sRadioFavNum, 1);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(db.FavGroupTable[0].sRadioFavNum, 0);
+    doc.Undo();
+    ExpectSameDatabase(db, *stored);
 }
 
 TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
