@@ -58,11 +58,10 @@ void EditHistory::Trim()
     while (!steps.empty() && (steps.size() > ulMaxSteps || Bytes() > ulMaxBytes)) {
         if (iDone == 0) {
             // Only steps undone are left (an undo made its step larger): the
-            // one farthest from the current state goes.
+            // one farthest from the current state goes. A clean state beyond
+            // it is never reached again: Record drops it.
             ulBytes -= steps.back().Bytes();
             steps.pop_back();
-            if (iClean && *iClean > steps.size())
-                iClean.reset();
             continue;
         }
         ulBytes -= steps.front().Bytes();
