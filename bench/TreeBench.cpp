@@ -10,8 +10,8 @@
 #include "TransponderOperations.h"
 #include "TreeIcons.h"
 #include "TreeLabels.h"
-
-#include <QApplication>
+#include "WidgetBenchMain.h"
+#include "YesPrompts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,17 +19,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every question with Yes.
-class YesPrompts : public IPrompts {
-public:
-    MsgAnswer MessageBox(const QString&, const QString&, MsgButtons buttons, MsgIcon) override
-    {
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-    }
-    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&, bool) override { return {}; }
-    std::optional<FileChoice> SaveFileDialog(const QString&, const QString&) override { return {}; }
-};
 
 SatelliteRecord Satellite(int index)
 {
@@ -198,13 +187,4 @@ BENCHMARK(BM_DeleteAntennaCommand)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -8,7 +8,6 @@
 #include "CommandIds.h"
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
-#include "ModelOperations.h"
 #include "RecordText.h"
 
 #include <QAbstractTableModel>
@@ -258,13 +257,9 @@ void CEditZarnView::SetFilter(const ChannelFilter& filter)
 void CEditZarnView::ShowAllChannels() { Fill(RowFilter::All, 0); }
 void CEditZarnView::ShowChannelsOfSatellite(int satellite) { Fill(RowFilter::Satellite, satellite); }
 void CEditZarnView::ShowChannelsOfTransponder(int tpId) { Fill(RowFilter::Transponder, tpId); }
-
-void CEditZarnView::ShowChannelsOfFavGroup(int group)
-{
-    Fill(RowFilter::FavGroup, group);
-    if (doc.bDataLoaded)
-        PurgeFavGroup(doc.Data(), group, iTvRadioMode);
-}
+// Listing never changes the database: the document drops stale entries
+// with the change that made them stale.
+void CEditZarnView::ShowChannelsOfFavGroup(int group) { Fill(RowFilter::FavGroup, group); }
 
 void CEditZarnView::Fill(RowFilter filter, int value)
 {
@@ -305,10 +300,15 @@ void CEditZarnView::SetColumnWidths(const QList<int>& widths)
 
 std::vector<int> CEditZarnView::SelectedRows() const
 {
+    // Whole rows are selected, so the ranges give the rows at once (asking
+    // for each row whether it is selected walks every range: thousands of
+    // scattered rows took a tenth of a second).
     std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -341,7 +341,9 @@ void CEditZarnView::SelectChannels(std::span<const int> channels)
         if (first < 0)
             first = start;
     }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // The ranges span whole rows already; the Rows flag would merge each
+    // range with all before it (thousands of scattered rows: quadratic).
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (first >= 0) {
         selectionModel()->setCurrentIndex(pRows->index(first, 0), QItemSelectionModel::NoUpdate);
         scrollTo(pRows->index(first, 0));

@@ -53,18 +53,38 @@ bool CEditZarnDoc::ApplyEdit(const QString& strAction, const std::function<bool(
         return edit(*pDatabase);
     if (!history.IsStarted())
         history.Start(*pDatabase);
+    ExpectNoChangeOutsideHistory();
     std::vector<int> place = CapturePlace();
-    bool changed = false;
+    bool accepted = false;
     {
         bInEdit = true;
         const auto leave = qScopeGuard([this] { bInEdit = false; });
-        changed = edit(*pDatabase);
+        accepted = edit(*pDatabase);
     }
-    if (!changed)
+    // What decides is the difference, not what the edit reports: a command
+    // that changed nothing (a sort of a sorted list, OK without a change)
+    // leaves no step and no mark.
+    if (history.StandsAt(*pDatabase))
         return false;
+    // Entries of channels that are gone or have left the group go with the
+    // change that made them stale, so that listing a group never changes
+    // the database.
+    for (int group = 0; group < kMaxFavGroups; ++group)
+        for (int radio : {0, 1})
+            PurgeFavGroup(*pDatabase, group, radio);
     history.Record(strAction.toStdString(), *pDatabase, std::move(place));
     FollowHistory();
-    return true;
+    return accepted;
+}
+
+void CEditZarnDoc::ExpectNoChangeOutsideHistory() const
+{
+#ifndef NDEBUG
+    // The test builds stop at a change that bypassed ApplyEdit: the next
+    // Undo would take it back unseen.
+    if (history.IsStarted() && !history.StandsAt(*pDatabase))
+        qFatal("The database was changed outside the editing history");
+#endif
 }
 
 std::vector<int> CEditZarnDoc::CapturePlace() const { return fnCapturePlace ? fnCapturePlace() : std::vector<int>(); }
@@ -83,6 +103,7 @@ void CEditZarnDoc::Undo()
 {
     if (!bDataLoaded || bInEdit)
         return;
+    ExpectNoChangeOutsideHistory();
     if (const auto place = history.Undo(*pDatabase, CapturePlace())) {
         emit HistoryApplied(*place);
         FollowHistory();
@@ -93,6 +114,7 @@ void CEditZarnDoc::Redo()
 {
     if (!bDataLoaded || bInEdit)
         return;
+    ExpectNoChangeOutsideHistory();
     if (const auto place = history.Redo(*pDatabase)) {
         emit HistoryApplied(*place);
         FollowHistory();
@@ -233,7 +255,7 @@ bool CEditZarnDoc::SaveToOwnPath()
     }
     const FileSaveResult result = SaveAsking(strFilePath);
     if (result == FileSaveResult::Ok) {
-        history.MarkClean();
+        history.MarkSaved(*pDatabase);
         return true;
     }
     if (result == FileSaveResult::ChangedOutside)
@@ -283,7 +305,7 @@ void CEditZarnDoc::OnFileSaveAs()
         WindowMessage(prompts, kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, saveSession.FailureReason());
         return;
     }
-    history.MarkClean();
+    history.MarkSaved(*pDatabase);
     strFilePath = *target;
     bReadOnly = false;
     iBytesNotKept = 0;

@@ -81,9 +81,13 @@ public:
     IPrompts& Prompts() { return prompts; }
 
     // Runs one change of the database as one step of the editing history,
-    // named for the Edit menu ("Delete 9 Channels"). edit returns whether it
-    // changed anything: a refused command leaves no step and no mark. An
-    // ApplyEdit inside another one's edit is part of the outer step.
+    // named for the Edit menu ("Delete 9 Channels"); favourite entries that
+    // the change left stale are dropped in the same step. edit returns false
+    // for a refused command. A step is recorded exactly when the database
+    // changed: a refused command, or one that changed nothing, leaves no
+    // step and no mark. Returns whether edit was accepted and changed the
+    // database. An ApplyEdit inside another one's edit is part of the outer
+    // step.
     bool ApplyEdit(const QString& strAction, const std::function<bool(Database&)>& edit);
 
     // Edit > Undo and Edit > Redo. The modified mark follows the history:
@@ -155,6 +159,8 @@ signals:
 private:
     void SetTitle();
     std::vector<int> CapturePlace() const;
+    // Stops the test builds when the database differs from the history's state.
+    void ExpectNoChangeOutsideHistory() const;
     // After the history moved: the modified mark and the Edit menu follow it.
     void FollowHistory();
     // New, Open or Close: the history starts again at a clean state.

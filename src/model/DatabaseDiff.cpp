@@ -226,6 +226,13 @@ void CopyFileContents(const Database& from, Database& to)
         std::memcpy(PartBytes(to, part), PartBytes(from, part), part.ulUnit * part.ulCapacity);
 }
 
+bool SameFileContents(const Database& a, const Database& b)
+{
+    return std::all_of(std::begin(kParts), std::end(kParts), [&](const Part& part) {
+        return std::memcmp(PartBytes(a, part), PartBytes(b, part), part.ulUnit * part.ulCapacity) == 0;
+    });
+}
+
 DatabaseDiff DatabaseDiff::Between(const Database& before, const Database& after)
 {
     DatabaseDiff diff;

@@ -19,6 +19,8 @@
 // Copies what the file holds (every table whole, unused slots included) from
 // one database to another.
 void CopyFileContents(const Database& from, Database& to);
+// Whether two databases hold the same (every table whole, unused slots included).
+bool SameFileContents(const Database& a, const Database& b);
 
 class DatabaseDiff {
 public:

@@ -23,28 +23,47 @@ void EditHistory::Start(const Database& db)
     CopyFileContents(db, *pState);
 }
 
-void EditHistory::Record(std::string strName, const Database& db, std::vector<int> aiPlace)
+bool EditHistory::Record(std::string strName, const Database& db, std::vector<int> aiPlace)
 {
     if (!pState)
-        return;
+        return false;
+    DatabaseDiff diff = DatabaseDiff::Between(*pState, db);
+    if (diff.IsEmpty())
+        return false;
     while (steps.size() > iDone) {
         ulBytes -= steps.back().Bytes();
         steps.pop_back();
     }
     if (iClean && *iClean > iDone)
         iClean.reset(); // the saved state was among the steps undone
-    DatabaseDiff diff = DatabaseDiff::Between(*pState, db);
     diff.Redo(*pState);
     steps.push_back({std::move(strName), std::move(diff), std::move(aiPlace), {}});
     ulBytes += steps.back().Bytes();
     ++iDone;
     Trim();
+    return true;
 }
+
+void EditHistory::MarkSaved(const Database& db)
+{
+    iClean = iDone;
+    if (pState)
+        pState->header = db.header;
+}
+
+bool EditHistory::StandsAt(const Database& db) const { return pState && SameFileContents(*pState, db); }
 
 void EditHistory::Trim()
 {
-    // Called when every step is done, so the oldest is always a done one.
-    while (!steps.empty() && (steps.size() > ulMaxSteps || ulBytes > ulMaxBytes)) {
+    while (!steps.empty() && (steps.size() > ulMaxSteps || Bytes() > ulMaxBytes)) {
+        if (iDone == 0) {
+            // Only steps undone are left (an undo made its step larger): the
+            // one farthest from the current state goes. A clean state beyond
+            // it is never reached again: Record drops it.
+            ulBytes -= steps.back().Bytes();
+            steps.pop_back();
+            continue;
+        }
         ulBytes -= steps.front().Bytes();
         steps.pop_front();
         --iDone;
@@ -72,7 +91,9 @@ std::optional<std::vector<int>> EditHistory::Undo(Database& db, std::vector<int>
     ulBytes -= step.Bytes();
     step.aiPlaceAfter = std::move(aiPlaceNow);
     ulBytes += step.Bytes();
-    return step.aiPlaceBefore;
+    std::vector<int> place = step.aiPlaceBefore;
+    Trim();
+    return place;
 }
 
 std::optional<std::vector<int>> EditHistory::Redo(Database& db)

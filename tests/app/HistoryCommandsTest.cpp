@@ -1,10 +1,15 @@
 // Edit > Undo and Edit > Redo in the main window on the demo database: the
 // menu texts, the keys from either pane, the modified mark, the views going
 // back to where the user was, and a focused line edit keeping Ctrl+Z.
+#include "CChannelParamDlg.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
+#include "CFavRenameDlg.h"
 #include "CLeftView.h"
 #include "CModifiedTpDlg.h"
+#include "CMoveDlg.h"
+#include "CSatelliteDlg.h"
+#include "CTransponderDlg.h"
 #include "CommandIds.h"
 #include "ListKind.h"
 #include "MainWindowFixture.h"
@@ -15,6 +20,22 @@
 #include <QTest>
 
 namespace {
+
+// Presses OK in a dialog with its fields as they were filled.
+int PressOk(QDialog& dialog)
+{
+    if (auto* pSatellite = dynamic_cast<CSatelliteDlg*>(&dialog))
+        pSatellite->OnOK();
+    else if (auto* pTransponder = dynamic_cast<CTransponderDlg*>(&dialog))
+        pTransponder->OnOK();
+    else if (auto* pRename = dynamic_cast<CFavRenameDlg*>(&dialog))
+        pRename->OnOK();
+    else if (auto* pMove = dynamic_cast<CMoveDlg*>(&dialog))
+        pMove->OnOK();
+    else
+        dialog.accept();
+    return dialog.result();
+}
 
 class HistoryCommandsTest : public MainWindowFixture {
 protected:
@@ -130,6 +151,65 @@ TEST_F(HistoryCommandsTest, ModifiedTpSessionIsOneStepEvenWhenCancelled)
     Action(ID_EDIT_UNDO)->trigger();
     ExpectSameDatabase(Doc().Data(), *original);
     ExpectMenu("Undo", "Redo Modify Transponders");
+}
+
+// A command that changes nothing leaves no step and no modified mark, and
+// Redo keeps what it would bring back.
+TEST_F(HistoryCommandsTest, CommandsThatChangeNothingLeaveNoStep)
+{
+    list->fnChannelDialog = [this](const ChannelDialogInput& input) -> std::optional<ChannelRecord> {
+        CChannelParamDlg dialog(Doc().Data(), prompts, input, list);
+        dialog.OnOK();
+        return dialog.result() == QDialog::Accepted ? std::optional(dialog.Record()) : std::nullopt;
+    };
+    list->fnMoveDialog = [](int from) { return std::optional<int>(from); };
+    tree->fnRunDialog = PressOk;
+    list->setFocus();
+    Action(ID_SORT_AZ)->trigger();
+    Action(ID_FILE_SAVE)->trigger();
+    list->selectRow(0);
+    prompts.QueueAnswer(MsgAnswer::Yes);
+    Action(ID_CHANNEL_DELETE)->trigger();
+    Action(ID_EDIT_UNDO)->trigger();
+    const auto saved = std::make_unique<Database>(Doc().Data());
+    const size_t shown = prompts.Messages().size();
+
+    QTreeWidgetItem* pSatellite = tree->Root(kRootSatellite)->child(0);
+    const auto onRow = [this](int id) {
+        return [this, id] {
+            tree->setCurrentItem(tree->Root(kRootChannelList));
+            list->selectRow(3);
+            list->RunCommand(id);
+        };
+    };
+    const auto onNode = [this](QTreeWidgetItem* pNode, void (CLeftView::*command)()) {
+        return [this, pNode, command] {
+            tree->setCurrentItem(pNode);
+            (tree->*command)();
+        };
+    };
+    const struct {
+        const char* pWhat;
+        std::function<void()> run;
+    } cases[] = {
+        {"sort of a sorted list", onRow(ID_SORT_AZ)},
+        {"move of a row onto itself", onRow(ID_CHANNEL_MOVE)},
+        {"swap of a row with itself", onRow(ID_CHANNEL_SWAP)},
+        {"channel dialog, OK", onRow(ID_CHANNEL_EDIT)},
+        {"satellite dialog, OK", onNode(pSatellite, &CLeftView::OnEditAntenna)},
+        {"satellite moved to its place", onNode(pSatellite, &CLeftView::OnMoveAntenna)},
+        {"transponder dialog, OK", onNode(pSatellite->child(0), &CLeftView::OnEditTransponder)},
+        {"transponder session, OK", onNode(pSatellite, &CLeftView::OnModifyTransponders)},
+        {"group renamed to its name", onNode(tree->Root(kRootFavList)->child(0), &CLeftView::OnRenameFavGroup)},
+    };
+    for (const auto& c : cases) {
+        c.run();
+        ExpectSameDatabase(Doc().Data(), *saved);
+        EXPECT_FALSE(Doc().IsModified()) << c.pWhat;
+        EXPECT_EQ(Doc().UndoText(), "Undo Sort A to Z") << c.pWhat;
+        EXPECT_EQ(Doc().RedoText(), "Redo Delete Channel") << c.pWhat;
+    }
+    EXPECT_EQ(prompts.Messages().size(), shown);
 }
 
 TEST_F(HistoryCommandsTest, FocusedLineEditKeepsCtrlZForItsOwnTyping)

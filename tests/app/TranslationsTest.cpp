@@ -86,7 +86,10 @@ TEST_F(GermanWindowTest, FilterCountUndoStepAndReferenceSummaryAreGerman)
     pPane->LockedOnly()->setChecked(true);
     EXPECT_TRUE(QRegularExpression("^\\d+ von \\d+ Kanälen$").match(count).hasMatch()) << count.toStdString();
 
-    app->Document().ApplyEdit(kActionDeleteChannels.arg(3), [](Database&) { return true; });
+    app->Document().ApplyEdit(kActionDeleteChannels.arg(3), [](Database& db) {
+        db.header.sTVNumber = int16_t(db.header.sTVNumber - 3);
+        return true;
+    });
     frame->UpdateCommandUI();
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), "Rückgängig: 3 Kanäle löschen");
 

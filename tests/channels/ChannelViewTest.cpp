@@ -164,7 +164,10 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
     EXPECT_EQ(view.model()->rowCount(), 0);
 }
 
-TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
+// Listing a group, or a command that changes nothing, leaves its entries as
+// stored; the next change drops the entries no channel of the group matches
+// (both tables), in its own step.
+TEST_F(ChannelViewTest, StaleGroupEntriesGoWithTheNextChangeNotWithAListing)
 {
     Database& db = doc.Data();
     const uint32_t delta = ChannelKey(db.TvChannelTable[0]);
@@ -172,12 +175,21 @@ TEST_F(ChannelViewTest, ListingAGroupDropsItsStaleKeysForTheModeShown)
     for (uint32_t key : {delta, alpha, 0x77u})
         AddFavEntry(db, 0, key, 0);
     AddFavEntry(db, 0, 0x88u, 1);
+    const auto stored = std::make_unique<Database>(db);
     doc.SelectedFavGroup = 0;
     view.ShowListKind(kListFavGroup);
+    doc.ApplyEdit("Nothing", [](Database&) { return true; });
+    ExpectSameDatabase(db, *stored);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+
+    view.ShowListKind(kListAll);
+    view.SortByNameAscending();
     EXPECT_EQ(db.FavGroupTable[0].sTvFavNum, 1);
     EXPECT_EQ(db.FavGroupTable[0].aulFavKey[0], delta);
-    EXPECT_EQ(db.FavGroupTable[0].sRadioFavNum, 1);
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(db.FavGroupTable[0].sRadioFavNum, 0);
+    doc.Undo();
+    ExpectSameDatabase(db, *stored);
 }
 
 TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
@@ -248,13 +260,22 @@ TEST_F(ChannelViewTest, FavouritesSubmenuAndTheFavouriteListEditTheGroupOnly)
 
 TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
 {
-    Database& db = doc.Data();
-    // Radio entries fill a group up to n of its 200 places.
+    // Radio channels of groups 1 and 2 whose entries fill a group up to n of
+    // its 200 places.
+    const int firstFiller = ChannelCount(doc.Data(), true);
+    for (int p = 0; p < kFavSlots; ++p) {
+        ChannelRecord filler = MakeChannel("Filler", 11, uint16_t(1000 + p));
+        filler.usFavBits = 3;
+        AppendChannel(doc.Data(), true, filler);
+    }
     const auto fillRadio = [&](int group, int n) {
-        FavGroup& g = db.FavGroupTable[size_t(group)];
-        for (int p = 0; p < n; ++p)
-            g.aulFavKey[size_t(kFavSlots - 1 - p)] = uint32_t(0x770000 + p);
-        g.sRadioFavNum = int16_t(n);
+        doc.ApplyEdit(QStringLiteral("Fill"), [&](Database& db) {
+            FavGroup& g = db.FavGroupTable[size_t(group)];
+            for (int p = 0; p < n; ++p)
+                g.aulFavKey[size_t(kFavSlots - 1 - p)] = ChannelKey(db.RadioChannelTable[size_t(firstFiller + p)]);
+            g.sRadioFavNum = int16_t(n);
+            return true;
+        });
     };
     // Group 0 lists Delta and Charlie by their bits alone: storing them as
     // entries beside 199 radio entries would pass 200.
@@ -281,6 +302,7 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
         doc.SelectedFavGroup = 0;
         view.ShowListKind(c.kind);
         const QStringList names = Names();
+        const QString undoBefore = doc.UndoText();
         Select(c.rows);
         prompts.QueueAnswer(MsgAnswer::Ok);
         if (c.command)
@@ -292,11 +314,11 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
             << c.pWhat;
         EXPECT_EQ(Names(), names) << c.pWhat;
         EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
-        EXPECT_EQ(doc.IsModified(), c.bChanged) << c.pWhat;
+        EXPECT_EQ(doc.UndoText() != undoBefore, c.bChanged) << c.pWhat;
     }
     // As many as fit, in list order: alpha, not bravo.
-    EXPECT_EQ(db.TvChannelTable[1].usFavBits & 2, 2);
-    EXPECT_EQ(db.TvChannelTable[3].usFavBits & 2, 0);
+    EXPECT_EQ(doc.Data().TvChannelTable[1].usFavBits & 2, 2);
+    EXPECT_EQ(doc.Data().TvChannelTable[3].usFavBits & 2, 0);
     EXPECT_EQ(doc.UndoText(), "Undo Add to FAV 2");
 }
 

@@ -53,11 +53,15 @@ protected:
         ASSERT_EQ(1, doc.bDataLoaded);
     }
 
-    // Makes a change the way an editing command does.
+    // Makes a change the way an editing command does: the first channel's
+    // video PID becomes 4321 (4322 when it is 4321 already).
     void Edit()
     {
-        doc.Data().TvChannelTable[0].sVideoPid = 4321;
-        doc.SetModifiedFlag();
+        doc.ApplyEdit("Edit", [](Database& db) {
+            int16_t& pid = db.TvChannelTable[0].sVideoPid;
+            pid = pid == 4321 ? 4322 : 4321;
+            return true;
+        });
     }
 
     QTemporaryDir dir;
@@ -468,6 +472,26 @@ TEST_F(DocumentTest, EditsAreStepsThatUndoAndTheModifiedMarkFollowsThem)
     doc.OnFileClose();
     EXPECT_FALSE(doc.CanUndo());
     EXPECT_FALSE(doc.CanRedo());
+}
+
+// The test builds stop at the next edit, Undo or Redo after a change that
+// bypassed the history; a save, which writes the file's lengths into the
+// header, is none.
+TEST_F(DocumentTest, AChangeOutsideTheHistoryStopsTheTestBuilds)
+{
+#ifdef NDEBUG
+    GTEST_SKIP() << "checked in the test builds only";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    OpenDemo();
+    Edit();
+    doc.OnFileSave();
+    doc.Undo();
+    doc.Redo();
+    doc.Data().TvChannelTable[0].sPcrPid = 77;
+    EXPECT_DEATH(Edit(), "changed outside the editing history");
+    EXPECT_DEATH(doc.Undo(), "changed outside the editing history");
+    EXPECT_DEATH(doc.Redo(), "changed outside the editing history");
 }
 
 } // namespace

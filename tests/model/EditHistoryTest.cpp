@@ -219,7 +219,12 @@ TEST(EditHistory, UndoingAndRedoingRandomEditsGivesBackEveryState)
                 ASSERT_EQ(FileContentsCrc(*db), before) << operation.pName << " refused but changed the database";
                 continue;
             }
-            history.Record(operation.pName, *db, {int(names.size())});
+            // A step exactly when the state differs from the last one
+            // (a sort of a sorted list, a swap of a channel with itself: none).
+            const bool changed = FileContentsCrc(*db) != states.back();
+            ASSERT_EQ(history.Record(operation.pName, *db, {int(names.size())}), changed) << operation.pName;
+            if (!changed)
+                continue;
             names.push_back(operation.pName);
             states.push_back(FileContentsCrc(*db));
         }
@@ -254,37 +259,57 @@ void RecordRename(EditHistory& history, Database& db, const std::string& text)
     history.Record("Rename " + text, db);
 }
 
+// Step i renames group 0 to two letters that both differ from those of step
+// i - 1 (and from the start's "ZZ"), so that every step holds as many bytes.
+std::string StepName(int i) { return std::string(2, char('a' + i % 26)); }
+
+// The bound counts everything the history holds: its copy of the state, and
+// the place an undo keeps with its step.
 TEST(EditHistory, KeepsAtMostItsStepsAndBytesDroppingTheOldest)
 {
+    const auto start = MakeEmptyDatabase();
+    ResetDatabase(*start);
+    RenameFavGroup(*start, 0, "ZZ");
+    // What one step holds, measured on a history of one.
+    size_t step = 0;
+    {
+        auto db = std::make_unique<Database>(*start);
+        EditHistory probe;
+        probe.Start(*db);
+        EXPECT_EQ(probe.Bytes(), EditHistory::kStateBytes);
+        RecordRename(probe, *db, StepName(0));
+        step = probe.Bytes() - EditHistory::kStateBytes;
+    }
     struct Case {
         const char* pWhat;
         size_t maxSteps;
         size_t maxBytes;
         int steps;
-        size_t kept;
+        size_t placeOnUndo; // numbers of the place the first undo keeps
+        size_t kept;        // steps left after the first undo
+        int back;           // steps in effect once everything kept is undone
     };
+    const size_t fiveAndAHalf = EditHistory::kStateBytes + step * 11 / 2;
     const Case cases[] = {
-        {"step limit", EditHistory::kMaxSteps, EditHistory::kMaxBytes, 130, 100},
-        {"byte limit", 100, 2000, 40, 0},
-        {"under both", 100, EditHistory::kMaxBytes, 7, 7},
+        {"step limit", EditHistory::kMaxSteps, EditHistory::kMaxBytes, 130, 0, 100, 30},
+        {"byte limit", 100, fiveAndAHalf, 40, 0, 5, 35},
+        {"under both", 100, EditHistory::kMaxBytes, 7, 0, 7, 0},
+        {"undo keeping a large place", 100, fiveAndAHalf, 5, step / sizeof(int), 4, 1},
+        {"only step undone, keeping a large place", 100, EditHistory::kStateBytes + step * 3 / 2, 1,
+         step / sizeof(int), 0, 0},
     };
     for (const Case& c : cases) {
-        auto db = MakeEmptyDatabase();
-        ResetDatabase(*db);
+        auto db = std::make_unique<Database>(*start);
         EditHistory history(c.maxSteps, c.maxBytes);
         history.Start(*db);
         for (int i = 0; i < c.steps; ++i)
-            RecordRename(history, *db, std::to_string(i));
-        const size_t kept = c.kept ? c.kept : history.StepCount();
-        EXPECT_EQ(history.StepCount(), kept) << c.pWhat;
+            RecordRename(history, *db, StepName(i));
+        history.Undo(*db, std::vector<int>(c.placeOnUndo));
+        EXPECT_EQ(history.StepCount(), c.kept) << c.pWhat;
         EXPECT_LE(history.Bytes(), c.maxBytes) << c.pWhat;
-        EXPECT_GT(kept, 0u) << c.pWhat;
-        EXPECT_LT(kept, size_t(c.steps) + 1) << c.pWhat;
         while (history.CanUndo())
             history.Undo(*db);
-        // Back at the state after the oldest step kept.
-        EXPECT_EQ(FavName(*db, 0), kept == size_t(c.steps) ? "MyFav" : std::to_string(c.steps - int(kept) - 1))
-            << c.pWhat;
+        EXPECT_EQ(FavName(*db, 0), c.back == 0 ? "ZZ" : StepName(c.back - 1)) << c.pWhat;
     }
 }
 
@@ -300,7 +325,7 @@ TEST(EditHistory, CleanStateFollowsSavesAndIsLostWhenOutOfReach)
     history.Undo(*db);
     EXPECT_TRUE(history.IsClean()); // back at the saved state
     history.Redo(*db);
-    history.MarkClean(); // saved after "a"
+    history.MarkSaved(*db); // saved after "a"
     RecordRename(history, *db, "b");
     history.Undo(*db);
     history.Undo(*db);
@@ -309,7 +334,7 @@ TEST(EditHistory, CleanStateFollowsSavesAndIsLostWhenOutOfReach)
     history.Undo(*db);
     EXPECT_FALSE(history.IsClean());
     history.Redo(*db);
-    history.MarkClean();
+    history.MarkSaved(*db);
     for (const char* text : {"d", "e", "f", "g"})
         RecordRename(history, *db, text);
     EXPECT_EQ(history.StepCount(), 3u); // the step out of the saved state fell off the start
