@@ -4,7 +4,9 @@
 
 #include "Database.h"
 
+#include <bitset>
 #include <cstdint>
+#include <span>
 
 // Fav operation codes.
 inline constexpr int kFavDone = 1;
@@ -44,3 +46,18 @@ struct FavCounts {
     int radio;
 };
 FavCounts ClampedFavCounts(const FavGroup& group);
+
+// Hands out the transponder ids (TpId) in 0..3999 that no transponder of a
+// table uses, lowest first, as adding a transponder picks them.
+class FreeTpIds {
+public:
+    explicit FreeTpIds(std::span<const TransponderRecord> table);
+    // The transponders in use of a database's table.
+    explicit FreeTpIds(const Database& db);
+    // -1 when every id is taken.
+    int Take();
+
+private:
+    std::bitset<kMaxTransponders> abUsed;
+    int iNext = 0;
+};
