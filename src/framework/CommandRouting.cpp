@@ -12,6 +12,7 @@ constexpr CommandRoute kRoutes[] = {
     {ID_FILE_CLOSE, Handler::Document, EnableWhen::Database},
     {ID_FILE_APPLY_REFERENCE, Handler::Frame, EnableWhen::Database},
     {ID_FILE_EXPORT_REFERENCE, Handler::Frame, EnableWhen::Database},
+    {ID_FILE_IMPORT_TRANSPONDERS, Handler::Frame, EnableWhen::Database},
     {ID_FILE_PRINT, Handler::ActiveView, EnableWhen::Always},
     {ID_FILE_PRINT_PREVIEW, Handler::ActiveView, EnableWhen::Always},
     {ID_FILE_PRINT_SETUP, Handler::App, EnableWhen::Always},
