@@ -128,8 +128,9 @@ const std::vector<ToolCommand>& ToolCommands()
 {
     static const std::vector<ToolCommand> commands = [] {
         std::vector<ToolCommand> all;
-        for (const auto& table : {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(),
-                                  TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands()})
+        for (const auto& table :
+             {FileToolCommands(), ChannelToolCommands(), ExchangeToolCommands(), TreeToolCommands(),
+              PrintToolCommands(), ReferenceToolCommands(), TransponderListToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();
