@@ -91,7 +91,9 @@ std::string SampleSatellitesXml(const Database& db, int satellites, int transpon
         } while (!used.emplace(angle, west).second);
         const std::string base =
             std::string(kMadeUpNames[made % std::size(kMadeUpNames)]) + " " + std::to_string(made + 1);
-        for (const bool ku : twin ? std::initializer_list<bool>{true, false} : std::initializer_list<bool>{true}) {
+        for (const bool ku : {true, false}) {
+            if (!ku && !twin)
+                break;
             const int perSatellite = std::max(1, (transponders - written) / std::max(1, satellites - entries));
             OpenSat(xml, PositionWord(angle, west) + (ku ? " " : " C-band ") + base, PositionValue(angle, west, ku));
             const uint32_t first = ku ? 10700 : 3400;
