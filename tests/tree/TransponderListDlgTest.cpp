@@ -38,6 +38,10 @@ protected:
                     return pAction;
             return nullptr;
         };
+        view.fnRunDialog = [](QDialog& dialog) {
+            ADD_FAILURE() << "unexpected dialog " << dialog.metaObject()->className();
+            return int(QDialog::Rejected);
+        };
         QObject::connect(&doc, &CEditZarnDoc::StatusNote, [this](const QString& note) { strStatus = note; });
         BuildDemoDatabase(doc.Data(), DemoSize::Typical);
         doc.bDataLoaded = 1;
