@@ -22,8 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 class TransponderListDlgTest : public testing::Test {
@@ -80,7 +78,6 @@ TEST_F(TransponderListDlgTest, UpdateFromASatelliteAddsTheCheckedOnesAsOneStep)
     const auto before = std::make_unique<Database>(doc.Data());
     const auto satellite = [this](int s) { return view.Root(kRootSatellite)->child(s); };
     view.setCurrentItem(satellite(2));
-    std::vector<int> added;
     Run(kMenuUpdateFromList, path, [&](CTransponderListDlg& dialog) {
         QTreeWidget& entries = *dialog.pEntries;
         for (int i = 0; i < entries.topLevelItemCount(); ++i)
@@ -91,8 +88,8 @@ TEST_F(TransponderListDlgTest, UpdateFromASatelliteAddsTheCheckedOnesAsOneStep)
         EXPECT_FALSE(entries.topLevelItem(6)->isHidden());
         EXPECT_TRUE(entries.topLevelItem(7)->isHidden());
         for (const int i : {6, 16}) {
+            EXPECT_EQ(entries.topLevelItem(i)->text(3), "new");
             dialog.SetChecked(i, true);
-            added.push_back(entries.topLevelItem(i)->text(3) == "new" ? i : -1);
         }
         const QString place = entries.topLevelItem(6)->text(1);
         EXPECT_TRUE(dialog.pPreview->toPlainText().contains(QString("[%1, new slot 7]: ").arg(place)));
@@ -100,16 +97,10 @@ TEST_F(TransponderListDlgTest, UpdateFromASatelliteAddsTheCheckedOnesAsOneStep)
         dialog.OnOK();
         return dialog.result();
     });
-    EXPECT_EQ(added, std::vector<int>({6, 16}));
-    ASSERT_EQ(doc.Data().header.sSatNumber, before->header.sSatNumber + 2);
-    EXPECT_EQ(view.Root(kRootSatellite)->childCount(), before->header.sSatNumber + 2);
-    ASSERT_TRUE(satellite(7));
+    ASSERT_EQ(view.Root(kRootSatellite)->childCount(), before->header.sSatNumber + 2);
     EXPECT_GT(satellite(7)->childCount(), 0);
     EXPECT_EQ(view.currentItem(), satellite(2));
     EXPECT_TRUE(strStatus.startsWith("Transponder list: 2 satellites and ")) << strStatus.toStdString();
-    for (const bool radio : {false, true})
-        EXPECT_EQ(0, std::memcmp(ChannelTable(doc.Data(), radio).data(), ChannelTable(*before, radio).data(),
-                                 sizeof(ChannelRecord) * size_t(ChannelCount(*before, radio))));
     EXPECT_EQ(doc.UndoText(), "Undo Import Transponder List");
 
     // The same choice again changes nothing and leaves no step.

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <random>
 #include <set>
 
@@ -75,16 +76,8 @@ std::vector<EntryReport> ReferenceApply(Database& db, const TransponderList& lis
                 continue;
             }
             taken.emplace_back(pol, int(mhz));
-            uint32_t fec = 0;
-            switch (in.iFec) {
-            case 1: fec = 1; break;
-            case 2: fec = 2; break;
-            case 3: fec = 3; break;
-            case 4: fec = 5; break;
-            case 5: fec = 7; break;
-            case 8: fec = 4; break;
-            case 10: fec = 6; break;
-            }
+            const std::map<int64_t, uint32_t> fecs = {{1, 1}, {2, 2}, {3, 3}, {4, 5}, {5, 7}, {8, 4}, {10, 6}};
+            const uint32_t fec = fecs.count(in.iFec) ? fecs.at(in.iFec) : 0;
             int best = -1;
             for (int t = 0; t < db.header.sTpNumber; ++t) {
                 const TransponderRecord& tp = db.TransponderTable[t];
@@ -133,7 +126,8 @@ std::vector<EntryReport> ReferenceApply(Database& db, const TransponderList& lis
 }
 
 // A database of a few satellites at a handful of places (C and Ku at some),
-// their transponders on a 4 MHz grid (a list frequency can be as near to two), some with channels, and cable records.
+// their transponders on a 4 MHz grid (so a list frequency can be as near to
+// two of them), some with channels, and cable records.
 void RandomDatabase(Database& db, std::mt19937& rng)
 {
     ResetDatabase(db);
