@@ -669,6 +669,10 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>The PDF file was not written.</source>
         <translation>Die PDF-Datei wurde nicht geschrieben.</translation>
     </message>
+    <message>
+        <source>Import Transponder List…</source>
+        <translation>Transponderliste importieren…</translation>
+    </message>
 </context>
 <context>
     <name>CModifiedTpDlg</name>
@@ -835,6 +839,37 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
     <message>
         <source>Tp is already exist</source>
         <translation>Der Transponder ist bereits vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>CTransponderListDlg</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>In database</source>
+        <translation>In der Datenbank</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Nach Name oder Position filtern</translation>
+    </message>
+    <message>
+        <source>Remove transponders that are not in the list and carry no channel</source>
+        <translation>Transponder entfernen, die nicht in der Liste stehen und keinen Kanal tragen</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1078,10 @@ Wiederholen</translation>
     <message>
         <source>Find duplicates, orphans and stale entries in the database and fix them</source>
         <translation>Doppelte, verwaiste und veraltete Einträge in der Datenbank finden und beheben</translation>
+    </message>
+    <message>
+        <source>Add and update satellites and transponders from a satellites.xml, cables.xml or terrestrial.xml list</source>
+        <translation>Satelliten und Transponder aus einer Liste satellites.xml, cables.xml oder terrestrial.xml hinzufügen und aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1587,151 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Exported %1 TV and %2 radio channels to %3</source>
         <translation>%1 TV- und %2 Radiokanäle nach %3 exportiert</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderList</name>
+    <message>
+        <source>the file is larger than 64 MiB</source>
+        <translation>die Datei ist größer als 64 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not correct XML: %1</source>
+        <translation>die Datei ist kein korrektes XML: %1</translation>
+    </message>
+    <message>
+        <source>the root element &lt;%1&gt; is not &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>das Wurzelelement &lt;%1&gt; ist nicht &lt;satellites&gt;, &lt;cables&gt; oder &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the document type declares entities, which are not read</source>
+        <translation>die Dokumenttyp-Deklaration deklariert Entitäten, die nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the document type refers to a definition outside the file, which is not read</source>
+        <translation>die Dokumenttyp-Deklaration verweist auf eine Definition außerhalb der Datei, die nicht gelesen wird</translation>
+    </message>
+    <message>
+        <source>the entity &amp;%1; is not known</source>
+        <translation>die Entität &amp;%1; ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation>das Attribut %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is not a whole number</source>
+        <translation>das Attribut %1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 updated, %3 unchanged, %4 kept, %5 removed, %6 skipped (%7 out of range, %8 not storable, %9 duplicates)</source>
+        <translation>%1 hinzugefügt, %2 aktualisiert, %3 unverändert, %4 behalten, %5 entfernt, %6 übersprungen (%7 außerhalb des Bereichs, %8 nicht speicherbar, %9 doppelt)</translation>
+    </message>
+    <message>
+        <source>refused: the position is beyond 180 degrees</source>
+        <translation>abgelehnt: die Position liegt jenseits von 180 Grad</translation>
+    </message>
+    <message>
+        <source>Does not fit: %1 satellites and %2 transponders too many; nothing is applied.</source>
+        <translation>Passt nicht: %1 Satelliten und %2 Transponder zu viel; nichts wird übernommen.</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListCommand</name>
+    <message>
+        <source>Add Satellites from satellites.xml…</source>
+        <translation>Satelliten aus satellites.xml hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Update Transponders from satellites.xml…</source>
+        <translation>Transponder aus satellites.xml aktualisieren…</translation>
+    </message>
+    <message>
+        <source>Add Transponders from cables.xml…</source>
+        <translation>Transponder aus cables.xml hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add Transponders from terrestrial.xml…</source>
+        <translation>Transponder aus terrestrial.xml hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Import Transponder List</source>
+        <translation>Transponderliste importieren</translation>
+    </message>
+    <message>
+        <source>Transponder Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Transponderlisten (*.xml)|*.xml|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>This file is not a correct transponder list.</source>
+        <translation>Diese Datei ist keine korrekte Transponderliste.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>This file is not a %1 list.</source>
+        <translation>Diese Datei ist keine Liste %1.</translation>
+    </message>
+    <message>
+        <source>It is a %1 list.</source>
+        <translation>Sie ist eine Liste %1.</translation>
+    </message>
+    <message>
+        <source>A %1 list cannot be used on this database.</source>
+        <translation>Eine Liste %1 kann auf diese Datenbank nicht angewendet werden.</translation>
+    </message>
+    <message>
+        <source>It holds no cable channels, so the tree shows no Cable branch.</source>
+        <translation>Sie enthält keine Kabelkanäle, daher zeigt der Baum keinen Zweig „Kabel“.</translation>
+    </message>
+    <message>
+        <source>It holds no terrestrial channels, so the tree shows no Terrestrial branch.</source>
+        <translation>Sie enthält keine terrestrischen Kanäle, daher zeigt der Baum keinen Zweig „Terrestrisch“.</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListRules</name>
+    <message>
+        <source>slot %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>new slot %1</source>
+        <translation>neuer Platz %1</translation>
+    </message>
+    <message>
+        <source>%1 [%2]: %3</source>
+        <translation>%1 [%2]: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>In total: %1 new satellites, %2</source>
+        <translation>Insgesamt: %1 neue Satelliten, %2</translation>
+    </message>
+    <message>
+        <source>No entry is checked.</source>
+        <translation>Kein Eintrag ist angekreuzt.</translation>
+    </message>
+    <message>
+        <source>Transponder list: %1 satellites and %2 transponders added, %3 updated, %4 removed</source>
+        <translation>Transponderliste: %1 Satelliten und %2 Transponder hinzugefügt, %3 aktualisiert, %4 entfernt</translation>
+    </message>
+    <message>
+        <source>Transponder list: nothing added or updated</source>
+        <translation>Transponderliste: nichts hinzugefügt oder aktualisiert</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,8 @@ constexpr ActionText kActionTexts[] = {
      nullptr},
     {ID_FILE_EXPORT_REFERENCE, "ID_FILE_EXPORT_REFERENCE", QT_TRANSLATE_NOOP("CMainFrame", "Export Reference List…"),
      nullptr},
+    {ID_FILE_IMPORT_TRANSPONDERS, "ID_FILE_IMPORT_TRANSPONDERS",
+     QT_TRANSLATE_NOOP("CMainFrame", "Import Transponder List…"), nullptr},
     {ID_FILE_PRINT, "ID_FILE_PRINT", QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), "Ctrl+P"},
     {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), nullptr},
     {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), nullptr},
@@ -94,6 +96,7 @@ constexpr int kFileMenu[] = {
     kSeparator,
     ID_FILE_APPLY_REFERENCE,
     ID_FILE_EXPORT_REFERENCE,
+    ID_FILE_IMPORT_TRANSPONDERS,
     kSeparator,
     ID_FILE_PRINT,
     ID_FILE_PRINT_PREVIEW,
@@ -323,6 +326,7 @@ void CMainFrame::ConnectCommands()
     });
     onCommand(ID_FILE_EXPORT_REFERENCE, [this] { pReferenceCommands->OnExportReferenceList(); });
     onCommand(ID_TOOLS_CHECK_DATABASE, [this] { OnCheckDatabase(); });
+    onCommand(ID_FILE_IMPORT_TRANSPONDERS, [this] { pLeftView->ImportTransponderList({}); });
     // The channel commands act on the list; its context menu offers the Edit menu.
     for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
                    ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})

@@ -3,10 +3,10 @@
 #include "BitFields.h"
 #include "FileAccess.h"
 #include "FileNames.h"
+#include "ModelOperations.h"
 #include "Prompts.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstring>
 
 namespace {
@@ -141,33 +141,6 @@ SymbolStep FindSymbolRate(ByteCursor& in, ListingBand band, ListingTransponder& 
     }
     return SymbolStep::End;
 }
-
-// Hands out the smallest transponder identifiers no transponder uses, in
-// rising order, from one pass over the table.
-class FreeTpIds {
-public:
-    explicit FreeTpIds(const Database& db)
-    {
-        const int count = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
-        for (int i = 0; i < count; ++i)
-            if (const uint32_t id = TpId(db.TransponderTable[size_t(i)]); id < kMaxTransponders)
-                abUsed.set(id);
-    }
-    // -1 when every identifier is taken.
-    int Take()
-    {
-        while (iNext < kMaxTransponders && abUsed.test(size_t(iNext)))
-            ++iNext;
-        if (iNext == kMaxTransponders)
-            return -1;
-        abUsed.set(size_t(iNext));
-        return iNext++;
-    }
-
-private:
-    std::bitset<kMaxTransponders> abUsed;
-    int iNext = 0;
-};
 
 SatelliteRecord MakeListingSatellite(const ListingSatName& name, ListingBand band)
 {

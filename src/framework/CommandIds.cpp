@@ -24,6 +24,9 @@ constexpr CommandText kCommandTexts[] = {
      QT_TRANSLATE_NOOP("CommandIds", "Write the channel order, locks and favourites as a reference list")},
     {ID_TOOLS_CHECK_DATABASE,
      QT_TRANSLATE_NOOP("CommandIds", "Find duplicates, orphans and stale entries in the database and fix them")},
+    {ID_FILE_IMPORT_TRANSPONDERS,
+     QT_TRANSLATE_NOOP("CommandIds", "Add and update satellites and transponders from a satellites.xml, cables.xml or "
+                                     "terrestrial.xml list")},
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("CommandIds", "Quit the application; prompts to save documents")},
     {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("CommandIds", "Undo the last action\nUndo")},
     {ID_EDIT_REDO, QT_TRANSLATE_NOOP("CommandIds", "Redo the previously undone action\nRedo")},

@@ -18,6 +18,7 @@ inline constexpr int ID_FILE_MRU_FILE1 = 57616;
 inline constexpr int ID_FILE_APPLY_REFERENCE = 32850;
 inline constexpr int ID_FILE_EXPORT_REFERENCE = 32851;
 inline constexpr int ID_TOOLS_CHECK_DATABASE = 32852;
+inline constexpr int ID_FILE_IMPORT_TRANSPONDERS = 32853;
 inline constexpr int ID_EDIT_UNDO = 57643;
 inline constexpr int ID_EDIT_REDO = 57644;
 inline constexpr int ID_APP_ABOUT = 57664;

@@ -13,6 +13,7 @@ constexpr CommandRoute kRoutes[] = {
     {ID_FILE_APPLY_REFERENCE, Handler::Frame, EnableWhen::Database},
     {ID_FILE_EXPORT_REFERENCE, Handler::Frame, EnableWhen::Database},
     {ID_TOOLS_CHECK_DATABASE, Handler::Frame, EnableWhen::Database},
+    {ID_FILE_IMPORT_TRANSPONDERS, Handler::Frame, EnableWhen::Database},
     {ID_FILE_PRINT, Handler::ActiveView, EnableWhen::Always},
     {ID_FILE_PRINT_PREVIEW, Handler::ActiveView, EnableWhen::Always},
     {ID_FILE_PRINT_SETUP, Handler::App, EnableWhen::Always},

@@ -268,3 +268,26 @@ int PurgeFavGroup(Database& db, int group, int radio)
     }
     return removed;
 }
+
+FreeTpIds::FreeTpIds(std::span<const TransponderRecord> table)
+{
+    for (const TransponderRecord& tp : table)
+        if (const uint32_t id = TpId(tp); id < kMaxTransponders)
+            abUsed.set(id);
+}
+
+FreeTpIds::FreeTpIds(const Database& db)
+    : FreeTpIds(
+          std::span(db.TransponderTable).first(size_t(std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders))))
+{
+}
+
+int FreeTpIds::Take()
+{
+    while (iNext < kMaxTransponders && abUsed.test(size_t(iNext)))
+        ++iNext;
+    if (iNext == kMaxTransponders)
+        return -1;
+    abUsed.set(size_t(iNext));
+    return iNext++;
+}

@@ -5,7 +5,9 @@
 #include "Database.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Fav operation codes.
@@ -58,3 +60,17 @@ std::array<std::vector<uint32_t>, 2> FavGroupLists(const FavGroup& group);
 // that fall out of use and sets the counts; a group that changes is marked
 // changed. Returns whether it changed.
 bool StoreFavGroupLists(FavGroup& group, const std::array<std::vector<uint32_t>, 2>& lists);
+// Hands out the transponder ids (TpId) in 0..3999 that no transponder of a
+// table uses, lowest first, as adding a transponder picks them.
+class FreeTpIds {
+public:
+    explicit FreeTpIds(std::span<const TransponderRecord> table);
+    // The transponders in use of a database's table.
+    explicit FreeTpIds(const Database& db);
+    // -1 when every id is taken.
+    int Take();
+
+private:
+    std::bitset<kMaxTransponders> abUsed;
+    int iNext = 0;
+};

@@ -60,18 +60,7 @@ std::array<int, 5> TableSummaryCounts(const TableSummary& summary)
 
 std::string DescribeTableSummary(const TableSummary& summary)
 {
-    const std::array<int, 5> counts = TableSummaryCounts(summary);
-    const std::string_view pattern = kTableSummaryPattern;
-    std::string text;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '5') {
-            text += std::to_string(counts[size_t(pattern[++i] - '1')]);
-            continue;
-        }
-        text += c;
-    }
-    return text;
+    return FillCountPattern(kTableSummaryPattern, TableSummaryCounts(summary));
 }
 
 std::vector<DetailSection> TableDetails(const TableSummary& summary)

@@ -4,4 +4,12 @@
 // view that shows it looks it up with QCoreApplication::translate(context, text).
 #pragma once
 
+#include <span>
+#include <string>
+#include <string_view>
+
 #define TRANSLATABLE(context, text) text
+
+// A marked pattern whose %1 .. %9 stand for counts, filled as the window's
+// QString::arg fills the translated one: for the untranslated form.
+std::string FillCountPattern(std::string_view pattern, std::span<const int> counts);

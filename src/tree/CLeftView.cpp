@@ -591,6 +591,23 @@ void CLeftView::OnLoadListing()
     });
 }
 
+void CLeftView::OnTransponderList()
+{
+    const Node node = Selected();
+    TransponderListRequest request{TransponderListKind::Satellites, node.kind == NodeKind::Satellite ? node.iRow : -1};
+    if (node.kind == NodeKind::Root && node.iRoot == kRootCable)
+        request.kind = TransponderListKind::Cables;
+    else if (node.kind == NodeKind::Root && node.iRoot == kRootTerrestrial)
+        request.kind = TransponderListKind::Terrestrial;
+    ImportTransponderList(request);
+}
+
+void CLeftView::ImportTransponderList(const TransponderListRequest& request)
+{
+    if (transponderLists.Run(doc, request, fnRunDialog, this))
+        RefillTree(CurrentPath());
+}
+
 // --- menu and keys -------------------------------------------------------
 
 void CLeftView::ShowContextMenu(const QPoint& globalPos)
@@ -606,7 +623,9 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
     };
     std::vector<Entry> entries;
     if (node.kind == NodeKind::Root && node.iRoot == kRootSatellite) {
-        entries = {{&kMenuAddAntenna, &CLeftView::OnAddAntenna}, {&kMenuLoadListing, &CLeftView::OnLoadListing}};
+        entries = {{&kMenuAddAntenna, &CLeftView::OnAddAntenna},
+                   {&kMenuLoadListing, &CLeftView::OnLoadListing},
+                   {&kMenuAddSatellitesFromList, &CLeftView::OnTransponderList}};
     } else if (node.kind == NodeKind::Satellite) {
         entries = {{&kMenuAddAntenna, &CLeftView::OnAddAntenna},
                    {&kMenuEditAntenna, &CLeftView::OnEditAntenna},
@@ -616,7 +635,9 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
                    {nullptr, nullptr},
                    {&kMenuAddTransponder, &CLeftView::OnAddTransponder},
                    {nullptr, nullptr},
-                   {&kMenuModifyTransponders, &CLeftView::OnModifyTransponders}};
+                   {&kMenuModifyTransponders, &CLeftView::OnModifyTransponders},
+                   {nullptr, nullptr},
+                   {&kMenuUpdateFromList, &CLeftView::OnTransponderList}};
     } else if (node.kind == NodeKind::SatTransponder) {
         entries = {{&kMenuAddTransponder, &CLeftView::OnAddTransponder},
                    {&kMenuEditTransponder, &CLeftView::OnEditTransponder},
@@ -627,6 +648,10 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
                ((node.iRoot == kRootTerrestrial && db.bHasTerrestrial) || (node.iRoot == kRootCable && db.bHasCable) ||
                 (node.iRoot == kRootIsdb && db.bHasIsdbt))) {
         entries = {{&kMenuAddTransponder, &CLeftView::OnAddTransponder}};
+        if (node.iRoot == kRootCable)
+            entries.push_back({&kMenuAddFromCables, &CLeftView::OnTransponderList});
+        else if (node.iRoot == kRootTerrestrial)
+            entries.push_back({&kMenuAddFromTerrestrial, &CLeftView::OnTransponderList});
     } else if (node.kind == NodeKind::CategoryTransponder) {
         entries = {{&kMenuEditTransponder, &CLeftView::OnEditTransponder},
                    {&kMenuDeleteTransponder, &CLeftView::OnDeleteTransponder}};

@@ -8,6 +8,7 @@
 
 #include "DialogButtons.h"
 #include "ListingImport.h"
+#include "TransponderListCommand.h"
 #include "TreeLabels.h"
 #include "TrText.h"
 
@@ -94,6 +95,12 @@ public:
     void OnModifyTransponders();
     void OnRenameFavGroup();
     void OnLoadListing();
+    // The transponder list of the selected node's kind (satellites.xml on
+    // "Satellite" and on a satellite, whose entry the dialog starts on).
+    void OnTransponderList();
+    // Reads a transponder list (of request's kind, or any), shows what
+    // taking its entries would do and takes them on OK; the tree follows.
+    void ImportTransponderList(const TransponderListRequest& request);
 
     // Pops up the context menu of the selected node at globalPos and runs the
     // chosen entry.
@@ -158,6 +165,7 @@ private:
     std::array<std::vector<int>, kTpRowCount> TpPositionTable;
     // Set while branches are rebuilt: selection changes are not reported then.
     bool bRebuilding = false;
+    TransponderListCommand transponderLists;
     QIcon iconRoot[kRootCount];
     QIcon iconNode;
     QIcon iconSatTp;

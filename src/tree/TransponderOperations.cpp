@@ -5,7 +5,6 @@
 #include "ModelOperations.h"
 
 #include <algorithm>
-#include <bitset>
 
 namespace {
 
@@ -63,16 +62,7 @@ void SetTerrestrialChannel(TransponderRecord& tp, uint8_t ucChanTable)
     SetTpChannelNumber(tp, uint32_t(ChannelFromFrequency(TpUlFreq(tp), ucChanTable)) & 0x7F);
 }
 
-int LowestFreeTpId(const Database& db)
-{
-    std::bitset<4096> used;
-    for (int i = 0, n = TransponderCount(db); i < n; ++i)
-        used.set(TpId(db.TransponderTable[size_t(i)]));
-    for (int id = 0; id < kTpIdCount; ++id)
-        if (!used.test(size_t(id)))
-            return id;
-    return -1;
-}
+int LowestFreeTpId(const Database& db) { return FreeTpIds(db).Take(); }
 
 int FindDuplicateTransponder(const Database& db, const TransponderRecord& tp, bool edit, int skipIndex)
 {

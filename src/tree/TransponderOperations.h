@@ -12,7 +12,6 @@
 inline constexpr int kTpFull = -2;   // 4000 transponders, or no TpId left
 inline constexpr int kTpExists = -3; // an equal transponder is already in the table
 inline constexpr int kTpBadIndex = -1;
-inline constexpr int kTpIdCount = 4000;
 
 // New records of each kind.
 TransponderRecord DefaultSatelliteTp(int satIndex);

@@ -41,8 +41,12 @@ const std::set<int> kAlwaysEnabled = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_F
                                       ID_APP_ABOUT,  ID_APP_EXIT,           ID_VIEW_TV,
                                       ID_VIEW_RADIO, ID_NEXT_PANE,          ID_PREV_PANE};
 const std::set<int> kWithoutDatabase = {ID_FILE_NEW, ID_FILE_OPEN};
-const std::set<int> kWithDatabase = {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_FILE_APPLY_REFERENCE,
-                                     ID_FILE_EXPORT_REFERENCE};
+const std::set<int> kWithDatabase = {ID_FILE_SAVE,
+                                     ID_FILE_SAVE_AS,
+                                     ID_FILE_CLOSE,
+                                     ID_FILE_APPLY_REFERENCE,
+                                     ID_FILE_EXPORT_REFERENCE,
+                                     ID_FILE_IMPORT_TRANSPONDERS};
 const std::set<int> kChannelCommands = {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE,   ID_CHANNEL_MOVE,
                                         ID_SORT_AZ,     ID_SORT_ZA,      ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 const std::set<int> kNeverEnabled = {ID_FILE_MRU_FILE1};
@@ -188,8 +192,8 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
          {"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "-", "&Save\tCtrl+S", "Save &As...", "-",
-          "Apply Reference List…", "Export Reference List…", "-", "&Print...\tCtrl+P", "Print Pre&view",
-          "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
+          "Apply Reference List…", "Export Reference List…", "Import Transponder List…", "-", "&Print...\tCtrl+P",
+          "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
          {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
           "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},

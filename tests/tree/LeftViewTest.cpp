@@ -351,16 +351,26 @@ TEST_F(LeftViewTest, ContextMenusOfferTheEntriesOfTheSelectedNode)
     EXPECT_TRUE(Menu().isEmpty()) << "no terrestrial transponders may be added while the flag is clear";
 
     Open();
-    const QStringList satellite = {
-        "Add Antenna", "Edit Antenna",       "Move Antenna", "Swap Antenna", "Delete Antenna", "-", "Add Transponder",
-        "-",           "Modify Transponders"};
+    const QStringList satellite = {"Add Antenna",
+                                   "Edit Antenna",
+                                   "Move Antenna",
+                                   "Swap Antenna",
+                                   "Delete Antenna",
+                                   "-",
+                                   "Add Transponder",
+                                   "-",
+                                   "Modify Transponders",
+                                   "-",
+                                   "Update Transponders from satellites.xml…"};
     const std::pair<QTreeWidgetItem*, QStringList> cases[] = {
-        {Root(kRootSatellite), {"Add Antenna", "Load Satellite from html file of satellite listing site..."}},
+        {Root(kRootSatellite),
+         {"Add Antenna", "Load Satellite from html file of satellite listing site...",
+          "Add Satellites from satellites.xml…"}},
         {Sat(0), satellite},
         {Tp(0, 3), {"Add Transponder", "Edit Transponder", "Delete Transponder"}},
         {Root(kRootFavList)->child(0), {"Rename FAV Group Name"}},
-        {Root(kRootTerrestrial), {"Add Transponder"}},
-        {Root(kRootCable), {"Add Transponder"}},
+        {Root(kRootTerrestrial), {"Add Transponder", "Add Transponders from terrestrial.xml…"}},
+        {Root(kRootCable), {"Add Transponder", "Add Transponders from cables.xml…"}},
         {Root(kRootIsdb), {"Add Transponder"}},
         {Root(kRootCable)->child(0), {"Edit Transponder", "Delete Transponder"}},
         {Root(kRootAllServices), {}},

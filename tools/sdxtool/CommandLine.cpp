@@ -60,11 +60,15 @@ bool ParseCommand(const ToolCommand& command, const QStringList& words, ToolArgs
         if (!parser.isSet(name))
             continue;
         const QStringList values = parser.values(name);
-        if (values.size() > 1) {
+        if (values.size() > 1 && !option.bRepeatable) {
             std::fprintf(stderr, "sdxtool %s: --%s given more than once\n", command.pszName, option.strName.c_str());
             return false;
         }
-        args.options[option.strName] = WordBytes(values.value(0));
+        std::vector<std::string>& given = args.options[option.strName];
+        for (const QString& value : values)
+            given.push_back(WordBytes(value));
+        if (given.empty())
+            given.emplace_back(); // a flag
     }
     return true;
 }
@@ -105,6 +109,10 @@ UsageSyntax ReadUsage(const std::string& usage)
             UsageSyntax::Option option{word.substr(2), {}};
             if (!closes && i + 1 < words.size() && !IsSyntaxWord(words[i + 1])) {
                 option.strValueName = words[++i];
+                constexpr std::string_view kRepeat = "]...";
+                option.bRepeatable = option.strValueName.ends_with(kRepeat);
+                if (option.bRepeatable)
+                    option.strValueName.resize(option.strValueName.size() - kRepeat.size() + 1);
                 closes = option.strValueName.back() == ']';
                 if (closes)
                     option.strValueName.pop_back();

@@ -16,6 +16,7 @@ struct UsageSyntax {
     struct Option {
         std::string strName;      // without the dashes
         std::string strValueName; // empty for a flag
+        bool bRepeatable = false;
     };
     std::vector<Option> options;
     int iRequired = 0;

@@ -134,7 +134,7 @@ const std::vector<ToolCommand>& ToolCommands()
         std::vector<ToolCommand> all;
         for (const auto& table :
              {FileToolCommands(), CheckToolCommands(), ChannelToolCommands(), ExchangeToolCommands(),
-              TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands()})
+              TreeToolCommands(), PrintToolCommands(), ReferenceToolCommands(), TransponderListToolCommands()})
             all.insert(all.end(), table.begin(), table.end());
         return all;
     }();
