@@ -28,7 +28,7 @@ namespace {
 class NoPrompts : public IPrompts {
 public:
     MsgAnswer MessageBox(const QString&, const QString&, MsgButtons, MsgIcon) override { return MsgAnswer::Yes; }
-    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&, bool) override { return {}; }
+    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&) override { return {}; }
     std::optional<FileChoice> SaveFileDialog(const QString&, const QString&) override { return {}; }
 };
 

@@ -27,7 +27,7 @@ public:
     {
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     }
-    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&, bool) override { return {}; }
+    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&) override { return {}; }
     std::optional<FileChoice> SaveFileDialog(const QString&, const QString&) override { return {}; }
 };
 
