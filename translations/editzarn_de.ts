@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Default</source>
-        <translation>Standard</translation>
+        <translation>Standardspur</translation>
     </message>
 </context>
 <context>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source> Default</source>
-        <translation> Standard</translation>
+        <translation> (Standardspur)</translation>
     </message>
     <message>
         <source>Channel Parameters</source>
@@ -314,6 +314,10 @@
     <message>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 — %2 TV and %3 radio channels</source>
+        <translation>%1 gespeichert — %2 TV- und %3 Radiokanäle</translation>
     </message>
 </context>
 <context>
@@ -521,7 +525,7 @@
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation>Seiten&amp;ansicht</translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -835,7 +839,7 @@
     </message>
     <message>
         <source>My Fav</source>
-        <translation>Mein Fav</translation>
+        <translation>Favorit</translation>
     </message>
 </context>
 <context>
@@ -856,7 +860,7 @@ Open</source>
         <source>Save the active document
 Save</source>
         <translation>Das aktive Dokument speichern
-Sichern</translation>
+Speichern</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
@@ -892,19 +896,19 @@ Info</translation>
         <source>Add a new Channel
 Add CH</source>
         <translation>Einen neuen Kanal hinzufügen
-Kanal +</translation>
+Hinzufügen</translation>
     </message>
     <message>
         <source>Edit a channel
 Edit CH</source>
         <translation>Einen Kanal bearbeiten
-Ändern</translation>
+Bearbeiten</translation>
     </message>
     <message>
         <source>Move channel
 Move</source>
         <translation>Kanal verschieben
-Schieben</translation>
+Verschieben</translation>
     </message>
     <message>
         <source>Detelte a channel
@@ -1210,6 +1214,25 @@ Bitte andere Zeichen verwenden.</translation>
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 files were dropped.</source>
+        <translation>Es wurden %1 Dateien abgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 ist keine Datei auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>%1 is not an .sdx file.</source>
+        <translation>%1 ist keine .sdx-Datei.</translation>
+    </message>
+    <message>
+        <source>Drop a single .sdx channel database here to open it.</source>
+        <translation>Zum Öffnen hier eine einzelne .sdx-Kanaldatenbank ablegen.</translation>
+    </message>
+</context>
+<context>
     <name>FileAccess</name>
     <message>
         <source>No file name was given.</source>
@@ -1305,6 +1328,17 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Can&apos;t open file !</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>OptionNames</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
 </context>
 <context>
