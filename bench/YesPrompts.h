@@ -10,6 +10,6 @@ public:
     {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
     }
-    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&, bool) override { return {}; }
+    std::optional<FileChoice> OpenFileDialog(const QString&, const QString&) override { return {}; }
     std::optional<FileChoice> SaveFileDialog(const QString&, const QString&) override { return {}; }
 };

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Default</source>
-        <translation>Standard</translation>
+        <translation>Standardspur</translation>
     </message>
 </context>
 <context>
@@ -176,10 +176,6 @@
         <translation>Isdbt</translation>
     </message>
     <message>
-        <source> Default</source>
-        <translation> Standard</translation>
-    </message>
-    <message>
         <source>Channel Parameters</source>
         <translation>Kanalparameter</translation>
     </message>
@@ -202,6 +198,10 @@
     <message>
         <source>Please select item first</source>
         <translation>Bitte zuerst einen Eintrag auswählen</translation>
+    </message>
+    <message>
+        <source> Default</source>
+        <translation> (Standardspur)</translation>
     </message>
 </context>
 <context>
@@ -336,6 +336,10 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
     <message>
         <source>%1 bytes that no table holds are not written; the file as it is now stays as %2.bak.</source>
         <translation>%1 Bytes, die keine Tabelle enthält, werden nicht geschrieben; die Datei bleibt in ihrem jetzigen Stand als %2.bak erhalten.</translation>
+    </message>
+    <message>
+        <source>Saved %1 — %2 TV and %3 radio channels</source>
+        <translation>%1 gespeichert — %2 TV- und %3 Radiokanäle</translation>
     </message>
 </context>
 <context>
@@ -562,10 +566,6 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view</source>
-        <translation>Seiten&amp;ansicht</translation>
-    </message>
-    <message>
         <source>P&amp;rint Setup...</source>
         <translation>Druckeinr&amp;ichtung...</translation>
     </message>
@@ -672,6 +672,10 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
     <message>
         <source>Import Transponder List…</source>
         <translation>Transponderliste importieren…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
     </message>
 </context>
 <context>
@@ -920,7 +924,7 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
     </message>
     <message>
         <source>My Fav</source>
-        <translation>Mein Fav</translation>
+        <translation>Favorit</translation>
     </message>
 </context>
 <context>
@@ -936,12 +940,6 @@ Neu</translation>
 Open</source>
         <translation>Ein vorhandenes Dokument öffnen
 Öffnen</translation>
-    </message>
-    <message>
-        <source>Save the active document
-Save</source>
-        <translation>Das aktive Dokument speichern
-Sichern</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
@@ -972,24 +970,6 @@ Sichern</translation>
 About</source>
         <translation>Programminformationen, Versionsnummer und Copyright anzeigen
 Info</translation>
-    </message>
-    <message>
-        <source>Add a new Channel
-Add CH</source>
-        <translation>Einen neuen Kanal hinzufügen
-Kanal +</translation>
-    </message>
-    <message>
-        <source>Edit a channel
-Edit CH</source>
-        <translation>Einen Kanal bearbeiten
-Ändern</translation>
-    </message>
-    <message>
-        <source>Move channel
-Move</source>
-        <translation>Kanal verschieben
-Schieben</translation>
     </message>
     <message>
         <source>Detelte a channel
@@ -1082,6 +1062,30 @@ Wiederholen</translation>
     <message>
         <source>Add and update satellites and transponders from a satellites.xml, cables.xml or terrestrial.xml list</source>
         <translation>Satelliten und Transponder aus einer Liste satellites.xml, cables.xml oder terrestrial.xml hinzufügen und aktualisieren</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Add a new Channel
+Add CH</source>
+        <translation>Einen neuen Kanal hinzufügen
+Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit a channel
+Edit CH</source>
+        <translation>Einen Kanal bearbeiten
+Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move channel
+Move</source>
+        <translation>Kanal verschieben
+Verschieben</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1307,25 @@ Bitte andere Zeichen verwenden.</translation>
     </message>
 </context>
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 files were dropped.</source>
+        <translation>Es wurden %1 Dateien abgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file on this computer.</source>
+        <translation>%1 ist keine Datei auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>%1 is not an .sdx file.</source>
+        <translation>%1 ist keine .sdx-Datei.</translation>
+    </message>
+    <message>
+        <source>Drop a single .sdx channel database here to open it.</source>
+        <translation>Zum Öffnen hier eine einzelne .sdx-Kanaldatenbank ablegen.</translation>
+    </message>
+</context>
+<context>
     <name>FileAccess</name>
     <message>
         <source>No file name was given.</source>
@@ -1422,6 +1445,17 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Can&apos;t open file !</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>OptionNames</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
 </context>
 <context>

@@ -8,17 +8,23 @@
 #include "CEditZarnView.h"
 #include "CLeftView.h"
 #include "CommandIds.h"
+#include "DroppedFiles.h"
 #include "PanePrinter.h"
 #include "ReferenceListCommands.h"
 #include "TreeLabels.h"
 #include "ViewPlace.h"
 #include "RecentFilesMenu.h"
+#include "WindowLayout.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -124,29 +130,49 @@ constexpr int kToolBar[] = {
 };
 static_assert(std::size(kToolBar) == 19);
 
-constexpr QSize kInitialSize(1000, 640);
 constexpr int kToolBarIconSize = 16;
+const QString kModifiedMark = QStringLiteral("[*]");
+// The filter box keeps room for this many typed characters in a narrow
+// window; a line edit's size hint has room for 17.
+constexpr int kFilterBoxChars = 12;
+constexpr int kLineEditHintChars = 17;
 
 bool IsWithin(const QWidget* pPane, const QWidget* pWidget)
 {
     return pWidget && (pWidget == pPane || pPane->isAncestorOf(pWidget));
 }
 
+// The width the tree needs to show every satellite label whole: the widest
+// label with its icon, two levels of indentation, the frame and a vertical
+// scroll bar.
+int SatelliteLabelsWidth(const CLeftView& tree)
+{
+    const QAbstractItemModel& model = *tree.model();
+    const QModelIndex satellites = model.index(kRootSatellite, 0);
+    int widest = 0;
+    for (int i = 0, n = model.rowCount(satellites); i < n; ++i)
+        widest = std::max(widest, tree.sizeHintForIndex(model.index(i, 0, satellites)).width());
+    return widest + 2 * tree.indentation() + 2 * tree.frameWidth() + tree.verticalScrollBar()->sizeHint().width();
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent), doc(doc)
 {
-    setWindowTitle(kTitleText);
+    setGeometry(FirstStartGeometry(screen()->availableGeometry()));
+    ShowTitle(kTitleText);
     setWindowIcon(ApplicationIcon());
+    setAcceptDrops(true);
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
     CreateClientArea();
     ConnectCommands();
-    resize(kInitialSize);
 
-    connect(&doc, &CEditZarnDoc::TitleChanged, this, &QWidget::setWindowTitle);
+    connect(&doc, &CEditZarnDoc::TitleChanged, this, &CMainFrame::ShowTitle);
+    connect(&doc, &CEditZarnDoc::ModifiedChanged, this, &QWidget::setWindowModified);
+    connect(&doc, &CEditZarnDoc::DatabaseOpened, this, &CMainFrame::FitTreePane);
     connect(&doc, &CEditZarnDoc::DatabaseOpened, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::DatabaseClosed, this, &CMainFrame::UpdateCommandUI);
     connect(&doc, &CEditZarnDoc::ModifiedChanged, this, &CMainFrame::UpdateCommandUI);
@@ -154,7 +180,8 @@ CMainFrame::CMainFrame(CEditZarnDoc& doc, QWidget* parent) : QMainWindow(parent)
     connect(&doc, &CEditZarnDoc::HistoryApplied, this,
             [this](const std::vector<int>& place) { RestoreViewPlace(*pLeftView, *pListView, place); });
     doc.fnCapturePlace = [this] { return CaptureViewPlace(*pLeftView, *pListView); };
-    connect(&doc, &CEditZarnDoc::StatusNote, this, [this](const QString& note) { statusBar()->showMessage(note); });
+    connect(&doc, &CEditZarnDoc::StatusNote, this,
+            [this](const QString& note, int iShowMs) { statusBar()->showMessage(note, iShowMs); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) { OnFocusChanged(pNow); });
     UpdateCommandUI();
 }
@@ -236,12 +263,16 @@ void CMainFrame::CreateToolBar()
         else
             pToolBar->addAction(Action(id));
     }
-    // Every button as wide as the widest label, like a strip of equal buttons.
-    const QList<QToolButton*> buttons = pToolBar->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    // Every button as wide as the widest label, like a strip of equal
+    // buttons; the overflow button of a narrow window keeps its own size.
+    QList<QWidget*> buttons;
+    for (QAction* pAction : pToolBar->actions())
+        if (!pAction->isSeparator())
+            buttons << pToolBar->widgetForAction(pAction);
     int width = 0;
-    for (const QToolButton* pButton : buttons)
+    for (const QWidget* pButton : buttons)
         width = std::max(width, pButton->sizeHint().width());
-    for (QToolButton* pButton : buttons)
+    for (QWidget* pButton : buttons)
         pButton->setMinimumWidth(width);
 }
 
@@ -272,6 +303,10 @@ void CMainFrame::CreateClientArea()
     pLeftView = new CLeftView(doc, pSplitter);
     auto* pListPane = new CChannelPane(doc, pSplitter);
     pListView = pListPane->View();
+    QLineEdit* pFilterBox = pListPane->FilterBox();
+    pFilterBox->setMinimumWidth(pFilterBox->sizeHint().width() -
+                                (kLineEditHintChars - kFilterBoxChars) *
+                                    pFilterBox->fontMetrics().horizontalAdvance(QLatin1Char('x')));
     // The filter's count sits in the status bar, left of the key indicators.
     auto* pCount = new QLabel;
     pCount->setObjectName("filterCount");
@@ -285,7 +320,8 @@ void CMainFrame::CreateClientArea()
     connect(pLeftView, &CLeftView::ListCleared, pListView, &CEditZarnView::ClearChannelList);
     pSplitter->setStretchFactor(0, 0);
     pSplitter->setStretchFactor(1, 1);
-    pSplitter->setSizes({kLeftPaneWidth, kInitialSize.width() - kLeftPaneWidth});
+    pSplitter->setSizes({kLeftPaneWidth, width() - kLeftPaneWidth});
+    connect(pSplitter, &QSplitter::splitterMoved, this, &CMainFrame::KeepTreePaneWidth);
     setCentralWidget(pSplitter);
     pLeftView->setFocus();
 }
@@ -375,6 +411,21 @@ void CMainFrame::ShowRecentFiles(RecentFileList& list)
     UpdateCommandUI();
 }
 
+void CMainFrame::ShowTitle(const QString& title)
+{
+    // A "[*]" of the path itself is doubled, which Qt shows as written.
+    setWindowTitle(QString(title).replace(kModifiedMark, QStringLiteral("[*][*]")) + kModifiedMark);
+}
+
+void CMainFrame::FitTreePane()
+{
+    if (!bFitTreePane)
+        return;
+    const QList<int> sizes = pSplitter->sizes();
+    const int tree = std::max(sizes.value(0), std::min(SatelliteLabelsWidth(*pLeftView), width() / 3));
+    pSplitter->setSizes({tree, sizes.value(0) + sizes.value(1) - tree});
+}
+
 void CMainFrame::OnFocusChanged(QWidget* pNow)
 {
     // Focus outside both panes (toolbar, dialogs) leaves the active pane as it was.
@@ -423,14 +474,35 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     // Asked once: answering No drops the changes. Cancel (Escape, the box's
     // close button) keeps the window, and so does a save the user chose that
     // did not happen, so that nothing is lost.
-    if (doc.IsModified()) {
-        const MsgAnswer answer =
-            WindowMessage(doc.Prompts(), kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
-        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !doc.SaveToOwnPath())) {
-            pEvent->ignore();
-            return;
-        }
-        doc.SetModifiedFlag(false);
+    if (!doc.SaveModified()) {
+        pEvent->ignore();
+        return;
     }
+    doc.SetModifiedFlag(false);
     pEvent->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent)
+{
+    // Any file is taken, so that a drop that opens nothing says why.
+    if (pEvent->mimeData()->hasUrls())
+        pEvent->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* pEvent)
+{
+    const DroppedDatabase dropped = DatabaseOfDrop(pEvent->mimeData()->urls());
+    pEvent->acceptProposedAction();
+    // The file manager gets its answer first; the questions come after.
+    QMetaObject::invokeMethod(
+        this,
+        [this, dropped] {
+            if (dropped.strPath.isEmpty())
+                WindowMessage(doc.Prompts(), kMsgDropRefused, MsgButtons::Ok, MsgIcon::Warning, {},
+                              dropped.strRefusal);
+            else if (doc.SaveModified())
+                doc.OpenDocumentFile(dropped.strPath);
+            UpdateCommandUI();
+        },
+        Qt::QueuedConnection);
 }

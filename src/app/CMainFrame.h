@@ -57,6 +57,9 @@ public:
     RecentFilesMenu* RecentMenu() const { return pRecentMenu; }
     // How Tools > Check Database runs its dialog; tests answer it here.
     DialogRunner fnRunCheckDialog = ExecModal;
+    // The splitter keeps its place from now on (a stored layout set it);
+    // otherwise an opened database widens the tree to its satellite labels.
+    void KeepTreePaneWidth() { bFitTreePane = false; }
 
 public slots:
     // Enables every command for the active pane and the document's state and
@@ -65,6 +68,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
 
 private:
     void CreateActions();
@@ -74,6 +79,10 @@ private:
     void CreateClientArea();
     void ConnectCommands();
 
+    // The document's title with Qt's modified-mark placeholder after it.
+    void ShowTitle(const QString& title);
+    // Up to a third of the window for the tree, so that its satellite labels show whole.
+    void FitTreePane();
     void OnFocusChanged(QWidget* pNow);
     void ActivatePane(Pane pane);
     void OnViewMode(int mode);
@@ -92,6 +101,7 @@ private:
     CLeftView* pLeftView = nullptr;
     CEditZarnView* pListView = nullptr;
     Pane activePane = Pane::Tree;
+    bool bFitTreePane = true;
     std::unique_ptr<PanePrinter> pPrinter;
     std::unique_ptr<ReferenceListCommands> pReferenceCommands;
 };

@@ -71,6 +71,8 @@ void RecentFilesMenu::Rebuild()
 
 void RecentFilesMenu::OpenEntry(int index)
 {
+    if (!doc.SaveModified())
+        return;
     const QString path = list.Files().value(index);
     const bool gone = !QFileInfo::exists(path);
     doc.OpenDocumentFile(path);

@@ -1,8 +1,8 @@
 // The File menu's recently-used files: up to four numbered entries with
 // shortened paths where the "Recent File" placeholder stands (the
 // placeholder shows, disabled, while the list is empty). Choosing an entry
-// opens that file; an entry whose file is gone is dropped after the open
-// failure is shown.
+// opens that file (after the question about unsaved changes); an entry
+// whose file is gone is dropped after the open failure is shown.
 #pragma once
 
 #include <QObject>

@@ -18,7 +18,7 @@ bool ReferenceListCommands::OnApplyReferenceList()
 {
     if (!doc.bDataLoaded)
         return false;
-    const auto choice = doc.Prompts().OpenFileDialog(kReferenceTitle, kFilterReference, false);
+    const auto choice = doc.Prompts().OpenFileDialog(kReferenceTitle, kFilterReference);
     if (!choice)
         return false;
     const ReferenceLoad load = LoadReferenceFile(choice->strPath);

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstring>
@@ -41,7 +42,7 @@ QImage WindowPicture(QWidget& window)
 {
     QStyleOptionTitleBar title;
     title.initFrom(&window);
-    title.text = window.windowTitle();
+    title.text = window.windowHandle()->title(); // as shown: the modified mark resolved
     title.titleBarFlags = window.windowFlags();
     title.titleBarState = Qt::WindowActive;
     title.state |= QStyle::State_Active;

@@ -90,9 +90,9 @@ CChannelParamDlg::CChannelParamDlg(const Database& db, IPrompts& prompts, const 
       pTxtPidEdit(new QLineEdit(QString::number(input.record.sTxtPid))), pSatelliteBox(MakeDropDown()),
       pTransponderBox(MakeDropDown()), pScrambleCheck(new QCheckBox(kScrambleLabel)),
       pLockCheck(new QCheckBox(kLockLabel)),
-      apAudioModeButtons{new QRadioButton(QString::fromLatin1(kAudioModeNames[0])),
-                         new QRadioButton(QString::fromLatin1(kAudioModeNames[1])),
-                         new QRadioButton(QString::fromLatin1(kAudioModeNames[2]))},
+      apAudioModeButtons{new QRadioButton(QCoreApplication::translate("OptionNames", kAudioModeNames[0])),
+                         new QRadioButton(QCoreApplication::translate("OptionNames", kAudioModeNames[1])),
+                         new QRadioButton(QCoreApplication::translate("OptionNames", kAudioModeNames[2]))},
       db(db), prompts(prompts), record(input.record)
 {
     setWindowTitle(kChannelParamTitle);

@@ -146,23 +146,52 @@ std::optional<QString> CEditZarnDoc::ChosenPath(const FileChoice& choice, const 
 bool CEditZarnDoc::AllowsReplacing(const QString& path)
 {
     return !saveSession.Exists(path) || WindowMessage(prompts, kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
-                                                      MsgButtons::YesNo, MsgIcon::Warning) == MsgAnswer::Yes;
+                                                      MsgButtons::YesNoDefaultNo, MsgIcon::Warning) == MsgAnswer::Yes;
+}
+
+bool CEditZarnDoc::AllowsAppendedName(const FileChoice& choice, const QString& path)
+{
+    return path == choice.strPath || AllowsReplacing(path);
 }
 
 FileSaveResult CEditZarnDoc::SaveAsking(const QString& target)
 {
     FileSaveResult result = saveSession.Save(*pDatabase, target);
     if (result == FileSaveResult::ChangedOutside &&
-        WindowMessage(prompts, kMsgChangedOutside, MsgButtons::YesNo, MsgIcon::Warning) == MsgAnswer::Yes)
+        WindowMessage(prompts, kMsgChangedOutside, MsgButtons::YesNoDefaultNo, MsgIcon::Warning) == MsgAnswer::Yes)
         result = saveSession.Save(*pDatabase, target, true);
-    if (result == FileSaveResult::Ok && !saveSession.Note().isEmpty())
-        emit StatusNote(saveSession.Note());
+    if (result == FileSaveResult::Ok)
+        ReportSaved(target);
     return result;
+}
+
+void CEditZarnDoc::ReportSaved(const QString& path)
+{
+    // A save that could keep no backup says so instead, until the next note.
+    if (!saveSession.Note().isEmpty()) {
+        emit StatusNote(saveSession.Note());
+        return;
+    }
+    const SdxHeader& header = pDatabase->header;
+    emit StatusNote(kMsgSaved.arg(QFileInfo(path).fileName(), QString::number(header.sTVNumber),
+                                  QString::number(header.sRadioNumber)),
+                    kSavedReportMs);
+}
+
+bool CEditZarnDoc::SaveModified()
+{
+    if (!bModified)
+        return true;
+    // Cancel, Escape and the box's close button keep the database open.
+    const MsgAnswer answer = WindowMessage(prompts, kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
+    return answer == MsgAnswer::No || (answer == MsgAnswer::Yes && SaveToOwnPath());
 }
 
 void CEditZarnDoc::OnFileNew()
 {
-    const auto choice = prompts.OpenFileDialog(kTitleNewFile, kFilterNew, true);
+    if (!SaveModified())
+        return;
+    const auto choice = prompts.SaveFileDialog(kTitleNewFile, kFilterNew);
     if (!choice)
         return;
     std::optional<QString> path = ChosenPath(*choice, kMsgCannotSave, MsgIcon::Stop);
@@ -173,9 +202,9 @@ void CEditZarnDoc::OnFileNew()
     // An existing file is taken over only when the user agrees, and then
     // stays as it is until a save replaces it: the database is marked
     // modified so that Save writes and Close asks.
-    const bool takeOver = saveSession.Exists(*path);
-    if (takeOver && !AllowsReplacing(*path))
+    if (!AllowsAppendedName(*choice, *path))
         return;
+    const bool takeOver = saveSession.Exists(*path);
     if (takeOver)
         saveSession.Watch(*path); // the version the user agreed to replace
     else {
@@ -205,7 +234,9 @@ void CEditZarnDoc::OnFileNew()
 
 void CEditZarnDoc::OnFileOpen()
 {
-    const auto choice = prompts.OpenFileDialog(kTitleSelectFile, kFilterOpen, false);
+    if (!SaveModified())
+        return;
+    const auto choice = prompts.OpenFileDialog(kTitleSelectFile, kFilterOpen);
     if (!choice)
         return;
     if (const std::optional<QString> path = ChosenPath(*choice, kMsgCannotOpen, MsgIcon::None))
@@ -214,21 +245,23 @@ void CEditZarnDoc::OnFileOpen()
 
 void CEditZarnDoc::OpenDocumentFile(const QString& path)
 {
-    strFilePath = path;
-    switch (saveSession.Load(*pDatabase, strFilePath)) {
+    // A load that fails changes no table, so an open database stays open
+    // with its path, changes and history; with none open the rejected path
+    // is kept.
+    if (!bDataLoaded)
+        strFilePath = path;
+    switch (saveSession.Load(*pDatabase, path)) {
     case LoadResult::CannotOpen:
         WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::None, {}, saveSession.FailureReason());
         return;
-    case LoadResult::NotCorrect:
-        bDataLoaded = 0;
-        StartHistory();
-        WindowMessage(prompts, kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop);
-        return;
+    case LoadResult::NotCorrect: WindowMessage(prompts, kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop); return;
     case LoadResult::Ok: break;
     }
+    strFilePath = path;
     bReadOnly = saveSession.IsReadOnly(strFilePath);
     iBytesNotKept = saveSession.BytesNotKept();
     StartHistory();
+    SetModifiedFlag(false);
     bDataLoaded = 1;
     prompts.UseFolderOf(strFilePath);
     emit DatabaseOpened();
@@ -294,9 +327,7 @@ void CEditZarnDoc::OnFileSaveAs()
         return;
     if (!target->contains(".SDX") && !target->contains(".sdx"))
         *target += ".sdx";
-    // The dialog asked about the name as chosen; a name that became another
-    // one by the appended extension is asked about here.
-    if (*target != choice->strPath && !AllowsReplacing(*target))
+    if (!AllowsAppendedName(*choice, *target))
         return;
     const FileSaveResult result = SaveAsking(*target);
     if (result == FileSaveResult::ChangedOutside)
@@ -317,12 +348,8 @@ void CEditZarnDoc::OnFileSaveAs()
 
 void CEditZarnDoc::OnFileClose()
 {
-    if (bModified) {
-        // Cancel, Escape and the box's close button keep the database open.
-        const MsgAnswer answer = WindowMessage(prompts, kMsgSaveChanges, MsgButtons::YesNoCancel, MsgIcon::Question);
-        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !SaveToOwnPath()))
-            return; // stay open and modified
-    }
+    if (!SaveModified())
+        return; // stay open and modified
     SetModifiedFlag(false);
     StartHistory();
     bDataLoaded = 0;

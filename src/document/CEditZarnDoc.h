@@ -58,6 +58,12 @@ inline constexpr TrText kFilterSaveAs{
                       "SDX Files (*.sdx)|*.sdx|Excel Files (*.xlsx *.xls)|*.xlsx;*.xls|All Files (*.*)|*.*||")};
 inline constexpr int kExcelFilterIndex = 2;
 
+// The status bar's report after a save (file name, TV and radio channel
+// counts), shown for a few seconds.
+inline constexpr TrText kMsgSaved{"CEditZarnDoc",
+                                  QT_TRANSLATE_NOOP("CEditZarnDoc", "Saved %1 — %2 TV and %3 radio channels")};
+inline constexpr int kSavedReportMs = 5000;
+
 // Edit menu texts: "Undo Delete 9 Channels", or the bare word with nothing to undo.
 inline constexpr TrText kUndoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Undo")};
 inline constexpr TrText kRedoText{"CEditZarnDoc", QT_TRANSLATE_NOOP("CEditZarnDoc", "Redo")};
@@ -122,8 +128,14 @@ public:
     void OnFileSaveAs();
     void OnFileClose();
 
-    // Opens path as File Open opens a chosen file, messages included.
+    // Opens path as File Open opens a chosen file, messages included. A
+    // database that is open stays as it was when path cannot be read.
     void OpenDocumentFile(const QString& path);
+    // The question of Close, New and Open (the command, a recent file, a
+    // drop) when the database has unsaved changes: true to go on (after Yes
+    // and a save, or No), false to stop (Cancel, or a save that failed).
+    // Asks nothing without changes.
+    bool SaveModified();
 
     // Writes the database to its own path, as Save and the close prompt do;
     // shows "Can not save file!" and returns false when that fails or when
@@ -153,11 +165,13 @@ signals:
     void SpreadsheetExportRequested(const QString& path);
     // path became the document's file by Open, Save As or New.
     void FileUsed(const QString& path);
-    // A remark for the status bar (a save that could keep no backup).
-    void StatusNote(const QString& note);
+    // A remark for the status bar (what a save wrote, a save that could keep
+    // no backup), for iShowMs milliseconds or, with 0, until the next one.
+    void StatusNote(const QString& note, int iShowMs = 0);
 
 private:
     void SetTitle();
+    void ReportSaved(const QString& path);
     std::vector<int> CapturePlace() const;
     // Stops the test builds when the database differs from the history's state.
     void ExpectNoChangeOutsideHistory() const;
@@ -172,6 +186,9 @@ private:
     // when the dialog could not read the name.
     std::optional<QString> ChosenPath(const FileChoice& choice, const QString& failure, MsgIcon icon);
     bool AllowsReplacing(const QString& path);
+    // The save dialog asked about the name as chosen; a name that became
+    // another one by the appended extension is asked about here.
+    bool AllowsAppendedName(const FileChoice& choice, const QString& path);
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;

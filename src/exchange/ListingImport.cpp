@@ -279,6 +279,6 @@ void RunListingImport(Database& db, IPrompts& prompts, const QString& path, ILis
 void LoadSatelliteFromHtml(Database& db, IPrompts& prompts, IListingTree* tree,
                            const std::function<void()>& markModified)
 {
-    if (const std::optional<FileChoice> choice = prompts.OpenFileDialog(kTitleSelectListing, kFilterListing, false))
+    if (const std::optional<FileChoice> choice = prompts.OpenFileDialog(kTitleSelectListing, kFilterListing))
         RunListingImport(db, prompts, choice->strPath, tree, markModified);
 }

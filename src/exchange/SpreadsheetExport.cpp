@@ -118,7 +118,8 @@ QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QStrin
     // extension makes.
     const QString target = WorkbookPath(path);
     if (target != path && FileExists(target) &&
-        WindowMessage(prompts, kMsgAlreadyExists.arg(target), MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+        WindowMessage(prompts, kMsgAlreadyExists.arg(target), MsgButtons::YesNoDefaultNo, MsgIcon::Question) !=
+            MsgAnswer::Yes)
         return {};
     const ExportResult result = ExportSpreadsheet(db, target, registry);
     switch (result.status) {

@@ -5,8 +5,8 @@
 namespace {
 
 constexpr CommandRoute kRoutes[] = {
-    {ID_FILE_NEW, Handler::Document, EnableWhen::NoDatabase},
-    {ID_FILE_OPEN, Handler::Document, EnableWhen::NoDatabase},
+    {ID_FILE_NEW, Handler::Document, EnableWhen::Always},
+    {ID_FILE_OPEN, Handler::Document, EnableWhen::Always},
     {ID_FILE_SAVE, Handler::Document, EnableWhen::Database},
     {ID_FILE_SAVE_AS, Handler::Document, EnableWhen::Database},
     {ID_FILE_CLOSE, Handler::Document, EnableWhen::Database},
@@ -61,7 +61,6 @@ bool IsCommandEnabled(int id, Pane activePane, bool bDataLoaded, bool bHasRecent
         return false;
     switch (pRoute->when) {
     case EnableWhen::Always: return true;
-    case EnableWhen::NoDatabase: return !bDataLoaded;
     case EnableWhen::Database: return bDataLoaded;
     case EnableWhen::RecentFiles: return bHasRecentFiles;
     case EnableWhen::CanUndo: return bDataLoaded && bCanUndo;

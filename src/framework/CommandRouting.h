@@ -9,7 +9,7 @@ enum class Pane { Tree, List };
 enum class Handler { ListView, ActiveView, Document, Frame, App };
 
 // When the handler enables it.
-enum class EnableWhen { Always, NoDatabase, Database, RecentFiles, CanUndo, CanRedo };
+enum class EnableWhen { Always, Database, RecentFiles, CanUndo, CanRedo };
 
 struct CommandRoute {
     int iId;

@@ -17,7 +17,9 @@ inline const QString kAppName = QStringLiteral("EditZarn");
 inline constexpr TrText kMsgAlreadyExists{
     "IPrompts", QT_TRANSLATE_NOOP("IPrompts", "%1 already exists.\nDo you want to replace it?")};
 
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose Yes replaces or drops something; No is
+// the default button, so Enter keeps what is there.
+enum class MsgButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MsgIcon { None, Warning, Stop, Question };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
@@ -45,10 +47,10 @@ public:
     }
 
     // filter has the form "SDX Files (*.sdx)|*.sdx|All Files (*.*)|*.*||".
-    // With bAllowNewName a name that does not exist yet may be chosen.
-    // Empty result: the user cancelled.
-    virtual std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter,
-                                                     bool bAllowNewName) = 0;
+    // The open dialog takes an existing file; the save dialog any name, and
+    // it asks before an existing file is chosen. Empty result: the user
+    // cancelled.
+    virtual std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter) = 0;
     virtual std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) = 0;
     // The file dialogs start in the folder of path (the open database).
     virtual void UseFolderOf(const QString& path) { Q_UNUSED(path); }

@@ -49,9 +49,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& tex
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::Cancel);
-    } else if (buttons == MsgButtons::YesNo) {
+    } else if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box->setDefaultButton(QMessageBox::Yes);
+        box->setDefaultButton(buttons == MsgButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
@@ -60,16 +60,12 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& tex
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* pParent, FileDialogKind kind, const QString& title,
-                                            const QString& filter, bool bAllowNewName)
+                                            const QString& filter)
 {
     auto dialog = std::make_unique<QFileDialog>(pParent, title);
     const bool save = kind == FileDialogKind::Save;
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(save || bAllowNewName ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // Native open dialogs insist on an existing file, so a dialog that must
-    // take a new name is always Qt's own.
-    if (bAllowNewName && !save)
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setNameFilters(QtNameFilters(filter));
     return dialog;
 }
@@ -89,7 +85,7 @@ MsgAnswer QtPrompts::DetailedMessageBox(const QString& text, const QString& capt
     if (pressed == QMessageBox::Yes)
         return MsgAnswer::Yes;
     // Closed any other way: Cancel where the box offers it, otherwise No.
-    return pressed == QMessageBox::No || buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+    return pressed == QMessageBox::No || buttons != MsgButtons::YesNoCancel ? MsgAnswer::No : MsgAnswer::Cancel;
 }
 
 void QtPrompts::UseFolderOf(const QString& path)
@@ -109,12 +105,12 @@ std::optional<FileChoice> QtPrompts::RunFileDialog(QFileDialog& dialog)
                       ChosenFilterIndex(dialog.nameFilters(), dialog.selectedNameFilter())};
 }
 
-std::optional<FileChoice> QtPrompts::OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName)
+std::optional<FileChoice> QtPrompts::OpenFileDialog(const QString& title, const QString& filter)
 {
-    return RunFileDialog(*MakeFileDialog(pParent, FileDialogKind::Open, title, filter, bAllowNewName));
+    return RunFileDialog(*MakeFileDialog(pParent, FileDialogKind::Open, title, filter));
 }
 
 std::optional<FileChoice> QtPrompts::SaveFileDialog(const QString& title, const QString& filter)
 {
-    return RunFileDialog(*MakeFileDialog(pParent, FileDialogKind::Save, title, filter, false));
+    return RunFileDialog(*MakeFileDialog(pParent, FileDialogKind::Save, title, filter));
 }

@@ -25,7 +25,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* pParent, const QString& tex
                                             MsgButtons buttons, MsgIcon icon, const QString& informative = {});
 enum class FileDialogKind { Open, Save };
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* pParent, FileDialogKind kind, const QString& title,
-                                            const QString& filter, bool bAllowNewName);
+                                            const QString& filter);
 
 class QtPrompts : public IPrompts {
 public:
@@ -35,7 +35,7 @@ public:
     MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
                                  const QString& informative) override;
-    std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName) override;
+    std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter) override;
     std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) override;
     void UseFolderOf(const QString& path) override;
 

@@ -2,6 +2,8 @@
 // tree, the dialogs, the list, printing and the export.
 #pragma once
 
+#include "Translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -17,7 +19,9 @@ inline constexpr std::array<const char*, 3> k22kHzNames = {"Off", "On", "Auto"};
 inline constexpr std::array<const char*, 3> kMotorNames = {"None", "Motor", "UASAL"};
 inline constexpr std::array<const char*, 2> kDirectionNames = {"East", "West"};
 inline constexpr std::array<const char*, 4> kLnbPowerNames = {"0V", "13V/18V", "13V", "18V"};
-inline constexpr std::array<const char*, 3> kAudioModeNames = {"Stereo", "Left", "Right"};
+// The dialog shows "Left" and "Right" translated; "Stereo" is the receiver's word.
+inline constexpr std::array<const char*, 3> kAudioModeNames = {"Stereo", TRANSLATABLE("OptionNames", "Left"),
+                                                               TRANSLATABLE("OptionNames", "Right")};
 
 // LNB types in list order; the last, "User define", keeps the values as they are.
 struct LnbType {

@@ -12,7 +12,7 @@ bool TransponderListCommand::Run(CEditZarnDoc& doc, const TransponderListRequest
     IPrompts& prompts = doc.Prompts();
     if (!strLastList.isEmpty())
         prompts.UseFolderOf(strLastList);
-    const auto choice = prompts.OpenFileDialog(kActionImportTransponderList, kFilterTransponderList, false);
+    const auto choice = prompts.OpenFileDialog(kActionImportTransponderList, kFilterTransponderList);
     if (!choice)
         return false;
     strLastList = choice->strPath;

@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <set>
 
@@ -36,11 +37,13 @@ namespace {
 
 const QString kCaption = "Pelk_Channel Editor v2.2 ";
 
+// The caption as the window system shows it (the modified mark resolved).
+QString ShownTitle(const QWidget* pWindow) { return pWindow->windowHandle()->title(); }
+
 // Every command the frame offers, and the groups the enabling rules use.
-const std::set<int> kAlwaysEnabled = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
-                                      ID_APP_ABOUT,  ID_APP_EXIT,           ID_VIEW_TV,
-                                      ID_VIEW_RADIO, ID_NEXT_PANE,          ID_PREV_PANE};
-const std::set<int> kWithoutDatabase = {ID_FILE_NEW, ID_FILE_OPEN};
+const std::set<int> kAlwaysEnabled = {ID_FILE_NEW,         ID_FILE_OPEN, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                                      ID_FILE_PRINT_SETUP, ID_APP_ABOUT, ID_APP_EXIT,   ID_VIEW_TV,
+                                      ID_VIEW_RADIO,       ID_NEXT_PANE, ID_PREV_PANE};
 const std::set<int> kWithDatabase = {ID_FILE_SAVE,
                                      ID_FILE_SAVE_AS,
                                      ID_FILE_CLOSE,
@@ -114,7 +117,7 @@ protected:
 TEST_F(MainFrameTest, StartsWithTheBareCaptionAndTheTwoPanes)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    EXPECT_EQ(frame->windowTitle(), kCaption);
+    EXPECT_EQ(ShownTitle(frame), kCaption);
     EXPECT_FALSE(frame->windowIcon().isNull());
     EXPECT_EQ(Doc().bDataLoaded, 0);
 
@@ -177,6 +180,7 @@ TEST_F(MainFrameTest, StatusBarShowsReadyAndTheKeyIndicators)
     EXPECT_EQ(indicators, QStringList({"CAP", "NUM", "SCRL"}));
 
     // A button's prompt replaces "Ready" while the pointer is over it.
+    frame->resize(1000, 640); // every button shown
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     const auto* pToolBar = frame->findChild<QToolBar*>("toolbar");
     QTest::mouseMove(pToolBar->widgetForAction(Action(ID_VIEW_RADIO)));
@@ -276,13 +280,12 @@ TEST_F(MainFrameTest, CommandsAreEnabledByPaneAndDatabase)
         std::set<int> enabled;
     };
     const Case cases[] = {
-        {Pane::Tree, false, Union({kAlwaysEnabled, kWithoutDatabase})},
-        {Pane::List, false, Union({kAlwaysEnabled, kWithoutDatabase, kChannelCommands})},
+        {Pane::Tree, false, kAlwaysEnabled},
+        {Pane::List, false, Union({kAlwaysEnabled, kChannelCommands})},
         {Pane::Tree, true, Union({kAlwaysEnabled, kWithDatabase})},
         {Pane::List, true, Union({kAlwaysEnabled, kWithDatabase, kChannelCommands})},
     };
-    const std::set<int> all =
-        Union({kAlwaysEnabled, kWithoutDatabase, kWithDatabase, kChannelCommands, kNeverEnabled});
+    const std::set<int> all = Union({kAlwaysEnabled, kWithDatabase, kChannelCommands, kNeverEnabled});
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.pane == Pane::Tree ? "tree" : "list") << (c.bLoaded ? ", open" : ""));
         if (c.bLoaded != (Doc().bDataLoaded != 0)) {
@@ -328,17 +331,17 @@ TEST_F(MainFrameTest, FileCommandsSetTheCaption)
     const QString path = WriteDemoFile();
     prompts.QueueFile(path);
     Action(ID_FILE_OPEN)->trigger();
-    EXPECT_EQ(frame->windowTitle(), kCaption + path);
+    EXPECT_EQ(ShownTitle(frame), kCaption + path);
     EXPECT_TRUE(Action(ID_FILE_SAVE)->isEnabled());
 
     const QString copy = dir.filePath("copy.sdx");
     prompts.QueueFile(copy);
     Action(ID_FILE_SAVE_AS)->trigger();
-    EXPECT_EQ(frame->windowTitle(), kCaption + copy);
+    EXPECT_EQ(ShownTitle(frame), kCaption + copy);
     EXPECT_TRUE(QFile::exists(copy));
 
     Action(ID_FILE_CLOSE)->trigger();
-    EXPECT_EQ(frame->windowTitle(), kCaption);
+    EXPECT_EQ(ShownTitle(frame), kCaption);
     EXPECT_TRUE(Action(ID_FILE_OPEN)->isEnabled());
     EXPECT_TRUE(prompts.Messages().empty());
 }
@@ -356,7 +359,7 @@ TEST_F(MainFrameTest, SaveAsWithTheSpreadsheetFilterWritesAWorkbookAndLeavesTheD
     QFile written(workbook);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.read(2), "PK");
-    EXPECT_EQ(frame->windowTitle(), kCaption + path);
+    EXPECT_EQ(ShownTitle(frame), kCaption + path + "*"); // still the database, with its changes
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_TRUE(prompts.Messages().empty());
 }
@@ -497,7 +500,7 @@ TEST_F(MainFrameTest, CommandLineFileOpensLikeFileOpen)
         ASSERT_TRUE(localApp.MainFrame());
         EXPECT_TRUE(localApp.MainFrame()->isVisible());
         EXPECT_EQ(localApp.Document().bDataLoaded, c.bLoaded);
-        EXPECT_EQ(localApp.MainFrame()->windowTitle(), c.strCaption);
+        EXPECT_EQ(ShownTitle(localApp.MainFrame()), c.strCaption);
         EXPECT_EQ(localPrompts.MessagesWithoutReasons(), c.messages);
         EXPECT_EQ(localApp.MainFrame()->Action(ID_FILE_CLOSE)->isEnabled(), c.bLoaded == 1);
     }
@@ -579,10 +582,7 @@ TEST_F(MainFrameTest, RecentFilesOpenFromTheFileMenuAndGoneOnesAreDropped)
 
     entries()[0]->trigger();
     EXPECT_EQ(localApp.Document().bDataLoaded, 1);
-    EXPECT_FALSE(entries()[0]->isEnabled()) << "enabled when Open is";
-    localApp.Document().OnFileClose();
-    frame.UpdateCommandUI();
-    EXPECT_TRUE(entries()[0]->isEnabled());
+    EXPECT_TRUE(entries()[0]->isEnabled()) << "enabled when Open is";
 }
 
 TEST(RecentFilesMenu, ShortensLongPathsAroundTheirName)

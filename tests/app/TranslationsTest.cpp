@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QToolBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -70,6 +71,17 @@ TEST_F(GermanWindowTest, MenusToolbarTreeListAndMessagesAreGerman)
     EXPECT_EQ(kPageText.arg(2), "SEITE 2");
     // Qt's own texts, from Qt's German translation.
     EXPECT_EQ(QtYesButtonText(), "&Ja");
+}
+
+// A toolbar label is a word of the menu item its button runs (letters only,
+// "AZ" of "A--->Z"), and Print Preview's window is named as its menu item.
+TEST_F(GermanWindowTest, ToolbarAndPreviewUseTheWordsOfTheirMenuItems)
+{
+    const auto letters = [](QString text) { return text.remove(QRegularExpression("[^\\p{L}]")).toLower(); };
+    for (QAction* pAction : frame->findChild<QToolBar*>("toolbar")->actions())
+        EXPECT_TRUE(letters(pAction->text()).contains(letters(pAction->iconText()))) << pAction->text().toStdString();
+    EXPECT_EQ(frame->Action(ID_FILE_PRINT_PREVIEW)->text().remove('&'),
+              QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"));
 }
 
 // Texts put together while the program runs: the filter's count, the step

@@ -91,7 +91,7 @@ TEST_F(DocumentTest, NewNamesTheFileAndWritesAnEmptyDatabaseWhereNoneExists)
         EXPECT_EQ(1, fresh.bDataLoaded);
         EXPECT_FALSE(fresh.IsModified());
         EXPECT_EQ(1, opened.count());
-        EXPECT_EQ((std::vector<AskedFileDialog>{{AskedDialog::OpenOrNew, "New File", kFilterNew}}), ask.FileDialogs());
+        EXPECT_EQ((std::vector<AskedFileDialog>{{AskedDialog::Save, "New File", kFilterNew}}), ask.FileDialogs());
 
         auto reread = std::make_unique<Database>();
         EXPECT_EQ(LoadResult::Ok, LoadDatabaseFile(*reread, expected)) << c.created.toStdString();
@@ -103,14 +103,15 @@ TEST_F(DocumentTest, NewLeavesAnExistingFileAsItIsUntilSaved)
 {
     const QString path = WriteDemo("keep.sdx");
     const QByteArray before = ReadBytes(path);
-    // Taking over an existing name is asked first; No leaves everything.
-    const ShownMessage replace{"keep.sdx already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
-                               MsgIcon::Warning};
-    prompts.QueueFile(path);
+    // Taking over an existing name is asked first (by the dialog for the
+    // name chosen, here for the name with ".sdx" appended); No leaves everything.
+    const ShownMessage replace{"keep.sdx already exists.\nDo you want to replace it?", "EditZarn",
+                               MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
+    prompts.QueueFile(PathOf("keep"));
     prompts.QueueAnswer(MsgAnswer::No);
     doc.OnFileNew();
     EXPECT_EQ(0, doc.bDataLoaded);
-    prompts.QueueFile(path);
+    prompts.QueueFile(PathOf("keep"));
     prompts.QueueAnswer(MsgAnswer::Yes);
     doc.OnFileNew();
     EXPECT_EQ((std::vector<ShownMessage>{replace, replace}), prompts.Messages());
@@ -277,6 +278,21 @@ TEST_F(DocumentTest, AFailedOpenKeepsTheTablesOfTheEarlierDatabase)
     doc.OnFileOpen();
     EXPECT_EQ(0, std::memcmp(&header, &doc.Data().header, sizeof header));
     EXPECT_EQ(0, std::memcmp(&first, &doc.Data().TvChannelTable[0], sizeof first));
+}
+
+TEST_F(DocumentTest, AFailedOpenLeavesTheOpenDatabaseWithItsChanges)
+{
+    OpenDemo();
+    Edit();
+    const auto edited = std::make_unique<Database>(doc.Data());
+    QFile(PathOf("empty.sdx")).open(QIODevice::WriteOnly);
+    prompts.QueueAnswer(MsgAnswer::No); // the changes are not saved
+    prompts.QueueFile(PathOf("empty.sdx"));
+    prompts.QueueAnswer(MsgAnswer::Ok);
+    doc.OnFileOpen();
+    EXPECT_EQ(std::make_tuple(1, PathOf("demo.sdx"), true),
+              std::make_tuple(doc.bDataLoaded, doc.strFilePath, doc.IsModified()));
+    ExpectSameDatabase(doc.Data(), *edited);
 }
 
 TEST_F(DocumentTest, SaveWritesOnlyAModifiedDatabase)
@@ -501,9 +517,9 @@ namespace {
 TEST_F(DocumentTest, FileCommandsAskBeforeAnythingIsReplacedOrDropped)
 {
     const ShownMessage changed{"The file was changed by another program since it was opened. Overwrite it?",
-                               "EditZarn", MsgButtons::YesNo, MsgIcon::Warning};
-    const ShownMessage replace{"copy.sdx already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
-                               MsgIcon::Warning};
+                               "EditZarn", MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
+    const ShownMessage replace{"copy.sdx already exists.\nDo you want to replace it?", "EditZarn",
+                               MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
     OpenDemo();
     const QString path = doc.strFilePath;
     Edit();

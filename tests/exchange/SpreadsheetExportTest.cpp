@@ -367,7 +367,7 @@ TEST_F(BuiltinExport, TheWorkbookIsNamedXlsxAndAsksBeforeReplacingThatName)
         EXPECT_FALSE(QFile::exists(chosen));
         ASSERT_TRUE(QFile::resize(target, 3));
         const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
-                                   MsgButtons::YesNo, MsgIcon::Question};
+                                   MsgButtons::YesNoDefaultNo, MsgIcon::Question};
         prompts.QueueAnswer(MsgAnswer::No);
         EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
         EXPECT_EQ(QFileInfo(target).size(), 3);

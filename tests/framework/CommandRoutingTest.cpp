@@ -13,8 +13,8 @@ struct RouteCase {
 };
 
 constexpr RouteCase kCases[] = {
-    {ID_FILE_NEW, {true, false, true, false}},
-    {ID_FILE_OPEN, {true, false, true, false}},
+    {ID_FILE_NEW, {true, true, true, true}},
+    {ID_FILE_OPEN, {true, true, true, true}},
     {ID_FILE_SAVE, {false, true, false, true}},
     {ID_FILE_SAVE_AS, {false, true, false, true}},
     {ID_FILE_CLOSE, {false, true, false, true}},
@@ -59,7 +59,7 @@ TEST(CommandRoutingTest, RecentFileEntryNeedsARecentFile)
     for (Pane pane : {Pane::Tree, Pane::List})
         for (bool loaded : {false, true})
             EXPECT_TRUE(IsCommandEnabled(ID_FILE_MRU_FILE1, pane, loaded, true));
-    EXPECT_FALSE(IsCommandEnabled(ID_FILE_NEW, Pane::Tree, true, true));
+    EXPECT_FALSE(IsCommandEnabled(ID_FILE_SAVE, Pane::Tree, false, true));
 }
 
 TEST(CommandIdsTest, PromptsAndToolbarLabels)

@@ -73,6 +73,10 @@ TEST_F(QtPromptsTest, MessageBoxCarriesExactTextCaptionButtonsAndIcon)
     }
     const auto question = MakeMessageBox(nullptr, "?", "EditZarn", MsgButtons::YesNo, MsgIcon::Question);
     EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()), question->button(QMessageBox::Yes));
+    // Enter on a question whose Yes replaces something keeps it.
+    const auto replace = MakeMessageBox(nullptr, "?", "EditZarn", MsgButtons::YesNoDefaultNo, MsgIcon::Warning);
+    EXPECT_EQ(replace->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(static_cast<QAbstractButton*>(replace->defaultButton()), replace->button(QMessageBox::No));
     // Escape and the box's close button answer Cancel where it is offered;
     // the reason stands as a second paragraph.
     const auto close = MakeMessageBox(nullptr, "?", "EditZarn", MsgButtons::YesNoCancel, MsgIcon::Question, "why");
@@ -83,18 +87,13 @@ TEST_F(QtPromptsTest, MessageBoxCarriesExactTextCaptionButtonsAndIcon)
 
 TEST_F(QtPromptsTest, FileDialogsAreConfiguredForTheirCommand)
 {
-    const auto open = MakeFileDialog(nullptr, FileDialogKind::Open, "Select File", kOpenFilter, false);
+    const auto open = MakeFileDialog(nullptr, FileDialogKind::Open, "Select File", kOpenFilter);
     EXPECT_EQ(open->windowTitle(), "Select File");
     EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(open->fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(open->nameFilters(), QtNameFilters(kOpenFilter));
 
-    const auto create = MakeFileDialog(nullptr, FileDialogKind::Open, "New File", kNewFilter, true);
-    EXPECT_EQ(create->acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(create->fileMode(), QFileDialog::AnyFile);
-    EXPECT_TRUE(create->testOption(QFileDialog::DontUseNativeDialog));
-
-    const auto save = MakeFileDialog(nullptr, FileDialogKind::Save, "Select File", kSaveAsFilter, false);
+    const auto save = MakeFileDialog(nullptr, FileDialogKind::Save, "Select File", kSaveAsFilter);
     EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_EQ(save->fileMode(), QFileDialog::AnyFile);
     save->selectNameFilter(save->nameFilters().at(1));
@@ -130,11 +129,11 @@ TEST(ScriptedPromptsTest, AnswersInOrderAndRecordsDialogs)
     ASSERT_TRUE(first);
     EXPECT_EQ(first->strPath, "/tmp/a.xls");
     EXPECT_EQ(first->iFilterIndex, 2);
-    EXPECT_FALSE(prompts.OpenFileDialog("Select File", kOpenFilter, false));
-    EXPECT_EQ(prompts.OpenFileDialog("New File", kNewFilter, true)->iFilterIndex, 1);
+    EXPECT_FALSE(prompts.OpenFileDialog("Select File", kOpenFilter));
+    EXPECT_EQ(prompts.SaveFileDialog("New File", kNewFilter)->iFilterIndex, 1);
     EXPECT_EQ(prompts.FileDialogs(), (std::vector<AskedFileDialog>{{AskedDialog::Save, "Select File", kSaveAsFilter},
                                                                    {AskedDialog::Open, "Select File", kOpenFilter},
-                                                                   {AskedDialog::OpenOrNew, "New File", kNewFilter}}));
+                                                                   {AskedDialog::Save, "New File", kNewFilter}}));
 }
 
 TEST(ScriptedPromptsTest, UnansweredUnfitAndUnusedAnswersFailTheTest)
@@ -143,7 +142,7 @@ TEST(ScriptedPromptsTest, UnansweredUnfitAndUnusedAnswersFailTheTest)
     EXPECT_NONFATAL_FAILURE(
         EXPECT_EQ(prompts.MessageBox("q", "EditZarn", MsgButtons::YesNo, MsgIcon::Question), MsgAnswer::No),
         "without a queued answer");
-    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(prompts.OpenFileDialog("t", kOpenFilter, false)), "without a queued answer");
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(prompts.OpenFileDialog("t", kOpenFilter)), "without a queued answer");
     prompts.QueueAnswer(MsgAnswer::Yes);
     EXPECT_NONFATAL_FAILURE(prompts.MessageBox("m", "EditZarn", MsgButtons::Ok, MsgIcon::Warning), "does not fit");
     EXPECT_NONFATAL_FAILURE(

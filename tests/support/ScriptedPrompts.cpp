@@ -10,6 +10,7 @@ const char* Name(MsgButtons buttons)
     case MsgButtons::Ok: return "Ok";
     case MsgButtons::YesNo: return "YesNo";
     case MsgButtons::YesNoCancel: return "YesNoCancel";
+    case MsgButtons::YesNoDefaultNo: return "YesNoDefaultNo";
     }
     return "?";
 }
@@ -29,7 +30,6 @@ const char* Name(AskedDialog kind)
 {
     switch (kind) {
     case AskedDialog::Open: return "Open";
-    case AskedDialog::OpenOrNew: return "OpenOrNew";
     case AskedDialog::Save: return "Save";
     }
     return "?";
@@ -39,7 +39,8 @@ bool Fits(MsgAnswer answer, MsgButtons buttons)
 {
     switch (buttons) {
     case MsgButtons::Ok: return answer == MsgAnswer::Ok;
-    case MsgButtons::YesNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoDefaultNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
     case MsgButtons::YesNoCancel: return answer != MsgAnswer::Ok;
     }
     return false;
@@ -104,10 +105,9 @@ std::optional<FileChoice> ScriptedPrompts::AnswerFileDialog(AskedDialog kind, co
     return answer;
 }
 
-std::optional<FileChoice> ScriptedPrompts::OpenFileDialog(const QString& title, const QString& filter,
-                                                          bool bAllowNewName)
+std::optional<FileChoice> ScriptedPrompts::OpenFileDialog(const QString& title, const QString& filter)
 {
-    return AnswerFileDialog(bAllowNewName ? AskedDialog::OpenOrNew : AskedDialog::Open, title, filter);
+    return AnswerFileDialog(AskedDialog::Open, title, filter);
 }
 
 std::optional<FileChoice> ScriptedPrompts::SaveFileDialog(const QString& title, const QString& filter)

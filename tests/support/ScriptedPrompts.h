@@ -19,7 +19,7 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
-enum class AskedDialog { Open, OpenOrNew, Save };
+enum class AskedDialog { Open, Save };
 
 struct AskedFileDialog {
     AskedDialog kind;
@@ -44,7 +44,7 @@ public:
     MsgAnswer MessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer DetailedMessageBox(const QString& text, const QString& caption, MsgButtons buttons, MsgIcon icon,
                                  const QString& informative) override;
-    std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter, bool bAllowNewName) override;
+    std::optional<FileChoice> OpenFileDialog(const QString& title, const QString& filter) override;
     std::optional<FileChoice> SaveFileDialog(const QString& title, const QString& filter) override;
 
 private:
