@@ -345,12 +345,21 @@ void CMainFrame::ConnectCommands()
     onCommand(ID_VIEW_TV, [this] { OnViewMode(0); });
     onCommand(ID_VIEW_RADIO, [this] { OnViewMode(1); });
     pPrinter = std::make_unique<PanePrinter>(std::make_unique<QtPrintDialogs>(this));
-    onCommand(ID_FILE_PRINT, [this] {
-        QString failure;
-        if (!pPrinter->Print(*ActivePrintout(), &failure) && !failure.isEmpty())
+    // A PDF file that Print or a print from the preview could not write says why.
+    const auto reportPdf = [this](const QString& failure) {
+        if (!failure.isEmpty())
             WindowMessage(doc.Prompts(), kMsgPdfNotWritten, MsgButtons::Ok, MsgIcon::Stop, {}, failure);
+    };
+    onCommand(ID_FILE_PRINT, [this, reportPdf] {
+        QString failure;
+        pPrinter->Print(*ActivePrintout(), &failure);
+        reportPdf(failure);
     });
-    onCommand(ID_FILE_PRINT_PREVIEW, [this] { pPrinter->Preview(*ActivePrintout()); });
+    onCommand(ID_FILE_PRINT_PREVIEW, [this, reportPdf] {
+        QString failure;
+        pPrinter->Preview(*ActivePrintout(), &failure);
+        reportPdf(failure);
+    });
     onCommand(ID_FILE_PRINT_SETUP, [this] { pPrinter->PrintSetup(); });
     pReferenceCommands = std::make_unique<ReferenceListCommands>(doc, this);
     onCommand(ID_FILE_APPLY_REFERENCE, [this] {

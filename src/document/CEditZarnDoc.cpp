@@ -199,6 +199,10 @@ void CEditZarnDoc::OnFileNew()
         return;
     if (!EndsInSdx(*path))
         *path += ".sdx";
+    if (!saveSession.TakesFile(*path)) {
+        WindowMessage(prompts, kMsgCannotSave, MsgButtons::Ok, MsgIcon::Stop, {}, saveSession.FailureReason());
+        return;
+    }
     // An existing file is taken over only when the user agrees, and then
     // stays as it is until a save replaces it: the database is marked
     // modified so that Save writes and Close asks.

@@ -144,6 +144,16 @@ bool SaveSession::IsReadOnly(const QString& path)
     return status && !status->bWritable;
 }
 
+bool SaveSession::TakesFile(const QString& path)
+{
+    const QString target = medium.ResolveTarget(path);
+    const std::optional<FileStatus> status = medium.Status(target);
+    if (!status || status->bRegular)
+        return true;
+    strReason = kReasonNotRegular.arg(target);
+    return false;
+}
+
 LoadResult SaveSession::Load(Database& db, const QString& path)
 {
     strReason.clear();
@@ -272,10 +282,10 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
     strNote.clear();
     if (path.isEmpty())
         return Fail(kReasonNoName);
+    if (!TakesFile(path))
+        return FileSaveResult::CannotWrite;
     const QString target = medium.ResolveTarget(path);
     const std::optional<FileStatus> status = medium.Status(target);
-    if (status && !status->bRegular)
-        return Fail(kReasonNotRegular.arg(target));
     if (status && !status->bWritable)
         return Fail(kReasonReadOnly.arg(target));
     if (status && !bDatabase && LoadsAsDatabase(target))

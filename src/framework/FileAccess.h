@@ -70,6 +70,10 @@ public:
     // Writes any other output file by the same rules, without a backup.
     FileSaveResult SaveBytes(const QByteArray& bytes, const QString& path);
 
+    // False where something other than a regular file (a folder, FIFO,
+    // device or socket) is at path, or a link leads to one: no save goes
+    // there, and FailureReason() says why.
+    bool TakesFile(const QString& path);
     // Whether a file (or a link to one) is at path.
     bool Exists(const QString& path) { return medium.Status(medium.ResolveTarget(path)).has_value(); }
     // Whether the file at path exists and may not be written.

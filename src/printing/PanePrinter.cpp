@@ -55,6 +55,21 @@ std::pair<int, int> ChosenPages(const QPrinter& printer)
     return {1, 0};
 }
 
+// The pages chosen in the print dialog on printer. Print to File goes the
+// way of every file the program writes, never straight onto the chosen file;
+// pFailure gets the reason when that fails.
+bool PrintChosenPages(QPrinter& printer, IPrintout& printout, QString* pFailure)
+{
+    const auto [first, last] = ChosenPages(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString reason = SavePdf(printer, printout, printer.outputFileName(), first, last);
+        if (pFailure)
+            *pFailure = reason;
+        return reason.isEmpty();
+    }
+    return PrintPages(printer, printout, first, last) >= 0;
+}
+
 } // namespace
 
 PanePrinter::PanePrinter(std::unique_ptr<IPrintDialogs> pDialogs) : pDialogs(std::move(pDialogs)) {}
@@ -70,30 +85,19 @@ QPrinter& PanePrinter::Printer()
 bool PanePrinter::Print(IPrintout& printout, QString* pFailure)
 {
     QPrinter& printer = Printer();
-    if (!pDialogs->RunPrintDialog(printer, CountPages(printer, printout)))
-        return false;
-    const auto [first, last] = ChosenPages(printer);
-    // Print to File goes the way of every file the program writes, never
-    // straight onto the chosen file.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        const QString reason = SavePdf(printer, printout, printer.outputFileName(), first, last);
-        if (pFailure)
-            *pFailure = reason;
-        return reason.isEmpty();
-    }
-    return PrintPages(printer, printout, first, last) >= 0;
+    return pDialogs->RunPrintDialog(printer, CountPages(printer, printout)) &&
+           PrintChosenPages(printer, printout, pFailure);
 }
 
-void PanePrinter::Preview(IPrintout& printout)
+void PanePrinter::Preview(IPrintout& printout, QString* pFailure)
 {
     QPrinter& printer = Printer();
     // The preview shows every page; a print started from it asks again.
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(0, 0);
-    pDialogs->RunPreview(printer, printout.PreviewPages(), [&](QPrinter& target) {
-        const auto [first, last] = ChosenPages(target);
-        PrintPages(target, printout, first, last);
-    });
+    pDialogs->RunPreview(
+        printer, printout.PreviewPages(), [&](QPrinter& target) { PrintPages(target, printout); },
+        [&](QPrinter& target) { PrintChosenPages(target, printout, pFailure); });
 }
 
 void PanePrinter::PrintSetup() { pDialogs->RunPageSetup(Printer()); }

@@ -28,8 +28,10 @@ public:
     // to File) is made in memory and written by the save path, and pFailure
     // gets the reason when that fails.
     bool Print(IPrintout& printout, QString* pFailure = nullptr);
-    // The preview of every page on the current printer, no dialog first.
-    void Preview(IPrintout& printout);
+    // The preview of every page on the current printer, no dialog first. A
+    // print started from it goes as Print's does; pFailure gets the reason
+    // when its PDF file could not be written.
+    void Preview(IPrintout& printout, QString* pFailure = nullptr);
     void PrintSetup();
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPaintEngine>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -15,11 +16,19 @@ bool QtPrintDialogs::RunPrintDialog(QPrinter& printer, int pageCount)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPrintDialogs::RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint)
+void QtPrintDialogs::RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint,
+                                const std::function<void(QPrinter&)>& print)
 {
     QPrintPreviewDialog dialog(&printer, pParent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* pPrinter) { paint(*pPrinter); });
+    // The preview's pages are recorded as pictures; its Print button asks
+    // for the pages with the printer's own engine in place.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* pPrinter) {
+        const QPaintEngine* pEngine = pPrinter->paintEngine();
+        if (pEngine && pEngine->type() == QPaintEngine::Picture)
+            paint(*pPrinter);
+        else
+            print(*pPrinter);
+    });
     if (sidePages == 2) {
         // Through the dialog's own action when it can be found, so that its
         // toolbar shows the mode.

@@ -15,9 +15,11 @@ public:
     // the user chose to print (the printer then holds the choices).
     virtual bool RunPrintDialog(QPrinter& printer, int pageCount) = 0;
     // The preview of the pages paint draws on printer, sidePages pages side
-    // by side; paint is called again whenever the preview or a print from it
-    // needs the pages.
-    virtual void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint) = 0;
+    // by side; paint is called again whenever the preview needs the pages,
+    // print when the user prints from the preview (printer then holds the
+    // print dialog's choices).
+    virtual void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint,
+                            const std::function<void(QPrinter&)>& print) = 0;
     virtual void RunPageSetup(QPrinter& printer) = 0;
 };
 
@@ -26,7 +28,8 @@ public:
     explicit QtPrintDialogs(QWidget* pParent = nullptr) : pParent(pParent) {}
 
     bool RunPrintDialog(QPrinter& printer, int pageCount) override;
-    void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint) override;
+    void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint,
+                    const std::function<void(QPrinter&)>& print) override;
     void RunPageSetup(QPrinter& printer) override;
 
 private:

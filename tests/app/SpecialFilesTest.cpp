@@ -28,6 +28,7 @@ TEST_F(SpecialFilesTest, EveryCommandRefusesWhatIsNotARegularFile)
     // File Open is offered while no database is open; the document's command is the same.
     const Command commands[] = {
         {"Open", [this] { app->Document().OnFileOpen(); }, 1, ".sdx"},
+        {"New", [this] { app->Document().OnFileNew(); }, 1, ".sdx"},
         {"Save As", menu(ID_FILE_SAVE_AS), 1, ".sdx"},
         {"Save As workbook", menu(ID_FILE_SAVE_AS), kExcelFilterIndex, ".xlsx"},
         {"Apply Reference List", menu(ID_FILE_APPLY_REFERENCE), 1, ".csv"},

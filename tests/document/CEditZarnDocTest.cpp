@@ -12,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -224,18 +222,12 @@ TEST_F(DocumentTest, BytesNotKeptAreToldAfterOpenAndAskedAboutAtTheFirstSave)
     ASSERT_GT(length, 0);
     std::vector<uint8_t> image(db->PackedImage.begin(), db->PackedImage.begin() + length);
     image.insert(image.end(), 7, 0xA5);
-    uLongf zipLen = compressBound(uLong(image.size()));
-    QByteArray file(kHeaderSize + int(zipLen), '\0');
-    ASSERT_EQ(Z_OK, compress(reinterpret_cast<Bytef*>(file.data() + kHeaderSize), &zipLen, image.data(),
-                             uLong(image.size())));
-    file.resize(kHeaderSize + int(zipLen));
     db->header.iDataLen = int(image.size());
-    db->header.ulZipLen = uint32_t(zipLen);
-    std::memcpy(file.data(), &db->header, kHeaderSize);
+    const std::vector<uint8_t> bytes = MakeFile(db->header, image);
+    const QByteArray file(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     const QString path = PathOf("extra.sdx");
     QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
     out.close();
 
     QSignalSpy notes(&doc, &CEditZarnDoc::StatusNote);

@@ -18,16 +18,6 @@ namespace {
 TEST(OutsideFiles, WholeFileRefusalsSayWhyWithoutALine)
 {
     QTemporaryDir dir;
-    const auto make = [&](const char* name, const QByteArray& bytes, qint64 size) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        if (size > 0) {
-            EXPECT_TRUE(file.resize(size)); // sparse: nothing to read if refused by size
-        }
-        return file.fileName();
-    };
-    const qint64 kOver = (qint64(64) << 20) + 1;
     const auto importPage = [](const QString& path) {
         auto db = MakeEmptyDatabase();
         QString reason;
@@ -40,28 +30,28 @@ TEST(OutsideFiles, WholeFileRefusalsSayWhyWithoutALine)
         EXPECT_EQ(0, load.csvError.iLine);
         return QString::fromStdString(load.csvError.strReason);
     };
-    struct Case {
-        QString path;
+    const qint64 kOver = (qint64(64) << 20) + 1;
+    const struct {
+        const char* pName;
+        QByteArray bytes;
+        qint64 iSize; // sparse: nothing to read when refused by size
         std::function<QString(const QString&)> read;
         const char* pReason;
+    } cases[] = {
+        {"big at 1E.htm", "<td>", kOver, importPage, "larger than 64 MiB"},
+        {"big.csv", "TV,", kOver, loadReference, "larger than 64 MiB"},
+        {"wide.csv", QByteArray("\xFF\xFET\0V\0", 6), 6, loadReference, "UTF-16 text: save it as UTF-8"},
+        {"bare.csv", QByteArray("T\0V\0,\0", 6), 6, loadReference, "UTF-16 text: save it as UTF-8"},
     };
-    const Case cases[] = {
-        {make("big at 1E.htm", "<td>", kOver), importPage, "larger than 64 MiB"},
-        {make("big.csv", "TV,", kOver), loadReference, "larger than 64 MiB"},
-        {make("wide.csv",
-              QByteArray("\xFF\xFE"
-                         "T\0V\0",
-                         6),
-              0),
-         loadReference, "UTF-16 text: save it as UTF-8"},
-        {make("bare.csv", QByteArray("T\0V\0,\0", 6), 0), loadReference, "UTF-16 text: save it as UTF-8"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        QFile file(dir.filePath(c.pName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.bytes) > 0 && file.resize(c.iSize));
+        file.close();
         const std::optional<int64_t> before = BytesRead();
-        const QString reason = c.read(c.path);
-        EXPECT_TRUE(reason.contains(c.pReason)) << c.path.toStdString() << ": " << reason.toStdString();
+        const QString reason = c.read(file.fileName());
+        EXPECT_TRUE(reason.contains(c.pReason)) << c.pName << ": " << reason.toStdString();
         if (before) {
-            EXPECT_LT(*BytesRead() - *before, 1 << 20) << c.path.toStdString();
+            EXPECT_LT(*BytesRead() - *before, 1 << 20) << c.pName;
         }
     }
 }

@@ -70,11 +70,12 @@ public:
         }
         return bAccept;
     }
-    void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint) override
+    void RunPreview(QPrinter& printer, int sidePages, const std::function<void(QPrinter&)>& paint,
+                    const std::function<void(QPrinter&)>& print) override
     {
         aPreviewSidePages.push_back(sidePages);
         ToPdf(printer);
-        paint(printer);
+        (bPrintFromPreview ? print : paint)(printer);
     }
     void RunPageSetup(QPrinter& printer) override
     {
@@ -83,6 +84,8 @@ public:
     }
 
     bool bAccept = true;
+    bool bPrintFromPreview = false; // the preview's Print button instead of its pages
+    QString strPdf;
     std::pair<int, int> range{0, 0};
     std::vector<int> aPrintDialogPages, aPreviewSidePages;
     int iPageSetups = 0;
@@ -93,7 +96,6 @@ private:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(strPdf);
     }
-    QString strPdf;
 };
 
 class PrintOutputTest : public testing::Test {
@@ -318,6 +320,24 @@ TEST_F(PrintOutputTest, MainWindowPrintsTheActivePane)
 
     pFrame->Action(ID_FILE_PRINT_SETUP)->trigger();
     EXPECT_EQ(pDialogs->iPageSetups, 1);
+
+    // Print to File onto a read-only file, from the print dialog or the
+    // preview: the file stays and the message says why.
+    const QString kept = dir.filePath("kept.pdf");
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+    ASSERT_TRUE(QFile::setPermissions(kept, QFileDevice::ReadOwner));
+    pDialogs->strPdf = kept;
+    pDialogs->bPrintFromPreview = true;
+    for (const int id : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW}) {
+        prompts.QueueAnswer(MsgAnswer::Ok);
+        pFrame->Action(id)->trigger();
+    }
+    const ShownMessage refused{kMsgPdfNotWritten, "EditZarn", MsgButtons::Ok, MsgIcon::Stop, kept + " is read-only."};
+    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>(2, refused));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "kept");
 }
 
 } // namespace

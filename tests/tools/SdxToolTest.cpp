@@ -294,40 +294,42 @@ TEST_F(SdxToolTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     const QString target = PathOf("target.sdx");
     ASSERT_EQ(0, RunTool({"demo", source, "--max"}).exitCode);
     ASSERT_EQ(0, RunTool({"demo", target}).exitCode);
-    QFile oldFile(target);
-    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
-    const QByteArray before = oldFile.readAll();
-    oldFile.close();
-    // The kills land at random moments within twice the time a whole run
-    // takes on this machine now, so some runs finish and some do not.
+    const QByteArray before = ReadWholeFile(target, kMaxSdxFileSize).bytes;
+    // A save that runs to its end gives the new file; its time is the first
+    // aim of the kills.
     QElapsedTimer timer;
     timer.start();
-    ASSERT_EQ(0, RunTool({"resave", source, PathOf("expected.sdx")}).exitCode);
-    const int runMicroseconds = int(timer.nsecsElapsed() / 1000);
-    QFile newFile(PathOf("expected.sdx"));
-    ASSERT_TRUE(newFile.open(QIODevice::ReadOnly));
-    const QByteArray after = newFile.readAll();
+    ASSERT_EQ(0, RunTool({"resave", source, target}).exitCode);
+    double aim = double(timer.nsecsElapsed() / 1000);
+    const QByteArray after = ReadWholeFile(target, kMaxSdxFileSize).bytes;
+    ASSERT_NE(before, after);
 
+    // Each kill lands at a random moment around the aim, which follows the
+    // moment the new file takes the old one's place however busy the
+    // machine is: later after an old file, earlier after a new one. The
+    // kills so gather where the save writes, checks and renames.
+    constexpr int kEach = 15; // kills that left the old file, and the new one
     std::mt19937 rng(11);
     int sawOld = 0, sawNew = 0;
-    for (int run = 0; run < 40; ++run) {
+    for (int run = 0; run < 300 && (sawOld < kEach || sawNew < kEach); ++run) {
+        QFile::remove(target);
         WriteFile("target.sdx", before);
         QProcess process;
         process.start(SDXTOOL_PATH, {"resave", source, target});
         ASSERT_TRUE(process.waitForStarted());
         std::this_thread::sleep_for(
-            std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2 * runMicroseconds)(rng)));
+            std::chrono::microseconds(int64_t(aim * std::uniform_real_distribution<double>(0.9, 1.1)(rng))));
         process.kill();
         process.waitForFinished();
 
-        QFile result(target);
-        ASSERT_TRUE(result.open(QIODevice::ReadOnly)) << "run " << run;
-        const QByteArray bytes = result.readAll();
+        const QByteArray bytes = ReadWholeFile(target, kMaxSdxFileSize).bytes;
         ASSERT_TRUE(bytes == before || bytes == after) << "run " << run << ": " << bytes.size() << " bytes";
-        (bytes == before ? sawOld : sawNew) += 1;
+        const bool old = bytes == before;
+        (old ? sawOld : sawNew) += 1;
+        aim *= old ? 1.05 : 0.95;
     }
-    EXPECT_GT(sawOld, 0);
-    EXPECT_GT(sawNew, 0);
+    EXPECT_GE(sawOld, kEach);
+    EXPECT_GE(sawNew, kEach);
 }
 
 TEST(SampleDatabase, TheCommittedDemoIsWhatTheGeneratorMakes)

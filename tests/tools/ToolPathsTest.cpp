@@ -14,46 +14,36 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-#include <sys/stat.h>
 #include <unistd.h>
-#include <variant>
+#include <optional>
 
 namespace {
 
-// A file argument of a command: what it is and the suffix its name needs.
-enum class Slot { Database, Page, Reference, Output };
-
-struct SlotWord {
-    Slot slot;
-    const char* pSuffix;
+// Every command with every file it reads ("<name") or writes (">name").
+const std::vector<const char*> kCommands[] = {
+    {"info", "<in.sdx"},
+    {"check", "<in.sdx"},
+    {"dump", "<in.sdx"},
+    {"tree", "<in.sdx"},
+    {"list", "<in.sdx"},
+    {"resave", "<in.sdx", ">out.sdx"},
+    {"new", ">out.sdx"},
+    {"demo", ">out.sdx"},
+    {"sort", "<in.sdx", "--by", "tp", ">out.sdx"},
+    {"import-listing", "<in.sdx", "<in at 19.2E.htm", ">out.sdx"},
+    {"export", "<in.sdx", ">out.xlsx"},
+    {"print", "<in.sdx", ">out.pdf"},
+    {"apply-reference", "<in.sdx", "<ref.sdx", ">out.sdx"},
+    {"apply-reference", "<in.sdx", "<ref.csv", ">out.sdx"},
+    {"export-reference", "<in.sdx", ">out.csv"},
 };
 
-struct CommandCase {
-    std::vector<std::variant<const char*, SlotWord>> words;
-};
-
-const SlotWord kIn{Slot::Database, ".sdx"};
-const SlotWord kPage{Slot::Page, " at 19.2E.htm"};
-const SlotWord kRefSdx{Slot::Reference, ".sdx"};
-const SlotWord kRefCsv{Slot::Reference, ".csv"};
-
-// Every command with every file it reads or writes.
-const CommandCase kCommands[] = {
-    {{"info", kIn}},
-    {{"check", kIn}},
-    {{"dump", kIn}},
-    {{"tree", kIn}},
-    {{"list", kIn}},
-    {{"resave", kIn, SlotWord{Slot::Output, ".sdx"}}},
-    {{"new", SlotWord{Slot::Output, ".sdx"}}},
-    {{"demo", SlotWord{Slot::Output, ".sdx"}}},
-    {{"sort", kIn, "--by", "tp", SlotWord{Slot::Output, ".sdx"}}},
-    {{"import-listing", kIn, kPage, SlotWord{Slot::Output, ".sdx"}}},
-    {{"export", kIn, SlotWord{Slot::Output, ".xlsx"}}},
-    {{"print", kIn, SlotWord{Slot::Output, ".pdf"}}},
-    {{"apply-reference", kIn, kRefSdx, SlotWord{Slot::Output, ".sdx"}}},
-    {{"apply-reference", kIn, kRefCsv, SlotWord{Slot::Output, ".sdx"}}},
-    {{"export-reference", kIn, SlotWord{Slot::Output, ".csv"}}},
+// A command's words with its file number slot named prefix + its own name
+// and every other file by its own name.
+struct Words {
+    QList<QByteArray> words;
+    QByteArray plain, named;
+    bool bInput = false;
 };
 
 class ToolPathsTest : public ::testing::Test {
@@ -61,7 +51,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        folder = QFile::encodeName(dir.path()) + '/';
         auto db = std::make_unique<Database>();
         BuildDemoDatabase(*db, DemoSize::Typical);
         ASSERT_EQ(FileSaveResult::Ok, SaveDatabaseFile(*db, dir.filePath("in.sdx")));
@@ -72,77 +61,44 @@ protected:
         page.write("<td>11778 V</td><td>27500 3/4</td>");
     }
 
-    // The plain, readable file a slot's input word names.
-    QByteArray Plain(const SlotWord& word) const
+    // Nothing where the command has fewer files than slot + 1.
+    std::optional<Words> Named(const std::vector<const char*>& command, int slot, const QByteArray& prefix) const
     {
-        return folder +
-               (word.slot == Slot::Reference ? "ref"
-                : word.slot == Slot::Output  ? "out"
-                                             : "in") +
-               word.pSuffix;
-    }
-
-    // The words of command with slot number special (counted from 0 over
-    // the file words) named by name and every other file plain.
-    QList<QByteArray> Words(const CommandCase& command, int special, const QByteArray& name) const
-    {
-        QList<QByteArray> words;
-        int slot = 0;
-        for (const auto& word : command.words) {
-            if (const auto* pText = std::get_if<const char*>(&word))
-                words << *pText;
-            else
-                words << (slot++ == special ? name : Plain(std::get<SlotWord>(word)));
+        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+        Words named;
+        int file = 0;
+        for (const QByteArray word : command) {
+            const bool isFile = word.startsWith('<') || word.startsWith('>');
+            if (isFile && file++ == slot) {
+                named.plain = folder + word.mid(1);
+                named.named = folder + prefix + word.mid(1);
+                named.bInput = word.startsWith('<');
+            }
+            named.words << (!isFile ? word : file - 1 == slot ? named.named : folder + word.mid(1));
         }
-        return words;
-    }
-
-    static int Slots(const CommandCase& command)
-    {
-        return int(std::count_if(command.words.begin(), command.words.end(),
-                                 [](const auto& word) { return std::holds_alternative<SlotWord>(word); }));
-    }
-
-    static const SlotWord& SlotAt(const CommandCase& command, int special)
-    {
-        int slot = 0;
-        for (const auto& word : command.words)
-            if (const auto* pSlot = std::get_if<SlotWord>(&word); pSlot && slot++ == special)
-                return *pSlot;
-        throw std::out_of_range("slot");
-    }
-
-    static bool Exists(const QByteArray& path)
-    {
-        struct stat st {};
-        return ::stat(path.constData(), &st) == 0;
+        return slot < file ? std::optional(named) : std::nullopt;
     }
 
     QTemporaryDir dir;
-    QByteArray folder;
 };
 
 TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
 {
-    for (const CommandCase& command : kCommands) {
-        for (int special = 0; special < Slots(command); ++special) {
-            const SlotWord& slot = SlotAt(command, special);
-            const QByteArray name = folder + "bad\xff" + "name" + slot.pSuffix;
-            const QByteArray replaced = folder + "bad\xef\xbf\xbd" + "name" + slot.pSuffix;
-            const bool input = slot.slot != Slot::Output;
-            if (input) {
-                ASSERT_EQ(0, std::rename(Plain(slot).constData(), name.constData()));
+    for (const auto& command : kCommands) {
+        for (int slot = 0; const auto run = Named(command, slot, "bad\xff"); ++slot) {
+            const QByteArray replaced = QByteArray(run->named).replace("\xff", "\xef\xbf\xbd");
+            if (run->bInput) {
+                ASSERT_EQ(0, std::rename(run->plain.constData(), run->named.constData()));
             }
-            const QList<QByteArray> words = Words(command, special, name);
-            const ToolRun run = RunToolBytes(words);
-            const std::string what = words.join(' ').toStdString();
-            EXPECT_EQ(0, run.exitCode) << what << ": " << run.err.toStdString();
-            EXPECT_TRUE(Exists(name)) << what;
-            EXPECT_FALSE(Exists(replaced)) << what;
-            if (input)
-                std::rename(name.constData(), Plain(slot).constData());
+            const ToolRun result = RunToolBytes(run->words);
+            const std::string what = run->words.join(' ').toStdString();
+            EXPECT_EQ(0, result.exitCode) << what << ": " << result.err.toStdString();
+            EXPECT_EQ(0, ::access(run->named.constData(), F_OK)) << what;
+            EXPECT_NE(0, ::access(replaced.constData(), F_OK)) << what;
+            if (run->bInput)
+                std::rename(run->named.constData(), run->plain.constData());
             else
-                ::unlink(name.constData());
+                ::unlink(run->named.constData());
         }
     }
 }
@@ -152,23 +108,21 @@ TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
 TEST_F(ToolPathsTest, EveryPathThatIsNotARegularFileIsRefusedAtOnce)
 {
     for (const auto& [kind, what] : kSpecialKinds) {
-        const QByteArray probe = folder + "probe";
+        const QByteArray probe = QFile::encodeName(dir.filePath("probe"));
         if (!MakeSpecial(probe, kind)) {
             std::cout << "skipped: a " << what << " cannot be made here: " << std::strerror(errno) << "\n";
             continue;
         }
         ::remove(probe.constData());
-        for (const CommandCase& command : kCommands) {
-            for (int special = 0; special < Slots(command); ++special) {
-                const QByteArray name = folder + "s" + SlotAt(command, special).pSuffix;
-                ASSERT_TRUE(MakeSpecial(name, kind)) << name.constData();
-                const QList<QByteArray> words = Words(command, special, name);
-                const ToolRun run = RunToolBytes(words, 20000);
-                const std::string trace = std::string(what) + ": " + words.join(' ').toStdString();
-                EXPECT_EQ(2, run.exitCode) << trace << ": " << run.err.toStdString();
-                EXPECT_TRUE(run.err.contains("is not a regular file")) << trace << ": " << run.err.toStdString();
-                EXPECT_EQ(kind, KindOf(name)) << trace;
-                ::remove(name.constData());
+        for (const auto& command : kCommands) {
+            for (int slot = 0; const auto run = Named(command, slot, "special "); ++slot) {
+                ASSERT_TRUE(MakeSpecial(run->named, kind)) << run->named.constData();
+                const ToolRun result = RunToolBytes(run->words, 20000);
+                const std::string trace = std::string(what) + ": " + run->words.join(' ').toStdString();
+                EXPECT_EQ(2, result.exitCode) << trace << ": " << result.err.toStdString();
+                EXPECT_TRUE(result.err.contains("is not a regular file")) << trace << ": " << result.err.toStdString();
+                EXPECT_EQ(kind, KindOf(run->named)) << trace;
+                ::remove(run->named.constData());
             }
         }
     }
