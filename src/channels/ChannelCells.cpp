@@ -73,9 +73,16 @@ int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std:
     case RowFilter::Satellite: {
         if (value < 0)
             return 0;
-        const SatIndexTable satOf = SatIndexByTpId(db);
-        return FillPassing(count, aiRowChannel,
-                           [&](int i) { return SatIndexOf(satOf, table[size_t(i)].usTpId) == value; });
+        // Only a satellite transponder names a satellite: the same bits of a
+        // cable or terrestrial one are 0, which is no satellite of theirs.
+        const TpSlotTable tpOf = TpSlotByTpId(db);
+        return FillPassing(count, aiRowChannel, [&](int i) {
+            const int slot = TpIdEntry(tpOf, table[size_t(i)].usTpId);
+            if (slot < 0)
+                return false;
+            const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
+            return TpKind(tp) == kTpSatellite && int(TpSatIndex(tp)) == value;
+        });
     }
     case RowFilter::Transponder:
         return FillPassing(count, aiRowChannel, [&](int i) { return int(table[size_t(i)].usTpId) == value; });

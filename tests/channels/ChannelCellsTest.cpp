@@ -68,7 +68,10 @@ TEST(ChannelCellsTest, FiltersChooseTheRowsInTableOrder)
     AppendTransponder(*db, MakeSatelliteTp(10, 2, 11000));
     AppendTransponder(*db, MakeSatelliteTp(11, 3, 11100));
     AppendTransponder(*db, MakeSatelliteTp(10, 5, 11200)); // a second id 10: the first one counts
-    const uint16_t tps[] = {10, 11, 99, 10, 11, 0};
+    TransponderRecord cable = MakeSatelliteTp(12, 0, 346);
+    SetTpKind(cable, kTpCable); // its satellite bits are 0: it is on no satellite
+    AppendTransponder(*db, cable);
+    const uint16_t tps[] = {10, 11, 99, 10, 12, 0};
     for (int i = 0; i < 6; ++i) {
         ChannelRecord c = MakeChannel("c", tps[i], uint16_t(i));
         c.usFavBits = uint16_t(i % 2 ? 0x0004 : 0x0100);
@@ -81,8 +84,9 @@ TEST(ChannelCellsTest, FiltersChooseTheRowsInTableOrder)
     };
     const Case cases[] = {
         {RowFilter::All, 0, {0, 1, 2, 3, 4}}, {RowFilter::Satellite, 2, {0, 3}},
-        {RowFilter::Satellite, 5, {}},        {RowFilter::Satellite, -1, {}}, // not the channels without a transponder
-        {RowFilter::Transponder, 99, {2}},                                    // listed by id without a transponder
+        {RowFilter::Satellite, 5, {}},        {RowFilter::Satellite, 0, {}}, // not the cable channel
+        {RowFilter::Satellite, -1, {}},                                      // not the channels without a transponder
+        {RowFilter::Transponder, 99, {2}},                                   // listed by id without a transponder
         {RowFilter::Transponder, -1, {}},     {RowFilter::FavGroup, 2, {1, 3}},
         {RowFilter::FavGroup, 8, {}},         {RowFilter::FavGroup, -1, {}},
     };

@@ -127,9 +127,16 @@ inline bool MoveRows(Database& db, bool radio, const std::vector<int>& rowMap, c
 // The list's rows for a satellite, looking up each channel's transponder.
 inline std::vector<int> RowsOfSatellite(const Database& db, bool radio, int satellite)
 {
+    const auto onSatelliteTp = [&](int i) {
+        const uint16_t tpId = ChannelTable(db, radio)[size_t(i)].usTpId;
+        for (int t = 0; t < db.header.sTpNumber; ++t)
+            if (TpId(db.TransponderTable[size_t(t)]) == tpId)
+                return TpKind(db.TransponderTable[size_t(t)]) == kTpSatellite;
+        return false;
+    };
     std::vector<int> rows;
     for (int i = 0; i < ChannelCount(db, radio); ++i)
-        if (FindSatOfChannel(db, i, radio ? 0 : 1) == satellite)
+        if (FindSatOfChannel(db, i, radio ? 0 : 1) == satellite && onSatelliteTp(i))
             rows.push_back(i);
     return rows;
 }
