@@ -45,6 +45,9 @@ CLeftView::CLeftView(CEditZarnDoc& doc, QWidget* parent) : QTreeWidget(parent), 
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
+    // Tab leaves the tree for the list pane; channel rows drop on group nodes.
+    setTabKeyNavigation(false);
+    setAcceptDrops(true);
     // Labels are shown whole; a pane narrower than them scrolls.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

@@ -124,7 +124,8 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
     AppendTransponder(doc.Data(), terrestrial);
     doc.Data().TvChannelTable[1].usFavBits = 1 << 5;
     doc.Data().TvChannelTable[4].usFavBits = 1 << 9;
-    EXPECT_EQ(view.model()->columnCount(), 10);
+    EXPECT_EQ(view.model()->columnCount(), 13);
+    EXPECT_EQ(view.ShownColumns(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     view.RefreshChannelList(0); // the tree has reported nothing yet
     EXPECT_EQ(view.model()->rowCount(), 0);
 
@@ -291,7 +292,7 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
                                                            MsgButtons::Ok, MsgIcon::Warning, c.detail}))
             << c.pWhat;
         EXPECT_EQ(Names(), names) << c.pWhat;
-        EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
+        EXPECT_EQ(view.SelectedRows(), c.rows) << c.pWhat;
         EXPECT_EQ(doc.IsModified(), c.bChanged) << c.pWhat;
     }
     // As many as fit, in list order: alpha, not bravo.
@@ -428,7 +429,7 @@ TEST_F(ChannelViewTest, EditStoresTheRecordOfTheLastSelectedRow)
     EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({{"Favor are full,can not store more favor", "EditZarn",
                                                               MsgButtons::Ok, MsgIcon::Warning}}));
     EXPECT_EQ(doc.Data().TvChannelTable[2].usFavBits, 0b11);
-    EXPECT_TRUE(view.SelectedRows().empty());
+    EXPECT_EQ(view.SelectedRows(), std::vector<int>({2})); // the edited row
 }
 
 TEST_F(ChannelViewTest, SortsReorderTheListOrTheWholeTable)
@@ -567,7 +568,8 @@ TEST_F(ChannelFrameTest, ContextMenuOffersTheEditMenuAlwaysEnabled)
     EXPECT_EQ(expected.first(), "Add Channel");
     const QList<QAction*> items = list->ContextMenu().actions();
     EXPECT_EQ(items[2]->data().toInt(), ID_CHANNEL_DELETE);
-    EXPECT_EQ(items[5]->menu()->actions()[4]->data().toInt(), ID_SORT_SATELLITE);
+    EXPECT_EQ(items[5]->data().toInt(), ID_CHANNEL_LOCK);
+    EXPECT_EQ(items[8]->menu()->actions()[4]->data().toInt(), ID_SORT_SATELLITE);
 }
 
 } // namespace
