@@ -17,8 +17,11 @@ const QString kKeyShownColumns = QStringLiteral("ShownColumns");
 QList<int> ReadNumbers(const QSettings& settings, const QString& key)
 {
     QList<int> numbers;
-    for (const QVariant& value : settings.value(key).toList())
-        numbers << (value.canConvert<int>() ? value.toInt() : -1);
+    for (const QVariant& value : settings.value(key).toList()) {
+        bool bNumber = false;
+        const int number = value.toInt(&bNumber);
+        numbers << (bNumber ? number : -1);
+    }
     return numbers;
 }
 
