@@ -100,6 +100,10 @@
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Kanälen</translation>
     </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>CChannelParamDlg</name>
@@ -440,6 +444,22 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>%1 of %2 channels added; %3 holds %4</source>
         <translation>%1 von %2 Kanälen hinzugefügt; %3 enthält %4</translation>
     </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation>Nach %1 sortieren</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Kanal umbenennen</translation>
+    </message>
+    <message>
+        <source>Lock Channels</source>
+        <translation>Kanäle sperren</translation>
+    </message>
+    <message>
+        <source>Unlock Channels</source>
+        <translation>Kanäle entsperren</translation>
+    </message>
 </context>
 <context>
     <name>CFavRenameDlg</name>
@@ -669,6 +689,14 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>The PDF file was not written.</source>
         <translation>Die PDF-Datei wurde nicht geschrieben.</translation>
     </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
 </context>
 <context>
     <name>CModifiedTpDlg</name>
@@ -887,6 +915,30 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>My Fav</source>
         <translation>Mein Fav</translation>
     </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>ISDB</source>
+        <translation>ISDB</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
 </context>
 <context>
     <name>CommandIds</name>
@@ -1043,6 +1095,14 @@ Wiederholen</translation>
     <message>
         <source>Find duplicates, orphans and stale entries in the database and fix them</source>
         <translation>Doppelte, verwaiste und veraltete Einträge in der Datenbank finden und beheben</translation>
+    </message>
+    <message>
+        <source>Lock the selected channels (Space locks or unlocks)</source>
+        <translation>Die ausgewählten Kanäle sperren (die Leertaste sperrt oder entsperrt)</translation>
+    </message>
+    <message>
+        <source>Unlock the selected channels (Space locks or unlocks)</source>
+        <translation>Die ausgewählten Kanäle entsperren (die Leertaste sperrt oder entsperrt)</translation>
     </message>
 </context>
 <context>
