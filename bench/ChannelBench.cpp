@@ -4,12 +4,21 @@
 // beside moving one row at a time, a list refresh beside filling every cell
 // of every row, and a filter keystroke beside a sort-filter proxy over every
 // cell. The list and the filter run with and without painting the rows on
-// screen, their baselines alike, so that painted compares with painted.
+// screen, their baselines alike, so that painted compares with painted. A
+// header click's sort by Service ID and by Name beside
+// std::stable_sort of the row indices with the same comparator making both
+// keys at every comparison; Space and Ctrl+4 on 4000 selected rows beside
+// storing each channel as Edit Channel does. These are timed alone and as
+// the editing step a key makes (step 1), whose recording in the history takes
+// most of the time when thousands of records change.
+#include "BitFields.h"
 #include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "ChannelCells.h"
 #include "ChannelOperations.h"
+#include "ColumnSort.h"
+#include "FavouriteOrder.h"
 #include "ModelOperations.h"
 #include "YesPrompts.h"
 
@@ -33,6 +42,7 @@ struct Fixture {
     YesPrompts prompts;
     CEditZarnDoc doc{prompts};
     std::vector<ChannelRecord> original;
+    decltype(Database::FavGroupTable) originalGroups;
     std::vector<int> allRows = std::vector<int>(kMaxChannels);
     std::vector<int> everyOtherRow;
 
@@ -48,11 +58,12 @@ struct Fixture {
             c.ucNameLen = uint8_t(3 + rng() % 18);
             for (int k = 0; k < c.ucNameLen; ++k)
                 c.acName[k] = letters[rng() % (sizeof letters - 1)];
-            c.usServiceId = uint16_t(i);
+            c.usServiceId = uint16_t(rng());
         }
         db.header.sTVNumber = kMaxChannels;
         doc.bDataLoaded = 1;
         original.assign(db.TvChannelTable.begin(), db.TvChannelTable.end());
+        originalGroups = db.FavGroupTable;
         std::iota(allRows.begin(), allRows.end(), 0);
         for (int r = 0; r < kMaxChannels; r += 2)
             everyOtherRow.push_back(r);
@@ -62,6 +73,7 @@ struct Fixture {
     {
         std::copy(original.begin(), original.end(), doc.Data().TvChannelTable.begin());
         doc.Data().header.sTVNumber = kMaxChannels;
+        doc.Data().FavGroupTable = originalGroups;
     }
 };
 Fixture* gFixture = nullptr;
@@ -318,6 +330,104 @@ void BM_FilterKeystroke_ProxyBaseline(benchmark::State& state)
     state.counters["rows_ab"] = proxy.rowCount();
 }
 
+// --- header sort and quick edits as editing steps ----------------------------
+
+// The edit on the table as the fixture holds it, alone or (Arg step 1) as one
+// editing step, which is undone untimed.
+template <typename Edit>
+void TimedStep(benchmark::State& state, Edit edit)
+{
+    Fixture& f = *gFixture;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.Restore();
+        state.ResumeTiming();
+        if (!state.range(1)) {
+            edit(f.doc.Data());
+            continue;
+        }
+        f.doc.ApplyEdit("bench", [&](Database& db) { return edit(db); });
+        state.PauseTiming();
+        f.doc.Undo();
+        state.ResumeTiming();
+    }
+}
+
+void BM_HeaderSort(benchmark::State& state)
+{
+    const int column = int(state.range(0));
+    TimedStep(state, [&](Database& db) {
+        const std::vector<int> order = ColumnSortOrder(db, false, RowFilter::All, gFixture->allRows, column, false);
+        return ReorderRows(db, false, gFixture->allRows, order) == kChannelDone;
+    });
+}
+void BM_HeaderSort_StableSortBaseline(benchmark::State& state)
+{
+    const int column = int(state.range(0));
+    TimedStep(state, [&](Database& db) {
+        const TpSlotTable tpSlots = TpSlotByTpId(db);
+        std::vector<int> order(kMaxChannels);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return CompareColumnKeys(MakeColumnSortKey(db, false, tpSlots, RowFilter::All, a, a, column),
+                                     MakeColumnSortKey(db, false, tpSlots, RowFilter::All, b, b, column), column) < 0;
+        });
+        return ReorderRows(db, false, gFixture->allRows, order) == kChannelDone;
+    });
+}
+
+// Edit Channel's store, one selected channel at a time.
+template <typename Change>
+bool StoreEachEdited(Database& db, Change change)
+{
+    for (int i : gFixture->everyOtherRow) {
+        ChannelRecord edited = db.TvChannelTable[size_t(i)];
+        change(edited);
+        StoreEditedChannel(db, false, i, edited);
+    }
+    return true;
+}
+
+constexpr int kGroupFour = 3;
+
+void BM_SpaceOn4000(benchmark::State& state)
+{
+    TimedStep(state, [](Database& db) {
+        const std::vector<int>& rows = gFixture->everyOtherRow;
+        return SetChannelsLocked(db, false, rows, !AllLocked(db, false, rows)) > 0;
+    });
+}
+void BM_SpaceOn4000_EachStoredBaseline(benchmark::State& state)
+{
+    TimedStep(state, [](Database& db) { return StoreEachEdited(db, [](ChannelRecord& c) { SetChLocked(c, 1); }); });
+}
+
+// Group 4 starts empty: 200 of the 4000 fit.
+void BM_CtrlFourOn4000(benchmark::State& state)
+{
+    TimedStep(state, [](Database& db) {
+        const std::vector<int>& rows = gFixture->everyOtherRow;
+        const FavMembershipChange change = AllInFavGroup(db, false, kGroupFour, rows)
+                                               ? RemoveChannelsFromFavGroup(db, false, kGroupFour, rows)
+                                               : AddChannelsToFavGroup(db, false, kGroupFour, rows);
+        return change.iChanged > 0;
+    });
+}
+void BM_CtrlFourOn4000_EachStoredBaseline(benchmark::State& state)
+{
+    TimedStep(state, [](Database& db) {
+        return StoreEachEdited(db, [](ChannelRecord& c) { c.usFavBits |= 1u << kGroupFour; });
+    });
+}
+
+void StepArguments(benchmark::internal::Benchmark* pBench, std::initializer_list<int64_t> columns)
+{
+    pBench->Unit(benchmark::kMillisecond)->ArgNames({"column", "step"});
+    for (int64_t column : columns)
+        for (int64_t step : {0, 1})
+            pBench->Args({column, step});
+}
+
 } // namespace
 
 BENCHMARK(BM_SortAtoZ)->Unit(benchmark::kMillisecond);
@@ -336,6 +446,14 @@ BENCHMARK(BM_Refresh8000_AllCellsBaseline)
     ->Iterations(5);
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond)->ArgName("painted")->Arg(0)->Arg(1);
 BENCHMARK(BM_FilterKeystroke_ProxyBaseline)->Unit(benchmark::kMillisecond)->ArgName("painted")->Arg(0)->Arg(1);
+BENCHMARK(BM_HeaderSort)->Apply([](auto* pBench) { StepArguments(pBench, {kColumnServiceId, kColumnName}); });
+BENCHMARK(BM_HeaderSort_StableSortBaseline)->Apply([](auto* pBench) {
+    StepArguments(pBench, {kColumnServiceId, kColumnName});
+});
+BENCHMARK(BM_SpaceOn4000)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
+BENCHMARK(BM_SpaceOn4000_EachStoredBaseline)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
+BENCHMARK(BM_CtrlFourOn4000)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
+BENCHMARK(BM_CtrlFourOn4000_EachStoredBaseline)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
 
 int main(int argc, char** argv)
 {

@@ -100,6 +100,10 @@
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Kanälen</translation>
     </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>CChannelParamDlg</name>
@@ -444,6 +448,22 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>%1 of %2 channels added; %3 holds %4</source>
         <translation>%1 von %2 Kanälen hinzugefügt; %3 enthält %4</translation>
     </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation>Nach %1 sortieren</translation>
+    </message>
+    <message>
+        <source>Rename Channel</source>
+        <translation>Kanal umbenennen</translation>
+    </message>
+    <message>
+        <source>Lock Channels</source>
+        <translation>Kanäle sperren</translation>
+    </message>
+    <message>
+        <source>Unlock Channels</source>
+        <translation>Kanäle entsperren</translation>
+    </message>
 </context>
 <context>
     <name>CFavRenameDlg</name>
@@ -676,6 +696,14 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
     <message>
         <source>Print Pre&amp;view</source>
         <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
     </message>
 </context>
 <context>
@@ -926,6 +954,30 @@ Die Änderungen unter einem anderen Namen speichern?</translation>
         <source>My Fav</source>
         <translation>Favorit</translation>
     </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>ISDB</source>
+        <translation>ISDB</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
 </context>
 <context>
     <name>CommandIds</name>
@@ -1086,6 +1138,14 @@ Bearbeiten</translation>
 Move</source>
         <translation>Kanal verschieben
 Verschieben</translation>
+    </message>
+    <message>
+        <source>Lock the selected channels (Space locks or unlocks)</source>
+        <translation>Die ausgewählten Kanäle sperren (die Leertaste sperrt oder entsperrt)</translation>
+    </message>
+    <message>
+        <source>Unlock the selected channels (Space locks or unlocks)</source>
+        <translation>Die ausgewählten Kanäle entsperren (die Leertaste sperrt oder entsperrt)</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,8 @@ constexpr ActionText kActionTexts[] = {
     {ID_CHANNEL_EDIT, "ID_CHANNEL_EDIT", QT_TRANSLATE_NOOP("CMainFrame", "Edit Channel"), nullptr},
     {ID_CHANNEL_DELETE, "ID_CHANNEL_DELETE", QT_TRANSLATE_NOOP("CMainFrame", "Delete Channel"), nullptr},
     {ID_CHANNEL_MOVE, "ID_CHANNEL_MOVE", QT_TRANSLATE_NOOP("CMainFrame", "Move Channel"), nullptr},
+    {ID_CHANNEL_LOCK, "ID_CHANNEL_LOCK", QT_TRANSLATE_NOOP("CMainFrame", "Lock"), nullptr},
+    {ID_CHANNEL_UNLOCK, "ID_CHANNEL_UNLOCK", QT_TRANSLATE_NOOP("CMainFrame", "Unlock"), nullptr},
     {ID_SORT_AZ, "ID_SORT_AZ", QT_TRANSLATE_NOOP("CMainFrame", "A--->Z"), nullptr},
     {ID_SORT_ZA, "ID_SORT_ZA", QT_TRANSLATE_NOOP("CMainFrame", "Z--->A"), nullptr},
     {ID_SORT_TRANSPONDER, "ID_SORT_TRANSPONDER", QT_TRANSLATE_NOOP("CMainFrame", "Transponder"), nullptr},
@@ -115,8 +117,8 @@ constexpr int kFileMenu[] = {
 // Undo and Redo head the Edit menu.
 constexpr int kHistoryItems[] = {ID_EDIT_UNDO, ID_EDIT_REDO, kSeparator};
 constexpr int kEditMenu[] = {
-    ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE,  ID_CHANNEL_MOVE,
-    kSeparator,     kSortSubmenu,    kFavouritesSubmenu, kSeparator,
+    ID_CHANNEL_ADD,    ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE,    kSeparator, ID_CHANNEL_LOCK,
+    ID_CHANNEL_UNLOCK, kSeparator,      kSortSubmenu,      kFavouritesSubmenu, kSeparator,
 };
 constexpr int kSortMenu[] = {ID_SORT_AZ, ID_SORT_ZA, kSeparator, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 constexpr int kViewMenu[] = {ID_VIEW_TV, ID_VIEW_RADIO};
@@ -307,16 +309,21 @@ void CMainFrame::CreateClientArea()
     pFilterBox->setMinimumWidth(pFilterBox->sizeHint().width() -
                                 (kLineEditHintChars - kFilterBoxChars) *
                                     pFilterBox->fontMetrics().horizontalAdvance(QLatin1Char('x')));
-    // The filter's count sits in the status bar, left of the key indicators.
-    auto* pCount = new QLabel;
-    pCount->setObjectName("filterCount");
-    pCount->hide();
-    statusBar()->insertPermanentWidget(1, pCount);
-    connect(pListPane, &CChannelPane::CountTextChanged, pCount, [pCount](const QString& text) {
-        pCount->setText(text);
-        pCount->setVisible(!text.isEmpty());
-    });
+    // The selection's and the filter's counts sit in the status bar, left
+    // of the key indicators.
+    for (auto [pName, signal] : {std::pair{"selectionCount", &CChannelPane::SelectionTextChanged},
+                                 std::pair{"filterCount", &CChannelPane::CountTextChanged}}) {
+        auto* pCount = new QLabel;
+        pCount->setObjectName(pName);
+        pCount->hide();
+        statusBar()->insertPermanentWidget(1, pCount);
+        connect(pListPane, signal, pCount, [pCount](const QString& text) {
+            pCount->setText(text);
+            pCount->setVisible(!text.isEmpty());
+        });
+    }
     connect(pLeftView, &CLeftView::ListKindReported, pListView, &CEditZarnView::ShowListKind);
+    connect(pLeftView, &CLeftView::ChannelsDroppedOnGroup, pListView, &CEditZarnView::AddToFavGroup);
     connect(pLeftView, &CLeftView::ListCleared, pListView, &CEditZarnView::ClearChannelList);
     pSplitter->setStretchFactor(0, 0);
     pSplitter->setStretchFactor(1, 1);
@@ -373,8 +380,8 @@ void CMainFrame::ConnectCommands()
     onCommand(ID_TOOLS_CHECK_DATABASE, [this] { OnCheckDatabase(); });
     onCommand(ID_FILE_IMPORT_TRANSPONDERS, [this] { pLeftView->ImportTransponderList({}); });
     // The channel commands act on the list; its context menu offers the Edit menu.
-    for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_SORT_AZ, ID_SORT_ZA,
-                   ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
+    for (int id : {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE, ID_CHANNEL_MOVE, ID_CHANNEL_LOCK,
+                   ID_CHANNEL_UNLOCK, ID_SORT_AZ, ID_SORT_ZA, ID_SORT_TRANSPONDER, ID_SORT_SATELLITE})
         onCommand(id, [this, id] { pListView->RunCommand(id); });
     pListView->AttachFavouritesMenu(pFavouritesMenu);
     connect(pFavouritesMenu, &QMenu::triggered, this, [this](QAction* pEntry) {

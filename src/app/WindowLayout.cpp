@@ -16,6 +16,27 @@ namespace {
 const QString kKeyGeometry = QStringLiteral("Geometry");
 const QString kKeySplitter = QStringLiteral("Splitter");
 const QString kKeyColumnWidths = QStringLiteral("ColumnWidths");
+const QString kKeyShownColumns = QStringLiteral("ShownColumns");
+
+// A list of numbers kept under key; an entry that is no number reads as -1.
+QList<int> ReadNumbers(const QSettings& settings, const QString& key)
+{
+    QList<int> numbers;
+    for (const QVariant& value : settings.value(key).toList()) {
+        bool bNumber = false;
+        const int number = value.toInt(&bNumber);
+        numbers << (bNumber ? number : -1);
+    }
+    return numbers;
+}
+
+void WriteNumbers(QSettings& settings, const QString& key, const QList<int>& numbers)
+{
+    QVariantList values;
+    for (int number : numbers)
+        values << number;
+    settings.setValue(key, values);
+}
 
 constexpr double kFirstStartShare = 0.8;
 
@@ -60,10 +81,8 @@ void RestoreWindowLayout(QSettings& settings, CMainFrame& frame)
         FitToScreen(frame);
     if (frame.Splitter()->restoreState(settings.value(kKeySplitter).toByteArray()))
         frame.KeepTreePaneWidth();
-    QList<int> widths;
-    for (const QVariant& width : settings.value(kKeyColumnWidths).toList())
-        widths << (width.canConvert<int>() ? width.toInt() : 0);
-    frame.ListView()->SetColumnWidths(widths);
+    frame.ListView()->SetColumnWidths(ReadNumbers(settings, kKeyColumnWidths));
+    frame.ListView()->SetShownColumns(ReadNumbers(settings, kKeyShownColumns));
     settings.endGroup();
 }
 
@@ -72,9 +91,7 @@ void SaveWindowLayout(QSettings& settings, const CMainFrame& frame)
     settings.beginGroup(kLayoutGroup);
     settings.setValue(kKeyGeometry, frame.saveGeometry());
     settings.setValue(kKeySplitter, frame.Splitter()->saveState());
-    QVariantList widths;
-    for (int width : frame.ListView()->ColumnWidths())
-        widths << width;
-    settings.setValue(kKeyColumnWidths, widths);
+    WriteNumbers(settings, kKeyColumnWidths, frame.ListView()->ColumnWidths());
+    WriteNumbers(settings, kKeyShownColumns, frame.ListView()->ShownColumns());
     settings.endGroup();
 }

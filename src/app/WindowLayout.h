@@ -1,6 +1,7 @@
 // The main window's layout kept in the settings between runs, in a group of
 // its own: window size and position, splitter position and the channel
-// list's column widths. Values that do not fit are ignored on restore.
+// list's column widths and shown columns. Values that do not fit are ignored
+// on restore.
 #pragma once
 
 #include <QMargins>

@@ -29,7 +29,6 @@ CChannelPane::CChannelPane(CEditZarnDoc& doc, QWidget* parent)
     pLayout->setSpacing(0);
     pLayout->addLayout(pBar);
     pLayout->addWidget(pView, 1);
-    setFocusProxy(pView);
 
     connect(pText, &QLineEdit::textChanged, this, &CChannelPane::ApplyFilter);
     // FTA only and CAS only exclude each other; both may be off.
@@ -45,6 +44,8 @@ CChannelPane::CChannelPane(CEditZarnDoc& doc, QWidget* parent)
     });
     connect(pLockedOnly, &QCheckBox::toggled, this, &CChannelPane::ApplyFilter);
     connect(pView, &CEditZarnView::ListFilled, this, &CChannelPane::ReportCount);
+    connect(pView, &CEditZarnView::ListFilled, this, &CChannelPane::ReportSelection);
+    connect(pView->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CChannelPane::ReportSelection);
 
     auto* pFind = new QAction(this);
     pFind->setObjectName("focusFilter");
@@ -86,6 +87,12 @@ void CChannelPane::ReportCount()
 {
     emit CountTextChanged(FilterActive(pView->Filter()) ? kFilterCount.arg(pView->iRowCount).arg(pView->iListedRows)
                                                         : QString());
+}
+
+void CChannelPane::ReportSelection()
+{
+    const qsizetype count = pView->selectionModel()->selectedRows().size();
+    emit SelectionTextChanged(count > 1 ? kSelectedCount.arg(count) : QString());
 }
 
 bool CChannelPane::eventFilter(QObject* pWatched, QEvent* pEvent)

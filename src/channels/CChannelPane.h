@@ -19,6 +19,8 @@ inline constexpr TrText kFilterCasOnly{"CChannelPane", QT_TRANSLATE_NOOP("CChann
 inline constexpr TrText kFilterLockedOnly{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "Locked only")};
 // Status bar text while a filter hides rows: shown rows of listed rows.
 inline constexpr TrText kFilterCount{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "%1 of %2 channels")};
+// Status bar text while more than one row is selected.
+inline constexpr TrText kSelectedCount{"CChannelPane", QT_TRANSLATE_NOOP("CChannelPane", "%1 selected")};
 
 class CChannelPane : public QWidget {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
 signals:
     // "N of M channels" while a filter is active, empty otherwise.
     void CountTextChanged(const QString& text);
+    // "N selected" while more than one row is selected, empty otherwise.
+    void SelectionTextChanged(const QString& text);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -47,6 +51,7 @@ private:
     ChannelFilter ReadFilter() const;
     void ApplyFilter();
     void ReportCount();
+    void ReportSelection();
 
     QLineEdit* pText;
     QCheckBox* pFtaOnly;

@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <bitset>
-#include <cstring>
 
 namespace {
 
@@ -344,10 +343,7 @@ std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
     const std::optional<int> txt = ReadIntInRange(prompts, pTxtPidEdit, kMinPid, kMaxPid);
     if (!txt)
         return std::nullopt;
-    // A name ends at its first NUL.
-    QByteArray bytes = ToRecordText(*name);
-    bytes.truncate(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
-    return Fields{bytes, *video, *pcr, *txt};
+    return Fields{ToRecordText(*name), *video, *pcr, *txt};
 }
 
 uint16_t CChannelParamDlg::FreeServiceId(uint16_t tpId) const
@@ -376,9 +372,7 @@ void CChannelParamDlg::OnOK()
     const std::optional<Fields> fields = ReadFields();
     if (!fields)
         return;
-    record.ucNameLen = uint8_t(fields->name.size());
-    std::memset(record.acName, 0, sizeof record.acName);
-    std::memcpy(record.acName, fields->name.constData(), size_t(fields->name.size()));
+    SetChannelName(record, std::string_view(fields->name.constData(), size_t(fields->name.size())));
     record.sVideoPid = int16_t(fields->iVideoPid);
     record.sPcrPid = int16_t(fields->iPcrPid);
     record.sTxtPid = int16_t(fields->iTxtPid);

@@ -20,16 +20,9 @@
 
 namespace {
 
-// What a drag of rows carries: which list they come from; the selection
-// says which rows.
-const QString kRowsMimeType = QStringLiteral("application/x-editzarn-channel-rows");
-
 // The Name column starts wide enough for this many characters of the list font.
 constexpr int kNameColumnChars = 24;
 constexpr int kCellPadding = 12; // the cell's margins on both sides
-// Widths kept between runs are taken only within these bounds.
-constexpr int kMinColumnWidth = 8;
-constexpr int kMaxColumnWidth = 2000;
 
 } // namespace
 
@@ -41,61 +34,59 @@ public:
     explicit ChannelRowModel(CEditZarnView& view) : QAbstractTableModel(&view), view(view) {}
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : view.iRowCount; }
-    int columnCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : kChannelColumnCount;
-    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kListColumnCount; }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= view.iRowCount)
+        if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid() || index.row() >= view.iRowCount)
             return {};
-        const std::string text = FormatRowCell(view.doc.Data(), view.Radio(), filter, index.row(),
-                                               view.aiRowChannel[size_t(index.row())], index.column());
-        if (index.column() == kColumnLock || index.column() == kColumnMyFav) // words, not record text
+        const int channel = view.aiRowChannel[size_t(index.row())];
+        const std::string text =
+            FormatRowCell(view.doc.Data(), view.Radio(), view.rowFilter, index.row(), channel, index.column());
+        if (IsWordCell(view.doc.Data(), view.Radio(), channel, index.column())) // not record text
             return QCoreApplication::translate("ChannelCells", text.c_str());
         return FromRecordText(text);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kChannelColumnCount)
-            return QCoreApplication::translate("ChannelCells", kChannelColumns[section].pTitle);
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kListColumnCount)
+            return ColumnTitle(section);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
     // Rows are dragged and dropped between rows (never onto one): the view
-    // moves the records itself, the model removes nothing.
+    // moves the records itself, the model removes nothing. Names are edited
+    // in place (the view stores them).
     Qt::ItemFlags flags(const QModelIndex& index) const override
     {
         if (!index.isValid())
             return Qt::ItemIsDropEnabled;
-        return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+        return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled |
+               (index.column() == kColumnName ? Qt::ItemIsEditable : Qt::NoItemFlags);
     }
     Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
     Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
-    QStringList mimeTypes() const override { return {kRowsMimeType}; }
+    QStringList mimeTypes() const override { return {kChannelRowsMimeType}; }
     QMimeData* mimeData(const QModelIndexList&) const override
     {
         auto* pData = new QMimeData;
-        pData->setData(kRowsMimeType, ListIdentity());
+        pData->setData(kChannelRowsMimeType, ListIdentity());
         return pData;
     }
-    QByteArray ListIdentity() const { return QByteArray::number(quintptr(this)); }
+    QByteArray ListIdentity() const { return ChannelRowsOrigin() + QByteArray::number(quintptr(this)); }
 
     // Replaces the whole content: update() changes the row map in between.
     template <typename Update>
-    void Reset(RowFilter newFilter, Update update)
+    void Reset(Update update)
     {
         beginResetModel();
-        filter = newFilter;
         update();
         endResetModel();
     }
 
 private:
     CEditZarnView& view;
-    RowFilter filter = RowFilter::All;
 };
 
 CEditZarnView::CEditZarnView(CEditZarnDoc& doc, QWidget* parent)
@@ -113,12 +104,16 @@ CEditZarnView::CEditZarnView(CEditZarnDoc& doc, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < kChannelColumnCount; ++column)
+    for (int column = 0; column < kListColumnCount; ++column)
         setColumnWidth(column, kChannelColumns[column].iWidth);
     setColumnWidth(kColumnName,
                    std::max(kChannelColumns[kColumnName].iWidth,
                             fontMetrics().horizontalAdvance(QString(kNameColumnChars, 'X')) + kCellPadding));
+    SetUpHeader();
     BuildColumns();
+    // Tab leaves the list for the next pane; it never moves between cells.
+    setTabKeyNavigation(false);
+    SetUpRenaming();
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
@@ -178,6 +173,8 @@ bool CEditZarnView::RunCommand(int id)
     case ID_SORT_TRANSPONDER: SortByTransponder(); return true;
     case ID_SORT_SATELLITE: SortBySatellite(); return true;
     case ID_FAV_REMOVE_FROM_GROUP: RemoveFromThisGroup(); return true;
+    case ID_CHANNEL_LOCK: LockChannels(true); return true;
+    case ID_CHANNEL_UNLOCK: LockChannels(false); return true;
     default:
         if (id < ID_FAV_GROUP_FIRST || id >= ID_FAV_GROUP_FIRST + kMaxFavGroups)
             return false;
@@ -243,7 +240,10 @@ void CEditZarnView::ShowListKind(int listKind)
 
 void CEditZarnView::ClearChannelList()
 {
-    pRows->Reset(RowFilter::All, [this] { iRowCount = iListedRows = 0; });
+    pRows->Reset([this] {
+        rowFilter = RowFilter::All;
+        iRowCount = iListedRows = 0;
+    });
     emit ListFilled();
 }
 
@@ -264,36 +264,23 @@ void CEditZarnView::ShowChannelsOfFavGroup(int group) { Fill(RowFilter::FavGroup
 void CEditZarnView::Fill(RowFilter filter, int value)
 {
     BuildColumns();
-    pRows->Reset(filter, [&] {
+    if (!bKeepSortMark)
+        iSortColumn = -1;
+    horizontalHeader()->setSortIndicator(iSortColumn, bSortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    pRows->Reset([&] {
+        rowFilter = filter;
         iListedRows = doc.bDataLoaded ? FillRowMap(doc.Data(), Radio(), filter, value, aiRowChannel) : 0;
         iRowCount = FilterRowMap(doc.Data(), Radio(), channelFilter, {aiRowChannel.data(), size_t(iListedRows)});
     });
     emit ListFilled();
 }
 
-void CEditZarnView::BuildColumns()
+void CEditZarnView::RefillSelecting(std::span<const int> channels)
 {
-    // Every fill starts from the columns in their built order; the widths
-    // stay as the user set them.
-    QHeaderView* pHeader = horizontalHeader();
-    for (int column = 0; column < kChannelColumnCount; ++column)
-        if (pHeader->visualIndex(column) != column)
-            pHeader->moveSection(pHeader->visualIndex(column), column);
-}
-
-QList<int> CEditZarnView::ColumnWidths() const
-{
-    QList<int> widths;
-    for (int column = 0; column < kChannelColumnCount; ++column)
-        widths << columnWidth(column);
-    return widths;
-}
-
-void CEditZarnView::SetColumnWidths(const QList<int>& widths)
-{
-    for (int column = 0; column < kChannelColumnCount && column < widths.size(); ++column)
-        if (widths[column] >= kMinColumnWidth && widths[column] <= kMaxColumnWidth)
-            setColumnWidth(column, widths[column]);
+    bKeepSortMark = true;
+    RefreshChannelList(iTvRadioMode);
+    bKeepSortMark = false;
+    SelectChannels(channels);
 }
 
 // --- commands ---------------------------------------------------------------
@@ -327,17 +314,27 @@ void CEditZarnView::SelectChannels(std::span<const int> channels)
     for (int channel : channels)
         if (channel >= 0 && channel < kMaxChannels)
             wanted[size_t(channel)] = true;
+    std::vector<int> rows;
+    for (int row = 0; row < iRowCount; ++row)
+        if (wanted[size_t(aiRowChannel[size_t(row)])])
+            rows.push_back(row);
+    SelectRows(rows);
+}
+
+void CEditZarnView::SelectRows(std::span<const int> rows)
+{
+    const std::vector<bool> chosen = ChosenRows(iRowCount, rows);
     QItemSelection selection;
     int first = -1;
     for (int row = 0; row < iRowCount;) {
-        if (!wanted[size_t(aiRowChannel[size_t(row)])]) {
+        if (!chosen[size_t(row)]) {
             ++row;
             continue;
         }
         const int start = row;
-        while (row < iRowCount && wanted[size_t(aiRowChannel[size_t(row)])])
+        while (row < iRowCount && chosen[size_t(row)])
             ++row;
-        selection.select(pRows->index(start, 0), pRows->index(row - 1, kChannelColumnCount - 1));
+        selection.select(pRows->index(start, 0), pRows->index(row - 1, kListColumnCount - 1));
         if (first < 0)
             first = start;
     }
@@ -368,12 +365,16 @@ void CEditZarnView::AddChannel()
     const std::optional<ChannelRecord> channel = fnChannelDialog(input);
     if (!channel)
         return;
+    const int before = UsedChannels(db, Radio());
     if (!doc.ApplyEdit(kActionAddChannel,
                        [&](Database& data) { return AddChannelRecord(data, *channel) == kChannelDone; })) {
         WindowMessage(doc.Prompts(), kMsgChannelsFull, MsgButtons::Ok, MsgIcon::Stop, kCaptionInfomation);
         return;
     }
     Finish();
+    // The new channel ends its table; it shows when that is the listed one.
+    if (UsedChannels(db, Radio()) > before)
+        SelectChannels(std::span(&before, 1));
 }
 
 void CEditZarnView::EditChannel()
@@ -397,7 +398,7 @@ void CEditZarnView::EditChannel()
     });
     for (int g = 0; g < std::popcount(unsigned(std::max(fullGroups, 0))); ++g)
         AppMessage(doc.Prompts(), kMsgFavFull);
-    Finish();
+    RefillSelecting(std::span(&index, 1));
 }
 
 void CEditZarnView::DeleteChannels()
@@ -512,29 +513,6 @@ bool CEditZarnView::ReorderFavGroup(const QString& strAction, const std::functio
     return false;
 }
 
-void CEditZarnView::ToggleFavGroup(int group)
-{
-    const std::vector<int> channels = SelectedChannels();
-    if (!HasDatabase() || channels.empty() || group < 0 || group >= FavGroupCount(doc.Data()))
-        return;
-    const QString label = FromRecordText(FavGroupLabel(doc.Data(), group));
-    const bool remove = AllInFavGroup(doc.Data(), Radio(), group, channels);
-    FavMembershipChange change;
-    const bool changed =
-        doc.ApplyEdit((remove ? kActionRemoveFromGroup : kActionAddToGroup).arg(label), [&](Database& db) {
-            change = remove ? RemoveChannelsFromFavGroup(db, Radio(), group, channels)
-                            : AddChannelsToFavGroup(db, Radio(), group, channels);
-            return change.iChanged > 0;
-        });
-    if (change.iRefused > 0)
-        AppMessage(doc.Prompts(), kMsgFavFull, MsgButtons::Ok, MsgIcon::None,
-                   kInfoAddedOf.arg(QString::number(change.iChanged),
-                                    QString::number(change.iChanged + change.iRefused), label,
-                                    QString::number(kFavSlots)));
-    if (changed) // a refused addition leaves the selection as it was
-        RefreshChannelList(iTvRadioMode);
-}
-
 void CEditZarnView::RemoveFromThisGroup()
 {
     const std::vector<int> channels = SelectedChannels();
@@ -563,7 +541,7 @@ void CEditZarnView::dropEvent(QDropEvent* pEvent)
     setState(NoState);
     viewport()->update();
     const std::vector<int> rows = SelectedRows();
-    if (pEvent->mimeData()->data(kRowsMimeType) != pRows->ListIdentity() || rows.empty()) {
+    if (pEvent->mimeData()->data(kChannelRowsMimeType) != pRows->ListIdentity() || rows.empty()) {
         pEvent->ignore();
         return;
     }

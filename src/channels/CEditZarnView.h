@@ -13,6 +13,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <span>
 #include <optional>
 #include <vector>
 
@@ -64,6 +65,16 @@ inline constexpr TrText kActionAddToGroup{"CEditZarnView", QT_TRANSLATE_NOOP("CE
 inline constexpr TrText kActionRemoveFromGroup{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Remove from %1")};
 inline constexpr TrText kActionRemoveFromThisGroup{"CEditZarnView",
                                                    QT_TRANSLATE_NOOP("CEditZarnView", "Remove from Group")};
+inline constexpr TrText kActionSortByColumn{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Sort by %1")};
+inline constexpr TrText kActionRenameChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Rename Channel")};
+inline constexpr TrText kActionLockChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Lock Channels")};
+inline constexpr TrText kActionUnlockChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "Unlock Channels")};
+
+// A column's title as the header shows it.
+inline QString ColumnTitle(int column)
+{
+    return QCoreApplication::translate("ChannelCells", kChannelColumns[column].pTitle);
+}
 
 class CEditZarnView : public QTableView {
     Q_OBJECT
@@ -122,8 +133,23 @@ public:
     // Adds the selected channels to the group, or takes them all out when
     // every one is in it already.
     void ToggleFavGroup(int group);
+    // Adds the selected channels to the group (a drop on the group's node).
+    void AddToFavGroup(int group);
     // In the favourite list: takes the selected channels out of the shown group.
     void RemoveFromThisGroup();
+    // Locks or unlocks the selected channels; Space toggles: all locked
+    // ones are unlocked, otherwise all are locked.
+    void LockChannels(bool lock);
+    void ToggleLock();
+    // Opens the in-place editor on the name of the current (or first
+    // selected) row; Enter stores the name, Escape cancels.
+    void StartRename();
+    // Sorts the listed rows by the column, as a click on its header does: the
+    // same column again reverses the order.
+    void SortByColumn(int column);
+    // The column the header's sort mark shows, or -1, and its direction.
+    int SortColumn() const { return iSortColumn; }
+    bool SortDescending() const { return bSortDescending; }
 
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;
@@ -147,6 +173,12 @@ public:
     // reason are ignored when set.
     QList<int> ColumnWidths() const;
     void SetColumnWidths(const QList<int>& widths);
+    // The columns shown, in column order; the header's context menu shows
+    // and hides them. Setting a list without any valid column changes nothing.
+    QList<int> ShownColumns() const;
+    void SetShownColumns(const QList<int>& columns);
+    // The header's context menu: every column, checked when shown.
+    void FillColumnsMenu(QMenu& menu);
 
 signals:
     // The rows were refilled (iRowCount, iListedRows).
@@ -166,16 +198,32 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void startDrag(Qt::DropActions supportedActions) override;
     void dropEvent(QDropEvent* pEvent) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* pEvent = nullptr) const override;
+
+protected slots:
+    // Stores the name the in-place editor holds, after the checks of the
+    // Channel Parameters dialog.
+    void commitData(QWidget* pEditor) override;
 
 private:
     friend class ChannelRowModel;
 
     void Fill(RowFilter filter, int value);
     void BuildColumns();
+    void SetUpHeader();
+    void SetUpRenaming();
+    // Refills the list after an edit that moved no row, keeping the
+    // header's sort mark, and selects the channels again.
+    void RefillSelecting(std::span<const int> channels);
+    // Adds the selected channels to the group or takes them out, as the
+    // Favourites submenu does.
+    void ChangeFavGroup(int group, bool remove);
+    // Selects the rows (any order) and scrolls the first into view.
+    void SelectRows(std::span<const int> rows);
     bool Radio() const { return iTvRadioMode != 0; }
     std::span<const int> ListedRows() const { return {aiRowChannel.data(), size_t(iRowCount)}; }
     // Commands act only on an open database.
@@ -199,6 +247,13 @@ private:
 
     CEditZarnDoc& doc;
     ChannelRowModel* pRows;
+    // The rows' kind as the Index column numbers them.
+    RowFilter rowFilter = RowFilter::All;
     QMenu contextMenu;
     ChannelFilter channelFilter;
+    // The header's sort mark: the column the listed rows were last sorted
+    // by, until a refill after anything that may reorder them.
+    int iSortColumn = -1;
+    bool bSortDescending = false;
+    bool bKeepSortMark = false;
 };

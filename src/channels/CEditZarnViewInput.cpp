@@ -1,6 +1,7 @@
 // The channel list's mouse and keys: the right button's menu, double-click
-// and Enter to edit, and the Delete keys; Alt keys move rows
-// (CEditZarnViewMoves.cpp).
+// and Enter to edit, the Delete keys, and the keys of the quick edits (F2
+// renames, Space locks or unlocks, Ctrl+1 ... Ctrl+8 join or leave group
+// 1 ... 8); Alt keys move rows (CEditZarnViewMoves.cpp).
 #include "CEditZarnView.h"
 
 #include <QContextMenuEvent>
@@ -29,6 +30,12 @@ void CEditZarnView::mouseDoubleClickEvent(QMouseEvent* pEvent)
 
 void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
 {
+    // Keys the name editor leaves (Enter, Ctrl+1, ...) belong to the edit,
+    // not to the list's commands.
+    if (state() == EditingState) {
+        QTableView::keyPressEvent(pEvent);
+        return;
+    }
     if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
         EditChannel();
         return;
@@ -44,6 +51,19 @@ void CEditZarnView::keyPressEvent(QKeyEvent* pEvent)
             RemoveFromThisGroup();
         else
             DeleteChannels();
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = pEvent->modifiers() & ~Qt::KeypadModifier;
+    if (pEvent->key() == Qt::Key_F2 && modifiers == Qt::NoModifier) {
+        StartRename();
+        return;
+    }
+    if (pEvent->key() == Qt::Key_Space && modifiers == Qt::NoModifier) {
+        ToggleLock();
+        return;
+    }
+    if (pEvent->key() >= Qt::Key_1 && pEvent->key() < Qt::Key_1 + kMaxFavGroups && modifiers == Qt::ControlModifier) {
+        ToggleFavGroup(pEvent->key() - Qt::Key_1);
         return;
     }
     if (MoveByKey(*pEvent))

@@ -1,15 +1,58 @@
 // The channel list's row moves and row keys: every reordering of rows goes
 // through MoveSelectedRowsTo, which the Move command, the Alt keys and a drop
-// call; Home and End reach the first and last row.
+// call; Home and End reach the first and last row. A drag of rows shows a
+// small label, so that the line where they land stays in sight.
 #include "BlockMove.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
 #include "ChannelOperations.h"
 #include "FavouriteOrder.h"
 
+#include <QDrag>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <algorithm>
+
+namespace {
+
+// The drag's picture: the text on a translucent rounded label.
+QPixmap DragLabel(const QWidget& widget, const QString& text)
+{
+    constexpr int kMargin = 6;
+    const QFontMetrics metrics = widget.fontMetrics();
+    const QSize size(metrics.horizontalAdvance(text) + 2 * kMargin, metrics.height() + kMargin);
+    const qreal ratio = widget.devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor background = widget.palette().color(QPalette::Highlight);
+    background.setAlpha(170);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), kMargin, kMargin);
+    painter.setPen(widget.palette().color(QPalette::HighlightedText));
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, text);
+    return pixmap;
+}
+
+} // namespace
+
+void CEditZarnView::startDrag(Qt::DropActions)
+{
+    const qsizetype count = qsizetype(SelectedRows().size());
+    if (count == 0)
+        return;
+    auto* pDrag = new QDrag(this);
+    pDrag->setMimeData(model()->mimeData({})); // the selection says which rows
+    pDrag->setPixmap(DragLabel(*this, count == 1 ? QString(kInfoOneChannel) : kInfoChannels.arg(count)));
+    // Below and right of the pointer, clear of the drop line.
+    pDrag->setHotSpot(QPoint(-16, -8));
+    // Moved within the list, copied into a favourite group of the tree.
+    pDrag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
 
 void CEditZarnView::MoveSelectedRowsTo(int targetRow)
 {
@@ -44,7 +87,7 @@ void CEditZarnView::MoveSelectedRowsTo(int targetRow)
 void CEditZarnView::SelectRowBlock(int first, int count)
 {
     const QModelIndex top = model()->index(first, 0);
-    const QModelIndex bottom = model()->index(first + count - 1, kChannelColumnCount - 1);
+    const QModelIndex bottom = model()->index(first + count - 1, kListColumnCount - 1);
     selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
     selectionModel()->select(QItemSelection(top, bottom), QItemSelectionModel::ClearAndSelect);
     scrollTo(bottom.siblingAtColumn(0));

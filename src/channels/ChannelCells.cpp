@@ -4,7 +4,9 @@
 #include "ChannelOperations.h"
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
+#include "ModelOperations.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -17,6 +19,10 @@ constexpr const char* kTextUnlock = TRANSLATABLE("ChannelCells", "Unlock");
 constexpr const char* kTextMyFav = TRANSLATABLE("ChannelCells", "Yes");
 constexpr const char* kTextNotMyFav = " ";
 constexpr std::array<const char*, 4> kProgramTypeNames = {"S2", "ISDT", "T", "C"};
+// The Satellite column of the other transponder kinds, by TpKind; shown translated.
+constexpr std::array<const char*, 4> kTpKindWords = {TRANSLATABLE("ChannelCells", "Terrestrial"), nullptr,
+                                                     TRANSLATABLE("ChannelCells", "Cable"),
+                                                     TRANSLATABLE("ChannelCells", "ISDB")};
 
 template <typename Pass>
 int FillPassing(int count, std::span<int> aiRowChannel, Pass pass)
@@ -36,23 +42,86 @@ std::string FormatChannelCell(int column, const ChannelRecord& c)
     case kColumnName: return std::string(FieldText(c.acName));
     case kColumnCas: return ChCas(c) ? kTextCas : kTextFta;
     case kColumnLock: return ChLocked(c) ? kTextLock : kTextUnlock;
-    case kColumnVideoPid: return std::to_string(c.sVideoPid);
     case kColumnAudioPid: {
-        // The index field has room for 64 values but a channel only 32 tracks.
-        const uint32_t track = ChAudioIndex(c);
-        return track < kMaxAudioEntries ? std::to_string(AudioPid(c.AudioEntries[track])) : std::string();
+        const int pid = ChannelNumber(column, c);
+        return pid >= 0 ? std::to_string(pid) : std::string();
     }
-    case kColumnPcrPid: return std::to_string(c.sPcrPid);
-    case kColumnTxtPid: return std::to_string(c.sTxtPid);
+    case kColumnVideoPid:
+    case kColumnPcrPid:
+    case kColumnTxtPid:
+    case kColumnServiceId: return std::to_string(ChannelNumber(column, c));
     case kColumnProgramType: return kProgramTypeNames[ChDelivery(c)];
     case kColumnMyFav: return c.usFavBits & 1 ? kTextMyFav : kTextNotMyFav;
     default: return {};
     }
 }
 
+bool IsNumberColumn(int column)
+{
+    switch (column) {
+    case kColumnIndex:
+    case kColumnVideoPid:
+    case kColumnAudioPid:
+    case kColumnPcrPid:
+    case kColumnTxtPid:
+    case kColumnServiceId: return true;
+    default: return false;
+    }
+}
+
+int ChannelNumber(int column, const ChannelRecord& c)
+{
+    switch (column) {
+    case kColumnVideoPid: return c.sVideoPid;
+    case kColumnAudioPid: {
+        // The index field has room for 64 values but a channel only 32 tracks.
+        const uint32_t track = ChAudioIndex(c);
+        return track < kMaxAudioEntries ? int(AudioPid(c.AudioEntries[track])) : -1;
+    }
+    case kColumnPcrPid: return c.sPcrPid;
+    case kColumnTxtPid: return c.sTxtPid;
+    case kColumnServiceId: return c.usServiceId;
+    default: return 0;
+    }
+}
+
+std::string SatelliteCell(const Database& db, int tpSlot)
+{
+    if (tpSlot < 0 || tpSlot >= kMaxTransponders)
+        return {};
+    const TransponderRecord& tp = db.TransponderTable[size_t(tpSlot)];
+    if (TpKind(tp) != kTpSatellite)
+        return kTpKindWords[TpKind(tp)];
+    const int satellite = int(TpSatIndex(tp));
+    if (satellite >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
+        return {};
+    return std::string(FieldText(db.SatelliteTable[size_t(satellite)].acSatName));
+}
+
+std::string FavouritesCell(const Database& db, const ChannelRecord& channel)
+{
+    std::string text;
+    for (int g = 0, n = FavGroupCount(db); g < n; ++g)
+        if (channel.usFavBits & (1u << g))
+            text += (text.empty() ? "" : " ") + std::to_string(g + 1);
+    return text;
+}
+
+bool IsWordCell(const Database& db, bool radio, int channel, int column)
+{
+    if (column == kColumnLock || column == kColumnMyFav)
+        return true;
+    if (column != kColumnSatellite)
+        return false;
+    const int slot = FindTpOfChannel(db, channel, radio ? 0 : 1);
+    return slot >= 0 && TpKind(db.TransponderTable[size_t(slot)]) != kTpSatellite;
+}
+
+int IndexNumber(RowFilter filter, int row, int channel) { return filter == RowFilter::All ? channel + 1 : row + 1; }
+
 std::string FormatIndexCell(RowFilter filter, int row, int channel)
 {
-    return std::to_string(filter == RowFilter::All ? channel + 1 : row + 1);
+    return std::to_string(IndexNumber(filter, row, channel));
 }
 
 std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column)
@@ -61,7 +130,12 @@ std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int 
         return FormatIndexCell(filter, row, channel);
     if (channel < 0 || channel >= UsedChannels(db, radio))
         return {};
-    return FormatChannelCell(column, ChannelTable(db, radio)[size_t(channel)]);
+    const ChannelRecord& record = ChannelTable(db, radio)[size_t(channel)];
+    switch (column) {
+    case kColumnSatellite: return SatelliteCell(db, FindTpOfChannel(db, channel, radio ? 0 : 1));
+    case kColumnFavourites: return FavouritesCell(db, record);
+    default: return FormatChannelCell(column, record);
+    }
 }
 
 int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std::span<int> aiRowChannel)

@@ -221,12 +221,60 @@ std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const i
     return order;
 }
 
+int ReorderRows(Database& db, bool radio, std::span<const int> rowMap, const std::vector<int>& order)
+{
+    if (!RowMapFits(rowMap, UsedChannels(db, radio)) || order.size() != rowMap.size() ||
+        std::is_sorted(order.begin(), order.end()))
+        return kChannelNothing;
+    ApplyRowOrder(ChannelTable(db, radio), rowMap, order);
+    return kChannelDone;
+}
+
 int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool descending)
 {
     if (!RowMapFits(rowMap, UsedChannels(db, radio)))
         return kChannelNothing;
     ApplyRowOrder(ChannelTable(db, radio), rowMap, NameSortOrder(db, radio, rowMap, descending));
     return kChannelDone;
+}
+
+void SetChannelName(ChannelRecord& channel, std::string_view name)
+{
+    name = name.substr(0, std::min(name.find('\0'), sizeof channel.acName));
+    channel.ucNameLen = uint8_t(name.size());
+    std::memset(channel.acName, 0, sizeof channel.acName);
+    std::memcpy(channel.acName, name.data(), name.size());
+}
+
+int RenameChannel(Database& db, bool radio, int index, std::string_view name)
+{
+    if (index < 0 || index >= UsedChannels(db, radio))
+        return kChannelNothing;
+    ChannelRecord& channel = ChannelTable(db, radio)[size_t(index)];
+    const ChannelRecord before = channel;
+    SetChannelName(channel, name);
+    return std::memcmp(&before, &channel, sizeof channel) == 0 ? kChannelNothing : kChannelDone;
+}
+
+bool AllLocked(const Database& db, bool radio, std::span<const int> channels)
+{
+    const int count = UsedChannels(db, radio);
+    return !channels.empty() && std::all_of(channels.begin(), channels.end(), [&](int i) {
+        return i >= 0 && i < count && ChLocked(ChannelTable(db, radio)[size_t(i)]);
+    });
+}
+
+int SetChannelsLocked(Database& db, bool radio, std::span<const int> channels, bool locked)
+{
+    const int count = UsedChannels(db, radio);
+    int changed = 0;
+    for (int i : channels) {
+        if (i < 0 || i >= count || bool(ChLocked(ChannelTable(db, radio)[size_t(i)])) == locked)
+            continue;
+        SetChLocked(ChannelTable(db, radio)[size_t(i)], locked);
+        ++changed;
+    }
+    return changed;
 }
 
 void SortChannelsByTransponder(Database& db, bool radio)

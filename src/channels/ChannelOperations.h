@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 inline constexpr int kChannelDone = 1;
@@ -79,6 +80,11 @@ inline unsigned char FoldLetterCase(unsigned char c)
     return small ? static_cast<unsigned char>(c - 0x20) : c;
 }
 
+// Puts the listed positions in the order given: order[p] is the listed
+// position whose record ends at position p. kChannelDone, or kChannelNothing
+// when the row map does not fit the table or the order is the one they have.
+int ReorderRows(Database& db, bool radio, std::span<const int> rowMap, const std::vector<int>& order);
+
 // Reorders the listed positions by name, A to Z or (descending) Z to A.
 // Names compare byte by byte, unsigned, after FoldLetterCase; channels with
 // equal names keep their order. kChannelDone, or
@@ -87,6 +93,18 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
 // The row order of that sort (order[p] is the row that ends at position p);
 // every entry of rowMap must be a channel of the table.
 std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending);
+
+// Writes name (bytes up to the first NUL) as the channel's name and length.
+void SetChannelName(ChannelRecord& channel, std::string_view name);
+// Renames channel index of the table. kChannelDone, or kChannelNothing when
+// index is no channel or the name is the one it has.
+int RenameChannel(Database& db, bool radio, int index, std::string_view name);
+
+// True when there is at least one channel and every one is locked.
+bool AllLocked(const Database& db, bool radio, std::span<const int> channels);
+// Locks (or unlocks) the channels; returns how many changed. Invalid indices
+// are skipped.
+int SetChannelsLocked(Database& db, bool radio, std::span<const int> channels, bool locked);
 
 // Reorders the whole table by transponder id (0..3999), or by the satellite
 // of the channel's transponder (0..99). Stable; channels outside those ranges

@@ -162,8 +162,15 @@ int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const
 {
     if (!ValidGroup(group) || !RowMapOfGroup(db, radio, group, rowMap))
         return kChannelNothing;
-    return StoreGroupOrder(db, radio, group,
-                           ReorderedGroup(db, radio, group, rowMap, NameSortOrder(db, radio, rowMap, descending)));
+    return ReorderFavouriteRows(db, radio, group, rowMap, NameSortOrder(db, radio, rowMap, descending));
+}
+
+int ReorderFavouriteRows(Database& db, bool radio, int group, std::span<const int> rowMap,
+                         const std::vector<int>& order)
+{
+    if (!ValidGroup(group) || order.size() != rowMap.size() || !RowMapOfGroup(db, radio, group, rowMap))
+        return kChannelNothing;
+    return StoreGroupOrder(db, radio, group, ReorderedGroup(db, radio, group, rowMap, order));
 }
 
 FavMembershipChange AddChannelsToFavGroup(Database& db, bool radio, int group, std::span<const int> channels)

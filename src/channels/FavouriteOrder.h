@@ -16,6 +16,7 @@
 #include "Database.h"
 
 #include <span>
+#include <vector>
 
 // The group would pass 200 entries (TV and radio together).
 inline constexpr int kFavGroupFull = -4;
@@ -36,6 +37,12 @@ int MoveFavouriteRows(Database& db, bool radio, int group, std::span<const int> 
 // Sorts the group's listed rows by name (as SortRowsByName orders them) and
 // stores the result as its entries. Codes as for MoveFavouriteRows.
 int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const int> rowMap, bool descending);
+
+// Puts the group's listed rows in the order given (order[p] is the row that
+// ends at position p, as ColumnSortOrder gives it) and stores the result as
+// its entries. Codes as for MoveFavouriteRows.
+int ReorderFavouriteRows(Database& db, bool radio, int group, std::span<const int> rowMap,
+                         const std::vector<int>& order);
 
 struct FavMembershipChange {
     int iChanged = 0; // channels that joined or left the group

@@ -41,6 +41,8 @@ constexpr CommandText kCommandTexts[] = {
     {ID_CHANNEL_SWAP, QT_TRANSLATE_NOOP("CommandIds", "Swap channel\nSwap")},
     {ID_SORT_TRANSPONDER, QT_TRANSLATE_NOOP("CommandIds", "Sort Channels by Transponer\nTransponder Sort")},
     {ID_SORT_SATELLITE, QT_TRANSLATE_NOOP("CommandIds", "Sort Channels by Satellite\nSatellite Sort")},
+    {ID_CHANNEL_LOCK, QT_TRANSLATE_NOOP("CommandIds", "Lock the selected channels (Space locks or unlocks)")},
+    {ID_CHANNEL_UNLOCK, QT_TRANSLATE_NOOP("CommandIds", "Unlock the selected channels (Space locks or unlocks)")},
     {ID_VIEW_TV, QT_TRANSLATE_NOOP("CommandIds", "Show the TV channels\nTV")},
     {ID_VIEW_RADIO, QT_TRANSLATE_NOOP("CommandIds", "Show the Radio channels\nRadio")},
 };

@@ -38,6 +38,8 @@ inline constexpr int ID_SORT_AZ = 32794;
 inline constexpr int ID_SORT_ZA = 32795;
 inline constexpr int ID_SORT_TRANSPONDER = 32801;
 inline constexpr int ID_SORT_SATELLITE = 32802;
+inline constexpr int ID_CHANNEL_LOCK = 32803;
+inline constexpr int ID_CHANNEL_UNLOCK = 32804;
 // The Favourites submenu, its entry for group g (ID_FAV_GROUP_FIRST + g) and
 // the favourite list's entry that takes channels out of the shown group.
 inline constexpr int ID_FAVOURITES = 32840;

@@ -35,6 +35,8 @@ constexpr CommandRoute kRoutes[] = {
     {ID_SORT_ZA, Handler::ListView, EnableWhen::Always},
     {ID_SORT_TRANSPONDER, Handler::ListView, EnableWhen::Always},
     {ID_SORT_SATELLITE, Handler::ListView, EnableWhen::Always},
+    {ID_CHANNEL_LOCK, Handler::ListView, EnableWhen::Always},
+    {ID_CHANNEL_UNLOCK, Handler::ListView, EnableWhen::Always},
     {ID_FAVOURITES, Handler::ListView, EnableWhen::Database},
 };
 

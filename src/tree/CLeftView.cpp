@@ -45,6 +45,7 @@ CLeftView::CLeftView(CEditZarnDoc& doc, QWidget* parent) : QTreeWidget(parent), 
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
+    setAcceptDrops(true); // channel rows drop on group nodes (CLeftViewDrop.cpp)
     // Labels are shown whole; a pane narrower than them scrolls.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

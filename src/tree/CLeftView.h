@@ -119,6 +119,9 @@ signals:
     void ListKindReported(int listKind);
     // The tree was rebuilt: the channel list should be emptied.
     void ListCleared();
+    // Rows of the channel list were dropped on the node of favourite group
+    // `group`: the list's selection should join it.
+    void ChannelsDroppedOnGroup(int group);
 
 public slots:
     // Rebuilds the branches from the open database and selects "Channel List".
@@ -130,6 +133,13 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    // Channel rows dragged from the list drop on a favourite group's node,
+    // which shows the drop indicator meanwhile (CLeftViewDrop.cpp).
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    void dragLeaveEvent(QDragLeaveEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     enum class NodeKind { None, Root, Satellite, SatTransponder, CategoryTransponder, FavGroup };
@@ -160,12 +170,17 @@ private:
     // selects nothing empties the channel list.
     void SelectAndReport(QTreeWidgetItem* pItem);
     void SelectSatellite(int position);
+    // The favourite group whose node is at pos (viewport coordinates), or -1.
+    int DropGroupAt(const QPoint& pos) const;
+    void ShowDropGroup(int group);
 
     CEditZarnDoc& doc;
     std::array<std::vector<int>, kTpRowCount> TpPositionTable;
     // Set while branches are rebuilt: selection changes are not reported then.
     bool bRebuilding = false;
     TransponderListCommand transponderLists;
+    // The group node a drag of channel rows is over, or -1.
+    int iDropGroup = -1;
     QIcon iconRoot[kRootCount];
     QIcon iconNode;
     QIcon iconSatTp;

@@ -150,12 +150,13 @@ TEST_F(MainFrameTest, PanesShowTheirRootsAndColumns)
     EXPECT_EQ(rootTexts(), roots);
 
     const std::pair<QString, int> columns[] = {
-        {"Index", 45},     {"Name", 0},     {"FTA/CAS", 55}, {"Lock", 50},         {"Video PID", 70},
-        {"Audio PID", 70}, {"PCR PID", 60}, {"TXT PID", 60}, {"Program Type", 90}, {"My Fav", 80},
+        {"Index", 45},     {"Name", 0},      {"FTA/CAS", 55},   {"Lock", 50},         {"Video PID", 70},
+        {"Audio PID", 70}, {"PCR PID", 60},  {"TXT PID", 60},   {"Program Type", 90}, {"My Fav", 80},
+        {"Service ID", 0}, {"Satellite", 0}, {"Favourites", 0}, // hidden at first
     };
     CEditZarnView* pList = frame->ListView();
-    ASSERT_EQ(pList->model()->columnCount(), 10);
-    for (int i = 0; i < 10; ++i) {
+    ASSERT_EQ(pList->model()->columnCount(), 13);
+    for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(pList->model()->headerData(i, Qt::Horizontal).toString(), columns[i].first);
         if (columns[i].second) { // the Name column fits 24 characters of the list font
             EXPECT_EQ(pList->columnWidth(i), columns[i].second) << columns[i].first.toStdString();
@@ -200,7 +201,8 @@ TEST_F(MainFrameTest, MenusHoldTheItemsInOrder)
           "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}},
         {"&Edit",
          {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "-", "Add Channel", "Edit Channel", "Delete Channel", "Move Channel", "-",
-          "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite", "Favourites >", "-"}},
+          "Lock", "Unlock", "-", "Sort Channel >", "  A--->Z", "  Z--->A", "  -", "  Transponder", "  Satellite",
+          "Favourites >", "-"}},
         {"&View", {"&TV Channel", "&Radio Channel"}},
         {"&Tools", {"Check Database…\tCtrl+Shift+K"}},
         {"&Help", {"&About EditZarn..."}},

@@ -50,7 +50,8 @@ TEST(ChannelCellsTest, EachColumnShowsItsField)
         {"not in group 0", [](ChannelRecord& r) { r.usFavBits = 0xFFFE; }, kColumnMyFav, " "},
         {"in group 0", [](ChannelRecord& r) { r.usFavBits = 1; }, kColumnMyFav, "Yes"},
         {"index column", [](ChannelRecord&) {}, kColumnIndex, ""},
-        {"no such column", [](ChannelRecord&) {}, 10, ""},
+        {"service id", [](ChannelRecord&) {}, kColumnServiceId, "7"},
+        {"no such column", [](ChannelRecord&) {}, kListColumnCount, ""},
     };
     for (const Case& test : cases) {
         ChannelRecord record = c;

@@ -2,6 +2,7 @@
 // commands on a filtered list hit the right records, rows move by keys and by
 // a drop, and the layout survives a restart.
 #include "BitFields.h"
+#include "ChannelCells.h"
 #include "CChannelPane.h"
 #include "CEditZarnDoc.h"
 #include "CEditZarnView.h"
@@ -12,9 +13,11 @@
 #include "MainWindowFixture.h"
 #include "ModelOperations.h"
 #include "TreeLabels.h"
+#include "FavouriteOrder.h"
 #include "WindowLayout.h"
 
 #include <QCheckBox>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,17 +83,29 @@ protected:
             names << QString::fromLatin1(FieldText(db.TvChannelTable[size_t(i)].acName));
         return names.join(",");
     }
-    void Select(std::initializer_list<int> rows)
+    void Select(const std::vector<int>& rows)
     {
         list->clearSelection();
         for (int row : rows)
             list->selectionModel()->select(list->model()->index(row, 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-    QString CountText() const
+    QString CountText(const char* pLabel = "filterCount") const
     {
-        const auto* pCount = frame->statusBar()->findChild<QLabel*>("filterCount");
+        const auto* pCount = frame->statusBar()->findChild<QLabel*>(pLabel);
         return pCount->isVisible() ? pCount->text() : QString();
+    }
+    // The TV table: each name, * when locked, the groups it is in.
+    QString TableState()
+    {
+        QStringList entries;
+        const Database& db = app->Document().Data();
+        for (int i = 0; i < db.header.sTVNumber; ++i) {
+            const ChannelRecord& c = db.TvChannelTable[size_t(i)];
+            entries << QString::fromLatin1(FieldText(c.acName)) + (ChLocked(c) ? "*" : "") +
+                           (c.usFavBits ? QString(" %1").arg(QString::fromStdString(FavouritesCell(db, c))) : "");
+        }
+        return entries.join(",");
     }
 
     CChannelPane* pane = nullptr;
@@ -196,6 +211,197 @@ TEST_F(ChannelPaneTest, KeysReachTheFilterAndMoveTheSelectedRows)
     EXPECT_TRUE(app->Document().IsModified());
 }
 
+TEST_F(ChannelPaneTest, KeysEditTheSelectionInOneStepEach)
+{
+    CEditZarnDoc& doc = app->Document();
+    ASSERT_TRUE(doc.ApplyEdit("Setup", [](Database& db) {
+        return AddChannelsToFavGroup(db, false, 2, std::vector<int>{3, 5}).iChanged == 2;
+    }));
+    const char* const pStart = "Sport One,News,sports two*,Kids* 3,Eurosport,Movie 3";
+    const ShownMessage kRefused{"The receiver cannot store these characters: \"\u03a9\" (U+03A9)\n"
+                                "Please use other characters.",
+                                "EditZarn", MsgButtons::Ok, MsgIcon::Warning};
+    struct Case {
+        const char* pWhat;
+        int group; // the group's list, or -1 for all channels
+        std::vector<int> rows;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* pTyped; // into the name editor, then closeKey; null: no editor
+        Qt::Key closeKey;
+        const char* pTable;              // TableState() after
+        const char* pStep;               // the editing step, or null for none
+        std::optional<MsgAnswer> answer; // to the question or message it shows
+    };
+    const Case cases[] = {
+        {"Space, some locked",
+         -1,
+         {0, 2},
+         Qt::Key_Space,
+         {},
+         nullptr,
+         {},
+         "Sport One*,News,sports two*,Kids* 3,Eurosport,Movie 3",
+         "Lock Channels",
+         {}},
+        {"Space, all locked",
+         -1,
+         {2, 3},
+         Qt::Key_Space,
+         {},
+         nullptr,
+         {},
+         "Sport One,News,sports two,Kids 3,Eurosport,Movie 3",
+         "Unlock Channels",
+         {}},
+        {"Ctrl+3, some in",
+         -1,
+         {1, 3},
+         Qt::Key_3,
+         Qt::ControlModifier,
+         nullptr,
+         {},
+         "Sport One,News 3,sports two*,Kids* 3,Eurosport,Movie 3",
+         "Add to FAV 3",
+         {}},
+        {"Ctrl+3, all in",
+         -1,
+         {3, 5},
+         Qt::Key_3,
+         Qt::ControlModifier,
+         nullptr,
+         {},
+         "Sport One,News,sports two*,Kids*,Eurosport,Movie",
+         "Remove from FAV 3",
+         {}},
+        {"Ctrl+8",
+         -1,
+         {0},
+         Qt::Key_8,
+         Qt::ControlModifier,
+         nullptr,
+         {},
+         "Sport One 8,News,sports two*,Kids* 3,Eurosport,Movie 3",
+         "Add to FAV 8",
+         {}},
+        {"F2, Enter",
+         -1,
+         {0, 1},
+         Qt::Key_F2,
+         {},
+         "Cinema 10",
+         Qt::Key_Return,
+         "Sport One,Cinema 10,sports two*,Kids* 3,Eurosport,Movie 3",
+         "Rename Channel",
+         {}},
+        {"F2, Escape", -1, {1}, Qt::Key_F2, {}, "Cinema 10", Qt::Key_Escape, pStart, nullptr, {}},
+        {"F2, beyond Latin-1", -1, {1}, Qt::Key_F2, {}, "News \u03a9", Qt::Key_Return, pStart, nullptr, MsgAnswer::Ok},
+        {"Delete in a group's list",
+         2,
+         {0},
+         Qt::Key_Delete,
+         {},
+         nullptr,
+         {},
+         "Sport One,News,sports two*,Kids*,Eurosport,Movie 3",
+         "Remove from Group",
+         {}},
+        {"Delete in the list of all",
+         -1,
+         {5},
+         Qt::Key_Delete,
+         {},
+         nullptr,
+         {},
+         "Sport One,News,sports two*,Kids* 3,Eurosport",
+         "Delete Channel",
+         MsgAnswer::Yes},
+    };
+    CLeftView* tree = frame->LeftView();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pWhat);
+        tree->setCurrentItem(c.group < 0 ? tree->Root(kRootChannelList) : tree->Root(kRootFavList)->child(c.group));
+        Select(c.rows);
+        list->selectionModel()->setCurrentIndex(list->model()->index(c.rows.back(), 0), QItemSelectionModel::NoUpdate);
+        EXPECT_EQ(CountText("selectionCount"), QString(c.rows.size() > 1 ? "2 selected" : ""));
+        list->setFocus();
+        const size_t messages = prompts.Messages().size();
+        if (c.answer)
+            prompts.QueueAnswer(*c.answer);
+        QTest::keyClick(list, c.key, c.modifiers);
+        if (c.pTyped) {
+            auto* pEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            ASSERT_TRUE(pEditor);
+            EXPECT_EQ(list->currentIndex().column(), kColumnName);
+            pEditor->setText(QString::fromUtf8(c.pTyped));
+            QTest::keyClick(pEditor, c.closeKey);
+            QCoreApplication::processEvents(); // the editor stores and closes when the key is done
+            // A name the checks refuse keeps the editor open.
+            EXPECT_EQ(QApplication::focusWidget() == pEditor, c.answer.has_value());
+            if (c.answer) {
+                EXPECT_EQ(prompts.Messages().back(), kRefused);
+                QTest::keyClick(pEditor, Qt::Key_Escape);
+            }
+        }
+        EXPECT_EQ(prompts.Messages().size(), messages + (c.answer ? 1 : 0));
+        EXPECT_EQ(TableState(), c.pTable);
+        EXPECT_EQ(doc.UndoText(), QString("Undo ") + (c.pStep ? c.pStep : "Setup"));
+        if (c.pStep)
+            doc.Undo();
+        EXPECT_EQ(TableState(), pStart);
+    }
+
+    EXPECT_TRUE(dialogInputs.empty()); // Enter in the name editor is no Edit Channel
+    Select({0, 1});
+    tree->setCurrentItem(tree->Root(kRootFavList)->child(2)); // a refill selects nothing
+    EXPECT_EQ(CountText("selectionCount"), "");
+
+    // Tab and Shift+Tab go round the panes and the filter bar, never between cells.
+    tree->setFocus();
+    const std::pair<bool, QWidget*> tabs[] = {
+        {true, pane->FilterBox()},
+        {true, pane->FtaOnly()},
+        {true, pane->CasOnly()},
+        {true, pane->LockedOnly()},
+        {true, list},
+        {true, tree},
+        {false, list},
+        {false, pane->LockedOnly()},
+    };
+    for (const auto& [forward, pExpected] : tabs) {
+        QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), pExpected);
+    }
+}
+
+TEST_F(ChannelPaneTest, RowsDroppedOnAGroupNodeJoinTheGroup)
+{
+    CLeftView* tree = frame->LeftView();
+    tree->Root(kRootFavList)->setExpanded(true);
+    Select({1, 4});
+    std::unique_ptr<QMimeData> rows(list->model()->mimeData({}));
+    QMimeData elsewhere; // rows of the same list in another running program
+    elsewhere.setData(kChannelRowsMimeType, "1:" + rows->data(kChannelRowsMimeType).split(':').last());
+    const auto dropOn = [&](const QTreeWidgetItem* pNode, const QMimeData& mime) {
+        const QPoint pos = tree->visualItemRect(pNode).center();
+        QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &enter);
+        QDragMoveEvent move(pos, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &move);
+        QDropEvent drop(pos, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(tree->viewport(), &drop);
+        return move.isAccepted() && drop.isAccepted();
+    };
+    EXPECT_FALSE(dropOn(tree->Root(kRootFavList), *rows));
+    EXPECT_FALSE(dropOn(tree->Root(kRootFavList)->child(4), elsewhere));
+    EXPECT_FALSE(app->Document().IsModified());
+    EXPECT_TRUE(dropOn(tree->Root(kRootFavList)->child(4), *rows));
+    EXPECT_EQ(TableState(), "Sport One,News 5,sports two*,Kids*,Eurosport 5,Movie");
+    EXPECT_EQ(app->Document().UndoText(), "Undo Add to FAV 5");
+    EXPECT_EQ(list->SelectedRows(), std::vector<int>({1, 4}));
+}
+
 // The list's own drop handling: a drop takes no part in a drag that the
 // offscreen platform could run, so the view gets the event directly.
 class DropProbe : public CEditZarnView {
@@ -231,6 +437,7 @@ TEST_F(ChannelPaneTest, LayoutIsKeptAcrossRefillsAndRuns)
 {
     EXPECT_GE(list->columnWidth(kColumnName), list->fontMetrics().horizontalAdvance("Radio Classic Channel 24"));
     list->setColumnWidth(kColumnName, 231);
+    list->SetShownColumns({kColumnName, kColumnSatellite});
     frame->Action(ID_VIEW_RADIO)->trigger();
     EXPECT_EQ(list->columnWidth(kColumnName), 231);
     frame->resize(712, 533);
@@ -243,15 +450,18 @@ TEST_F(ChannelPaneTest, LayoutIsKeptAcrossRefillsAndRuns)
     EXPECT_EQ(next.MainFrame()->size(), QSize(712, 533));
     EXPECT_EQ(next.MainFrame()->Splitter()->sizes(), splitterSizes);
     EXPECT_EQ(next.MainFrame()->ListView()->columnWidth(kColumnName), 231);
+    EXPECT_EQ(next.MainFrame()->ListView()->ShownColumns(), QList<int>({kColumnName, kColumnSatellite}));
 
     // Settings that make no sense leave the built layout.
     settings->beginGroup(kLayoutGroup);
     settings->setValue("Geometry", QByteArray("junk"));
     settings->setValue("Splitter", 17);
     settings->setValue("ColumnWidths", QVariantList{"wide", -5, 1 << 30});
+    settings->setValue("ShownColumns", QVariantList{"none", 13});
     settings->endGroup();
     CEditZarnApp broken(*settings, &prompts);
     broken.InitInstance();
+    EXPECT_EQ(broken.MainFrame()->ListView()->ShownColumns().size(), kChannelColumnCount);
     EXPECT_EQ(broken.MainFrame()->ListView()->columnWidth(kColumnIndex), 45);
     EXPECT_EQ(broken.MainFrame()->ListView()->columnWidth(kColumnCas), 55);
 }

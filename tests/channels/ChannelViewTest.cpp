@@ -12,6 +12,7 @@
 #include "FileAccess.h"
 #include "ModelOperations.h"
 #include "ScriptedPrompts.h"
+#include "PanePrinter.h"
 
 #include "BitFields.h"
 
@@ -124,7 +125,8 @@ TEST_F(ChannelViewTest, FillPassesNumberAndFilterTheRows)
     AppendTransponder(doc.Data(), terrestrial);
     doc.Data().TvChannelTable[1].usFavBits = 1 << 5;
     doc.Data().TvChannelTable[4].usFavBits = 1 << 9;
-    EXPECT_EQ(view.model()->columnCount(), 10);
+    EXPECT_EQ(view.model()->columnCount(), 13);
+    EXPECT_EQ(view.ShownColumns(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     view.RefreshChannelList(0); // the tree has reported nothing yet
     EXPECT_EQ(view.model()->rowCount(), 0);
 
@@ -313,7 +315,7 @@ TEST_F(ChannelViewTest, ACommandTheFullGroupRefusesKeepsTheSelection)
                                                            MsgButtons::Ok, MsgIcon::Warning, c.detail}))
             << c.pWhat;
         EXPECT_EQ(Names(), names) << c.pWhat;
-        EXPECT_EQ(view.SelectedRows(), c.bChanged ? std::vector<int>{} : c.rows) << c.pWhat;
+        EXPECT_EQ(view.SelectedRows(), c.rows) << c.pWhat;
         EXPECT_EQ(doc.UndoText() != undoBefore, c.bChanged) << c.pWhat;
     }
     // As many as fit, in list order: alpha, not bravo.
@@ -425,10 +427,16 @@ TEST_F(ChannelViewTest, AddOpensTheDialogOnATemplate)
     EXPECT_EQ(Names(), QStringList({"alpha"}));
     EXPECT_TRUE(doc.IsModified());
 
+    // A channel of the listed table is selected in view.
+    dialogAnswer = MakeChannel("Fresh", 11, 9);
+    view.AddChannel();
+    EXPECT_EQ(Names(), QStringList({"alpha", "Fresh"}));
+    EXPECT_EQ(view.SelectedRows(), std::vector<int>({1}));
+
     doc.Data().header.sTVNumber = 7997;
     prompts.QueueAnswer(MsgAnswer::Ok);
     view.AddChannel();
-    EXPECT_EQ(dialogInputs.size(), 2u);
+    EXPECT_EQ(dialogInputs.size(), 3u);
     EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({{"Channels are full,can't append", "Infomation",
                                                               MsgButtons::Ok, MsgIcon::Stop}}));
 }
@@ -450,7 +458,7 @@ TEST_F(ChannelViewTest, EditStoresTheRecordOfTheLastSelectedRow)
     EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({{"Favor are full,can not store more favor", "EditZarn",
                                                               MsgButtons::Ok, MsgIcon::Warning}}));
     EXPECT_EQ(doc.Data().TvChannelTable[2].usFavBits, 0b11);
-    EXPECT_TRUE(view.SelectedRows().empty());
+    EXPECT_EQ(view.SelectedRows(), std::vector<int>({2})); // the edited row
 }
 
 TEST_F(ChannelViewTest, SortsReorderTheListOrTheWholeTable)
@@ -478,6 +486,87 @@ TEST_F(ChannelViewTest, SortsReorderTheListOrTheWholeTable)
     EXPECT_FALSE(view.RunCommand(ID_FILE_NEW));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(dialogInputs.size(), 0u);
+}
+
+TEST_F(ChannelViewTest, HeaderClicksSortTheListedRowsAndMarkItUntilTheOrderChanges)
+{
+    Database& db = doc.Data();
+    const char* const names[] = {"Cinema 10", "cinema 2", "Cinema 1", "CINEMA 02", "Cinema 9"};
+    for (int i = 0; i < 5; ++i)
+        SetChannelName(db.TvChannelTable[size_t(i)], names[i]);
+    view.ShowListKind(kListAll);
+    view.SetShownColumns({kColumnName, kColumnServiceId});
+    QHeaderView* pHeader = view.horizontalHeader();
+    const auto click = [&](int column) {
+        QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {},
+                          QPoint(pHeader->sectionViewportPosition(column) + 4, pHeader->height() / 2));
+    };
+    const auto mark = [&] {
+        return pHeader->sortIndicatorSection() < 0 ? QString()
+                                                   : QString("%1 %2")
+                                                         .arg(pHeader->sortIndicatorSection())
+                                                         .arg(pHeader->sortIndicatorOrder() == Qt::AscendingOrder);
+    };
+    Select({1, 3});
+    struct Step {
+        int column;
+        QStringList names;
+        std::vector<int> selected; // "cinema 2" and "CINEMA 02" followed
+        QString mark;
+    };
+    const Step steps[] = {
+        {kColumnName, {"Cinema 1", "cinema 2", "CINEMA 02", "Cinema 9", "Cinema 10"}, {1, 2}, "1 1"},
+        {kColumnName, {"Cinema 10", "Cinema 9", "cinema 2", "CINEMA 02", "Cinema 1"}, {2, 3}, "1 0"},
+        {kColumnServiceId, {"Cinema 10", "cinema 2", "Cinema 1", "CINEMA 02", "Cinema 9"}, {1, 3}, "10 1"},
+    };
+    for (const Step& step : steps) {
+        click(step.column);
+        EXPECT_EQ(Names(), step.names);
+        EXPECT_EQ(view.SelectedRows(), step.selected);
+        EXPECT_EQ(mark(), step.mark);
+    }
+    EXPECT_EQ(doc.UndoText(), "Undo Sort by Service ID");
+    view.LockChannels(true); // moves no row: the mark stays
+    EXPECT_EQ(mark(), "10 1");
+    view.MoveSelectedRowsTo(0);
+    EXPECT_EQ(mark(), "");
+
+    // A group's list sorts the group's own order, never the table.
+    doc.SelectedFavGroup = 0;
+    view.ShowListKind(kListFavGroup);
+    EXPECT_EQ(Names(), QStringList({"Cinema 10", "Cinema 1"}));
+    view.SortByColumn(kColumnName);
+    EXPECT_EQ(Names(), QStringList({"Cinema 1", "Cinema 10"}));
+    EXPECT_EQ(doc.UndoText(), "Undo Sort by Name");
+    view.ShowListKind(kListAll);
+    EXPECT_EQ(Names(), QStringList({"cinema 2", "CINEMA 02", "Cinema 10", "Cinema 1", "Cinema 9"}));
+}
+
+TEST_F(ChannelViewTest, HeaderMenuShowsAndHidesEveryColumnButTheLast)
+{
+    Database& db = doc.Data();
+    db.header.sSatNumber = 1;
+    std::strcpy(db.SatelliteTable[0].acSatName, "Astra 19.2");
+    TransponderRecord terrestrial = MakeSatelliteTp(99, 0, 474);
+    SetTpKind(terrestrial, kTpTerrestrial);
+    AppendTransponder(db, terrestrial);
+    view.ShowListKind(kListAll);
+    QMenu menu;
+    const auto entry = [&](int column) {
+        view.FillColumnsMenu(menu);
+        return menu.actions().at(column);
+    };
+    EXPECT_FALSE(entry(kColumnServiceId)->isChecked());
+    entry(kColumnSatellite)->trigger();
+    EXPECT_EQ(Column(view, kColumnSatellite),
+              QStringList({"Astra 19.2", "", "Astra 19.2", "Terrestrial", "Astra 19.2"}));
+    view.SetShownColumns({kColumnName});
+    EXPECT_FALSE(entry(kColumnName)->isEnabled());
+    EXPECT_TRUE(entry(kColumnIndex)->isEnabled());
+    // A printout keeps the ten columns of every list.
+    const ListPrintInput printed = ListInputFromModel(*view.model());
+    EXPECT_EQ(printed.titles.back(), "My Fav");
+    EXPECT_EQ(printed.rows[0][size_t(kColumnIndex)], "1");
 }
 
 TEST_F(ChannelViewTest, ContextMenuActsOnTheSelectionBeforeTheClick)
@@ -589,7 +678,8 @@ TEST_F(ChannelFrameTest, ContextMenuOffersTheEditMenuAlwaysEnabled)
     EXPECT_EQ(expected.first(), "Add Channel");
     const QList<QAction*> items = list->ContextMenu().actions();
     EXPECT_EQ(items[2]->data().toInt(), ID_CHANNEL_DELETE);
-    EXPECT_EQ(items[5]->menu()->actions()[4]->data().toInt(), ID_SORT_SATELLITE);
+    EXPECT_EQ(items[5]->data().toInt(), ID_CHANNEL_LOCK);
+    EXPECT_EQ(items[8]->menu()->actions()[4]->data().toInt(), ID_SORT_SATELLITE);
 }
 
 } // namespace
