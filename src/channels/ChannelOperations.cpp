@@ -143,21 +143,11 @@ int StoreEditedChannel(Database& db, bool radio, int index, const ChannelRecord&
 
 int DeleteChannelRecords(Database& db, bool radio, std::span<const int> channels)
 {
-    const int count = UsedChannels(db, radio);
-    std::vector<bool> drop(size_t(count), false);
+    std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
     for (int i : channels)
-        if (i >= 0 && i < count)
+        if (i >= 0 && i < int(drop.size()))
             drop[size_t(i)] = true;
-    Table& table = ChannelTable(db, radio);
-    int removed = 0;
-    for (int i = 0; i < count; ++i) {
-        if (drop[size_t(i)])
-            ++removed;
-        else if (removed > 0)
-            table[size_t(i - removed)] = table[size_t(i)];
-    }
-    ChannelCount(db, radio) = int16_t(count - removed);
-    return removed;
+    return RemoveChannelSlots(db, radio, drop);
 }
 
 int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int row, int target)
