@@ -3,6 +3,7 @@
 #include "BitFields.h"
 #include "BlockMove.h"
 #include "ModelOperations.h"
+#include "ReferenceList.h"
 
 #include <algorithm>
 #include <bitset>
@@ -277,22 +278,12 @@ void SortChannelsBySatellite(Database& db, bool radio)
 {
     const SatIndexTable satOf = SatIndexByTpId(db);
     BucketSort(ChannelTable(db, radio), UsedChannels(db, radio), kSortedSatellites,
-               [&satOf](const ChannelRecord& c) { return SatIndexOf(satOf, c.usTpId); });
-}
-
-TpSlotTable TpSlotByTpId(const Database& db)
-{
-    TpSlotTable table;
-    table.fill(-1);
-    const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
-    for (int t = tps - 1; t >= 0; --t) // the first transponder with an id wins
-        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(t);
-    return table;
+               [&satOf](const ChannelRecord& c) { return TpIdEntry(satOf, c.usTpId); });
 }
 
 SatIndexTable SatIndexByTpId(const Database& db)
 {
-    SatIndexTable table = TpSlotByTpId(db);
+    SatIndexTable table = IndexTransponders(db);
     for (int16_t& entry : table)
         if (entry >= 0)
             entry = int16_t(TpSatIndex(db.TransponderTable[size_t(entry)]));
