@@ -103,7 +103,7 @@ TEST(TransponderListFileTest, FilesAreReadOnlyWhenRegularAndSmallEnough)
     const QString big = dir.filePath("satellites.xml");
     QFile file(big);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(file.resize(kMaxTransponderListSize + 1)); // sparse: nothing is written
+    ASSERT_TRUE(file.resize(kMaxOutsideFileSize + 1)); // sparse: nothing is written
     file.close();
     const ListLoad tooLarge = LoadTransponderList(big);
     EXPECT_EQ(tooLarge.result, ListLoadResult::NotCorrect);

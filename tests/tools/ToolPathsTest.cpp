@@ -36,6 +36,8 @@ const std::vector<const char*> kCommands[] = {
     {"apply-reference", "<in.sdx", "<ref.sdx", ">out.sdx"},
     {"apply-reference", "<in.sdx", "<ref.csv", ">out.sdx"},
     {"export-reference", "<in.sdx", ">out.csv"},
+    {"transponder-list", "<list.xml"},
+    {"update-transponders", "<in.sdx", "<list.xml", ">out.sdx"},
 };
 
 // A command's words with its file number slot named prefix + its own name
@@ -59,6 +61,9 @@ protected:
         QFile page(dir.filePath("in at 19.2E.htm"));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
         page.write("<td>11778 V</td><td>27500 3/4</td>");
+        QFile list(dir.filePath("list.xml"));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("<satellites><sat name=\"19.2E Astra\" position=\"192\"/></satellites>");
     }
 
     // Nothing where the command has fewer files than slot + 1.
