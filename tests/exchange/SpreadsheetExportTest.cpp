@@ -363,8 +363,8 @@ TEST_F(BuiltinExport, TheWorkbookIsNamedXlsxAndAsksBeforeReplacingThatName)
         EXPECT_TRUE(QFile::exists(target));
         EXPECT_FALSE(QFile::exists(chosen));
         ASSERT_TRUE(QFile::resize(target, 3));
-        const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
-                                   MsgButtons::YesNoDefaultNo, MsgIcon::Question};
+        const ShownMessage replace{QFileInfo(target).fileName() + " already exists.\nDo you want to replace it?",
+                                   kAppName, MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
         prompts.QueueAnswer(MsgAnswer::No);
         EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
         EXPECT_EQ(QFileInfo(target).size(), 3);
