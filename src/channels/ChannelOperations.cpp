@@ -229,14 +229,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
     return kChannelDone;
 }
 
-void SetChannelName(ChannelRecord& channel, std::string_view name)
-{
-    name = name.substr(0, std::min(name.find('\0'), sizeof channel.acName));
-    channel.ucNameLen = uint8_t(name.size());
-    std::memset(channel.acName, 0, sizeof channel.acName);
-    std::memcpy(channel.acName, name.data(), name.size());
-}
-
 int RenameChannel(Database& db, bool radio, int index, std::string_view name)
 {
     if (index < 0 || index >= UsedChannels(db, radio))

@@ -94,8 +94,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
 // every entry of rowMap must be a channel of the table.
 std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending);
 
-// Writes name (bytes up to the first NUL) as the channel's name and length.
-void SetChannelName(ChannelRecord& channel, std::string_view name);
 // Renames channel index of the table. kChannelDone, or kChannelNothing when
 // index is no channel or the name is the one it has.
 int RenameChannel(Database& db, bool radio, int index, std::string_view name);

@@ -300,15 +300,8 @@ ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartn
         SetChLocked(channel, pPartner->ucLocked);
     if (options.bFavourites)
         channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
-    if (options.bNames) {
-        // The name's text, NUL-padded, with its length as the channel dialog
-        // stores it; a text that fills the field keeps the largest length
-        // the file stores a name with.
-        const std::string_view name = pPartner->Name();
-        std::memset(channel.acName, 0, sizeof channel.acName);
-        std::memcpy(channel.acName, name.data(), name.size());
-        channel.ucNameLen = uint8_t(std::min(name.size(), sizeof channel.acName - 1));
-    }
+    if (options.bNames)
+        SetChannelName(channel, pPartner->Name());
     return channel;
 }
 
