@@ -1,7 +1,7 @@
 #include "TransponderListFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "FileAccess.h"
+
 #include <QXmlStreamReader>
 
 #include <array>
@@ -173,7 +173,7 @@ std::optional<TransponderList> ListReader::Read()
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error)
 {
     if (bytes.size() > kMaxTransponderListSize) {
-        error = {1, kErrTooLarge, {}};
+        error = {0, kErrTooLarge, {}};
         return std::nullopt;
     }
     return ListReader(bytes, error).Read();
@@ -182,23 +182,18 @@ std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListErr
 ListLoad LoadTransponderList(const QString& path)
 {
     ListLoad load;
-    const QFileInfo info(path);
-    QFile file(path);
-    if (path.isEmpty() || !info.isFile() || !file.open(QIODevice::ReadOnly))
-        return load;
-    load.result = ListLoadResult::NotCorrect;
-    if (info.size() > kMaxTransponderListSize) {
-        load.error = {1, kErrTooLarge, {}};
+    const FileBytes file = ReadWholeFile(path, kMaxTransponderListSize);
+    if (file.status == ReadStatus::TooLarge) {
+        // A refusal of the whole file names no line.
+        load.result = ListLoadResult::NotCorrect;
+        load.error = {0, kErrTooLarge, {}};
         return load;
     }
-    // Read with the same bound, in case the file grew since it was looked at.
-    const QByteArray bytes = file.read(kMaxTransponderListSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        load.result = ListLoadResult::CannotOpen;
+    if (!file.Ok()) {
+        load.strReason = ReadFailureReason(file, path);
         return load;
     }
-    load.list = ReadTransponderList(bytes, load.error);
-    if (load.list)
-        load.result = ListLoadResult::Ok;
+    load.list = ReadTransponderList(file.bytes, load.error);
+    load.result = load.list ? ListLoadResult::Ok : ListLoadResult::NotCorrect;
     return load;
 }

@@ -38,8 +38,10 @@ enum class ListLoadResult { Ok, CannotOpen, NotCorrect };
 struct ListLoad {
     ListLoadResult result = ListLoadResult::CannotOpen;
     std::optional<TransponderList> list;
-    ListError error;
+    ListError error;   // NotCorrect: where and why (line 0: the whole file)
+    QString strReason; // CannotOpen: why
 };
 
-// Reads the file at path, which must be a regular file (or a link to one).
+// Reads the file at path, which must be a regular file (or a link to one),
+// with the size bound.
 ListLoad LoadTransponderList(const QString& path);

@@ -19,11 +19,12 @@ bool TransponderListCommand::Run(CEditZarnDoc& doc, const TransponderListRequest
     const ListLoad load = LoadTransponderList(choice->strPath);
     switch (load.result) {
     case ListLoadResult::CannotOpen:
-        WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::Stop);
+        WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::Stop, {}, load.strReason);
         return false;
     case ListLoadResult::NotCorrect:
         WindowMessage(prompts, kMsgListNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {},
-                      kMsgListLine.arg(load.error.iLine).arg(load.error.Text()));
+                      load.error.iLine > 0 ? kMsgListLine.arg(load.error.iLine).arg(load.error.Text())
+                                           : load.error.Text());
         return false;
     case ListLoadResult::Ok: break;
     }

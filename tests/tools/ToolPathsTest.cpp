@@ -38,6 +38,8 @@ const std::vector<const char*> kCommands[] = {
     {"apply-reference", "<in.sdx", "<ref.sdx", ">out.sdx"},
     {"apply-reference", "<in.sdx", "<ref.csv", ">out.sdx"},
     {"export-reference", "<in.sdx", ">out.csv"},
+    {"transponder-list", "<list.xml"},
+    {"update-transponders", "<in.sdx", "<list.xml", ">out.sdx"},
 };
 
 class ToolPathsTest : public ::testing::Test {
@@ -53,6 +55,9 @@ protected:
         QFile page(dir.filePath("in at 19.2E.htm"));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
         page.write("<td>11778 V</td><td>27500 3/4</td>");
+        QFile list(dir.filePath("list.xml"));
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("<satellites/>");
     }
 
     QTemporaryDir dir;
