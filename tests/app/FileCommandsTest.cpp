@@ -2,6 +2,7 @@
 // save, and the ways to another database while one is open.
 #include "CEditZarnView.h"
 #include "CommandIds.h"
+#include "FileMedium.h"
 #include "MainWindowFixture.h"
 #include "RecentFilesMenu.h"
 
@@ -14,11 +15,7 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray ReadBytes(const QString& path) { return ReadWholeFile(path, 1 << 24).bytes; }
 
 void Edit(CEditZarnDoc& doc)
 {
