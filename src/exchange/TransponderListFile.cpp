@@ -173,7 +173,7 @@ std::optional<TransponderList> ListReader::Read()
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error)
 {
     if (bytes.size() > kMaxOutsideFileSize) {
-        error = {1, kErrTooLarge, {}};
+        error = {0, kErrTooLarge, {}};
         return std::nullopt;
     }
     return ListReader(bytes, error).Read();
@@ -184,8 +184,9 @@ ListLoad LoadTransponderList(const QString& path)
     ListLoad load;
     const FileBytes file = ReadWholeFile(path, kMaxOutsideFileSize);
     if (file.status == ReadStatus::TooLarge) {
+        // A refusal of the whole file names no line.
         load.result = ListLoadResult::NotCorrect;
-        load.error = {1, kErrTooLarge, {}};
+        load.error = {0, kErrTooLarge, {}};
         return load;
     }
     if (!file.Ok()) {

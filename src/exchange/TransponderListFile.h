@@ -37,7 +37,7 @@ enum class ListLoadResult { Ok, CannotOpen, NotCorrect };
 struct ListLoad {
     ListLoadResult result = ListLoadResult::CannotOpen;
     std::optional<TransponderList> list;
-    ListError error;
+    ListError error;   // NotCorrect: where and why (line 0: the whole file)
     QString strReason; // CannotOpen: why
 };
 

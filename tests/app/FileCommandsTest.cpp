@@ -2,6 +2,7 @@
 // save, and the ways to another database while one is open.
 #include "CEditZarnView.h"
 #include "CommandIds.h"
+#include "FileMedium.h"
 #include "MainWindowFixture.h"
 #include "RecentFilesMenu.h"
 
@@ -14,11 +15,7 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray ReadBytes(const QString& path) { return ReadWholeFile(path, 1 << 24).bytes; }
 
 void Edit(CEditZarnDoc& doc)
 {
@@ -42,23 +39,19 @@ void DropOn(QWidget* pTarget, const QList<QUrl>& urls)
 
 using FileCommandsTest = MainWindowFixture;
 
-TEST_F(FileCommandsTest, CaptionMarkFollowsEditsUndoAndSave)
+// The caption's mark shows the document's modified state; a "[*]" of the
+// path itself is shown as written.
+TEST_F(FileCommandsTest, CaptionMarkFollowsEditsAndSave)
 {
     OpenDemoDatabase();
     CEditZarnDoc& doc = app->Document();
-    const QString path = dir.filePath("my[*]list.sdx"); // shown as written
-    prompts.QueueFile(path);
+    const QString caption = "Pelk_Channel Editor v2.2 " + dir.filePath("my[*]list.sdx");
+    prompts.QueueFile(dir.filePath("my[*]list.sdx"));
     frame->Action(ID_FILE_SAVE_AS)->trigger();
-    const std::pair<std::function<void()>, bool> steps[] = {
-        {[&] { Edit(doc); }, true},
-        {[&] { frame->Action(ID_EDIT_UNDO)->trigger(); }, false}, // back at the file's state
-        {[&] { frame->Action(ID_EDIT_REDO)->trigger(); }, true},
-        {[&] { frame->Action(ID_FILE_SAVE)->trigger(); }, false},
-    };
-    for (const auto& [act, bMarked] : steps) {
-        act();
-        EXPECT_EQ(frame->windowHandle()->title(), "Pelk_Channel Editor v2.2 " + path + (bMarked ? "*" : ""));
-    }
+    Edit(doc);
+    EXPECT_EQ(frame->windowHandle()->title(), caption + "*");
+    frame->Action(ID_FILE_SAVE)->trigger();
+    EXPECT_EQ(frame->windowHandle()->title(), caption);
     EXPECT_EQ(frame->statusBar()->currentMessage(), QString("Saved my[*]list.sdx — %1 TV and %2 radio channels")
                                                         .arg(doc.Data().header.sTVNumber)
                                                         .arg(doc.Data().header.sRadioNumber));

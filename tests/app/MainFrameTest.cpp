@@ -44,12 +44,8 @@ QString ShownTitle(const QWidget* pWindow) { return pWindow->windowHandle()->tit
 const std::set<int> kAlwaysEnabled = {ID_FILE_NEW,         ID_FILE_OPEN, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                                       ID_FILE_PRINT_SETUP, ID_APP_ABOUT, ID_APP_EXIT,   ID_VIEW_TV,
                                       ID_VIEW_RADIO,       ID_NEXT_PANE, ID_PREV_PANE};
-const std::set<int> kWithDatabase = {ID_FILE_SAVE,
-                                     ID_FILE_SAVE_AS,
-                                     ID_FILE_CLOSE,
-                                     ID_FILE_APPLY_REFERENCE,
-                                     ID_FILE_EXPORT_REFERENCE,
-                                     ID_FILE_IMPORT_TRANSPONDERS};
+const std::set<int> kWithDatabase = {ID_FILE_SAVE,  ID_FILE_SAVE_AS,          ID_FILE_APPLY_REFERENCE,
+                                     ID_FILE_CLOSE, ID_FILE_EXPORT_REFERENCE, ID_FILE_IMPORT_TRANSPONDERS};
 const std::set<int> kChannelCommands = {ID_CHANNEL_ADD, ID_CHANNEL_EDIT, ID_CHANNEL_DELETE,   ID_CHANNEL_MOVE,
                                         ID_SORT_AZ,     ID_SORT_ZA,      ID_SORT_TRANSPONDER, ID_SORT_SATELLITE};
 const std::set<int> kNeverEnabled = {ID_FILE_MRU_FILE1};
@@ -552,10 +548,6 @@ TEST_F(MainFrameTest, AboutCommandOpensTheAboutBox)
     Action(ID_APP_ABOUT)->trigger();
     EXPECT_EQ(title, "About");
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(MainFrameTest, RecentFilesOpenFromTheFileMenuAndGoneOnesAreDropped)
 {

@@ -1,10 +1,11 @@
-// Pages and reference lists made by other programs: a file larger than
-// 64 MiB is refused by its size without being read, UTF-16 text as such,
-// and neither refusal names a line.
+// Pages, reference lists and transponder lists made by other programs: a
+// file larger than 64 MiB is refused by its size without being read, UTF-16
+// text as such, and neither refusal of a page or reference list names a line.
 #include "BytesRead.h"
 #include "DatabaseBuilders.h"
 #include "ListingImport.h"
 #include "ReferenceFile.h"
+#include "TransponderListFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,6 +31,12 @@ TEST(OutsideFiles, WholeFileRefusalsSayWhyWithoutALine)
         EXPECT_EQ(0, load.csvError.iLine);
         return QString::fromStdString(load.csvError.strReason);
     };
+    const auto loadList = [](const QString& path) {
+        const ListLoad load = LoadTransponderList(path);
+        EXPECT_EQ(ListLoadResult::NotCorrect, load.result);
+        EXPECT_EQ(0, load.error.iLine);
+        return load.error.Text();
+    };
     const qint64 kOver = (qint64(64) << 20) + 1;
     const struct {
         const char* pName;
@@ -40,6 +47,7 @@ TEST(OutsideFiles, WholeFileRefusalsSayWhyWithoutALine)
     } cases[] = {
         {"big at 1E.htm", "<td>", kOver, importPage, "larger than 64 MiB"},
         {"big.csv", "TV,", kOver, loadReference, "larger than 64 MiB"},
+        {"satellites.xml", "<", kOver, loadList, "the file is larger than 64 MiB"},
         {"wide.csv", QByteArray("\xFF\xFET\0V\0", 6), 6, loadReference, "UTF-16 text: save it as UTF-8"},
         {"bare.csv", QByteArray("T\0V\0,\0", 6), 6, loadReference, "UTF-16 text: save it as UTF-8"},
     };

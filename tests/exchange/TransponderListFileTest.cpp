@@ -2,7 +2,6 @@
 // them, and every kind of bad file refused with its line and reason.
 #include "TransponderListFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -95,20 +94,8 @@ TEST(TransponderListFileTest, BadFilesAreRefusedWithLineAndReason)
         EXPECT_EQ(error.iLine, c.iLine);
         EXPECT_TRUE(error.Text().contains(QString::fromUtf8(c.pszReason))) << error.Text().toStdString();
     }
-}
-
-TEST(TransponderListFileTest, FilesAreReadOnlyWhenRegularAndSmallEnough)
-{
+    // What cannot be read at all is no bad list (one too large is, see the outside files' test).
     QTemporaryDir dir;
-    const QString big = dir.filePath("satellites.xml");
-    QFile file(big);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(file.resize(kMaxOutsideFileSize + 1)); // sparse: nothing is written
-    file.close();
-    const ListLoad tooLarge = LoadTransponderList(big);
-    EXPECT_EQ(tooLarge.result, ListLoadResult::NotCorrect);
-    EXPECT_EQ(tooLarge.error.iLine, 1);
-    EXPECT_EQ(tooLarge.error.Text(), "the file is larger than 64 MiB");
     EXPECT_EQ(LoadTransponderList(dir.path()).result, ListLoadResult::CannotOpen);
     EXPECT_EQ(LoadTransponderList(dir.filePath("missing.xml")).result, ListLoadResult::CannotOpen);
 }

@@ -449,41 +449,6 @@ TEST(ReferenceListTest, SummaryNamesEveryCountInItsPlace)
               "7 favourite entries left out");
 }
 
-// Two reference channels of one name, the first lost in the rescan: the
-// second keeps its own partner rather than losing it to the first's name,
-// and the counts and details say what happened.
-TEST(ReferenceListTest, ANameTakesOnlyWhatNoIdentityFindsAndTheDetailsListIt)
-{
-    auto arranged = MakeEmptyDatabase();
-    auto rescan = MakeEmptyDatabase();
-    for (Database* db : {arranged.get(), rescan.get()}) {
-        db->header.sSatNumber = 1;
-        SetSatPosition(db->SatelliteTable[0], 192);
-    }
-    AppendTransponder(*arranged, MakeSatelliteTp(7, 0, 11494));
-    AppendTransponder(*rescan, MakeSatelliteTp(40, 0, 11493));
-    for (const auto& [name, sid] : {std::pair("Sport", 2917), {"Sport", 2595}, {"News", 5}})
-        AppendChannel(*arranged, false, MakeChannel(name, 7, uint16_t(sid)));
-    for (const auto& [name, sid] : {std::pair("Kids", 9), {"News", 6}, {"Sport", 2595}})
-        AppendChannel(*rescan, false, MakeChannel(name, 40, uint16_t(sid)));
-
-    const TableSummary tv = SummariseReference(*rescan, ReferenceFromDatabase(*arranged)).aTables[0];
-    EXPECT_EQ(TableSummaryCounts(tv), (std::array<int, 5>{1, 1, 1, 1, 0}));
-    std::vector<std::string> details;
-    for (const DetailSection& section : TableDetails(tv)) {
-        details.push_back(section.pszHeading);
-        details.insert(details.end(), section.astrLines.begin(), section.astrLines.end());
-    }
-    EXPECT_EQ(details, (std::vector<std::string>{
-                           kDetailsByName,
-                           "News (19.2E 11494 MHz H, SID 5) → (19.2E 11493 MHz H, SID 6)",
-                           kDetailsNotFound,
-                           "Sport (19.2E 11494 MHz H, SID 2917)",
-                           kDetailsUnmatched,
-                           "Kids (19.2E 11493 MHz H, SID 9)",
-                       }));
-}
-
 // --- the text form -----------------------------------------------------------
 
 // On any database the file form holds: inconsistent arranged ones, and

@@ -46,10 +46,10 @@ inline ToolRun RunToolBytes(const QList<QByteArray>& words, int timeoutMs = 1200
     return {exitCode, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-inline ToolRun RunTool(const QStringList& args, int timeoutMs = 120000)
+inline ToolRun RunTool(const QStringList& args)
 {
     QList<QByteArray> words;
     for (const QString& arg : args)
         words << EncodeFileName(arg);
-    return RunToolBytes(words, timeoutMs);
+    return RunToolBytes(words);
 }

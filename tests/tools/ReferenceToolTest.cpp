@@ -63,18 +63,25 @@ TEST(ReferenceToolTest, TextFormAndDatabaseGiveTheSameResultAndMalformedTextWrit
     EXPECT_FALSE(QFile::exists(path("d.sdx")));
     EXPECT_EQ(RunTool({"apply-reference", path("scan.sdx"), path("missing.csv"), path("d.sdx")}).exitCode, 2);
 
-    // A spreadsheet's form (byte-order mark, semicolons) of a list that
-    // matches nothing: --verbose lists both sides.
+    // A spreadsheet's form (byte-order mark, semicolons) of a list whose
+    // channels are on no transponder here: one matches by name, one nothing;
+    // --verbose lists them and the channels left.
     QFile sheet(path("sheet.csv"));
     ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
     sheet.write(
         "\xEF\xBB\xBFlist;delivery;transponder;position;frequency;polarisation;service_id;name;lock;favourites\r\n"
-        "TV;S;S;0.1E;10000;H;1;Nowhere;0;\r\n");
+        "TV;S;S;0.1E;10000;H;1;Nowhere;0;\r\nTV;S;S;0.1E;10000;H;2;Docu Music 1;0;\r\n");
     sheet.close();
     const ToolRun verbose =
         RunTool({"apply-reference", path("scan.sdx"), path("sheet.csv"), path("e.sdx"), "--verbose"});
     ASSERT_EQ(verbose.exitCode, 0) << verbose.err.toStdString();
-    EXPECT_TRUE(verbose.out.contains("\nTV: Reference channels not found:\n  Nowhere (0.1E 10000 MHz H, SID 1)\n"
+    EXPECT_TRUE(verbose.out.startsWith("TV: 0 by identity, 1 by name, " +
+                                       QByteArray::number(db->header.sTVNumber - 1) +
+                                       " unmatched (placed last), 1 reference channels not found"))
+        << verbose.out.toStdString();
+    EXPECT_TRUE(verbose.out.contains("\nTV: Matched by name (reference channel → channel here):\n"
+                                     "  Docu Music 1 (0.1E 10000 MHz H, SID 2) → (19.2E 10714 MHz V, SID 1)\n"
+                                     "TV: Reference channels not found:\n  Nowhere (0.1E 10000 MHz H, SID 1)\n"
                                      "TV: Unmatched channels (placed last):\n  "))
         << verbose.out.toStdString();
     EXPECT_FALSE(fromSdx.out.contains("Unmatched channels"));

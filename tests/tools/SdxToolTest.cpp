@@ -368,10 +368,6 @@ TEST_F(SdxToolTest, EveryOutputLeavesAReadOnlyTargetAndSaysWhy)
     }
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(SdxToolTest, CheckDeepAndCleanTellWhatTheyFoundAndFixed)
 {
     const QString demo = PathOf("demo.sdx"), debris = PathOf("debris.sdx");
@@ -389,14 +385,12 @@ TEST_F(SdxToolTest, CheckDeepAndCleanTellWhatTheyFoundAndFixed)
         const char* inOutput;
     };
     const Case cases[] = {
-        {{"check", demo, "--deep"}, 0, "Duplicate channels: 0\n"},
         {{"check", "--deep", debris}, 3, "Duplicate channels: 30\n"},
         {{"check", debris, "--deep"}, 3, firstCopy.constData()},
         {{"check", PathOf("missing.sdx"), "--deep"}, 2, nullptr},
         {{"clean", debris, PathOf("defaults.sdx")},
          0,
          "Duplicate channels: 30 fixed\nStale favourite entries: 2 fixed\nDuplicate transponders: 1 fixed\n"},
-        {{"check", PathOf("defaults.sdx"), "--deep"}, 3, "Channels without a transponder: "},
         {{"clean", debris, PathOf("all.sdx"), "--orphan-channels", "--duplicates", "--stale-favourites",
           "--duplicate-transponders"},
          0,
@@ -416,9 +410,8 @@ TEST_F(SdxToolTest, CheckDeepAndCleanTellWhatTheyFoundAndFixed)
     // Without options, clean writes what the window's default fixes save.
     FixDatabase(*db, DefaultFixes());
     ASSERT_EQ(SaveDatabaseFile(*db, PathOf("window.sdx")), FileSaveResult::Ok);
-    QFile window(PathOf("window.sdx")), tool(PathOf("defaults.sdx"));
-    ASSERT_TRUE(window.open(QIODevice::ReadOnly) && tool.open(QIODevice::ReadOnly));
-    EXPECT_EQ(window.readAll(), tool.readAll());
+    EXPECT_EQ(ReadWholeFile(PathOf("window.sdx"), kMaxSdxFileSize).bytes,
+              ReadWholeFile(PathOf("defaults.sdx"), kMaxSdxFileSize).bytes);
 }
 
 } // namespace

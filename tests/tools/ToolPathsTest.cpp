@@ -15,20 +15,22 @@
 #include <cstring>
 #include <iostream>
 #include <unistd.h>
-#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
 // Every command with every file it reads ("<name") or writes (">name").
 const std::vector<const char*> kCommands[] = {
     {"info", "<in.sdx"},
-    {"check", "<in.sdx"},
+    {"check", "<in.sdx", "--deep"},
     {"dump", "<in.sdx"},
     {"tree", "<in.sdx"},
     {"list", "<in.sdx"},
     {"resave", "<in.sdx", ">out.sdx"},
     {"new", ">out.sdx"},
     {"demo", ">out.sdx"},
+    {"clean", "<in.sdx", ">out.sdx"},
     {"sort", "<in.sdx", "--by", "tp", ">out.sdx"},
     {"import-listing", "<in.sdx", "<in at 19.2E.htm", ">out.sdx"},
     {"export", "<in.sdx", ">out.xlsx"},
@@ -38,14 +40,6 @@ const std::vector<const char*> kCommands[] = {
     {"export-reference", "<in.sdx", ">out.csv"},
     {"transponder-list", "<list.xml"},
     {"update-transponders", "<in.sdx", "<list.xml", ">out.sdx"},
-};
-
-// A command's words with its file number slot named prefix + its own name
-// and every other file by its own name.
-struct Words {
-    QList<QByteArray> words;
-    QByteArray plain, named;
-    bool bInput = false;
 };
 
 class ToolPathsTest : public ::testing::Test {
@@ -63,72 +57,67 @@ protected:
         page.write("<td>11778 V</td><td>27500 3/4</td>");
         QFile list(dir.filePath("list.xml"));
         ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write("<satellites><sat name=\"19.2E Astra\" position=\"192\"/></satellites>");
-    }
-
-    // Nothing where the command has fewer files than slot + 1.
-    std::optional<Words> Named(const std::vector<const char*>& command, int slot, const QByteArray& prefix) const
-    {
-        const QByteArray folder = QFile::encodeName(dir.path()) + '/';
-        Words named;
-        int file = 0;
-        for (const QByteArray word : command) {
-            const bool isFile = word.startsWith('<') || word.startsWith('>');
-            if (isFile && file++ == slot) {
-                named.plain = folder + word.mid(1);
-                named.named = folder + prefix + word.mid(1);
-                named.bInput = word.startsWith('<');
-            }
-            named.words << (!isFile ? word : file - 1 == slot ? named.named : folder + word.mid(1));
-        }
-        return slot < file ? std::optional(named) : std::nullopt;
+        list.write("<satellites/>");
     }
 
     QTemporaryDir dir;
 };
 
-TEST_F(ToolPathsTest, ANameThatIsNotUtf8NamesTheSameBytesOnDisk)
+// Every file argument of every command, as the shell hands it over: a name
+// that is not UTF-8 names the same bytes on disk; a FIFO, a device, a socket
+// or a folder (taking turns) is refused at once with the reason and stays.
+TEST_F(ToolPathsTest, EveryPathIsTheFileItsBytesNameAndARegularOne)
 {
-    for (const auto& command : kCommands) {
-        for (int slot = 0; const auto run = Named(command, slot, "bad\xff"); ++slot) {
-            const QByteArray replaced = QByteArray(run->named).replace("\xff", "\xef\xbf\xbd");
-            if (run->bInput) {
-                ASSERT_EQ(0, std::rename(run->plain.constData(), run->named.constData()));
-            }
-            const ToolRun result = RunToolBytes(run->words);
-            const std::string what = run->words.join(' ').toStdString();
-            EXPECT_EQ(0, result.exitCode) << what << ": " << result.err.toStdString();
-            EXPECT_EQ(0, ::access(run->named.constData(), F_OK)) << what;
-            EXPECT_NE(0, ::access(replaced.constData(), F_OK)) << what;
-            if (run->bInput)
-                std::rename(run->named.constData(), run->plain.constData());
-            else
-                ::unlink(run->named.constData());
-        }
-    }
-}
-
-// Every file argument of every command given a FIFO, a device, a socket or a
-// folder: refused at once with the reason, and the special file stays.
-TEST_F(ToolPathsTest, EveryPathThatIsNotARegularFileIsRefusedAtOnce)
-{
+    std::vector<std::pair<mode_t, const char*>> kinds;
     for (const auto& [kind, what] : kSpecialKinds) {
         const QByteArray probe = QFile::encodeName(dir.filePath("probe"));
-        if (!MakeSpecial(probe, kind)) {
+        if (MakeSpecial(probe, kind))
+            kinds.emplace_back(kind, what);
+        else
             std::cout << "skipped: a " << what << " cannot be made here: " << std::strerror(errno) << "\n";
-            continue;
-        }
         ::remove(probe.constData());
-        for (const auto& command : kCommands) {
-            for (int slot = 0; const auto run = Named(command, slot, "special "); ++slot) {
-                ASSERT_TRUE(MakeSpecial(run->named, kind)) << run->named.constData();
-                const ToolRun result = RunToolBytes(run->words, 20000);
-                const std::string trace = std::string(what) + ": " + run->words.join(' ').toStdString();
-                EXPECT_EQ(2, result.exitCode) << trace << ": " << result.err.toStdString();
-                EXPECT_TRUE(result.err.contains("is not a regular file")) << trace << ": " << result.err.toStdString();
-                EXPECT_EQ(kind, KindOf(run->named)) << trace;
-                ::remove(run->named.constData());
+    }
+    ASSERT_FALSE(kinds.empty());
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    size_t turn = 0;
+    for (const auto& command : kCommands) {
+        for (int slot = 0;; ++slot) {
+            // The words with the file of this slot named "bad\xff" + its own name.
+            QList<QByteArray> words;
+            QByteArray plain, named;
+            bool input = false;
+            int file = 0;
+            for (const QByteArray word : command) {
+                const bool isFile = word.startsWith('<') || word.startsWith('>');
+                if (isFile && file++ == slot) {
+                    plain = folder + word.mid(1);
+                    named = folder + "bad\xff" + word.mid(1);
+                    input = word.startsWith('<');
+                }
+                words << (!isFile ? word : file - 1 == slot ? named : folder + word.mid(1));
             }
+            if (slot >= file)
+                break;
+            const std::string what = words.join(' ').toStdString();
+            if (input) {
+                ASSERT_EQ(0, std::rename(plain.constData(), named.constData()));
+            }
+            const ToolRun run = RunToolBytes(words);
+            EXPECT_EQ(0, run.exitCode) << what << ": " << run.err.toStdString();
+            EXPECT_EQ(0, ::access(named.constData(), F_OK)) << what;
+            EXPECT_NE(0, ::access(QByteArray(named).replace("\xff", "\xef\xbf\xbd").constData(), F_OK)) << what;
+            if (input)
+                std::rename(named.constData(), plain.constData());
+            else
+                ::unlink(named.constData());
+
+            const auto& [kind, kindName] = kinds[turn++ % kinds.size()];
+            ASSERT_TRUE(MakeSpecial(named, kind)) << what;
+            const ToolRun refused = RunToolBytes(words, 20000);
+            EXPECT_EQ(2, refused.exitCode) << kindName << ": " << what << ": " << refused.err.toStdString();
+            EXPECT_TRUE(refused.err.contains("is not a regular file")) << kindName << ": " << what;
+            EXPECT_EQ(kind, KindOf(named)) << kindName << ": " << what;
+            ::remove(named.constData());
         }
     }
 }

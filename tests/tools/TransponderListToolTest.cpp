@@ -56,9 +56,9 @@ TEST(TransponderListToolTest, ListsAndUpdatesAndRefusesBadInputWritingNothing)
                                "range, 0 not storable, 1 duplicates)\t1 new satellites\n");
     EXPECT_TRUE(RunTool({"tree", path("a.sdx")}).out.contains("| 7 | NSS 9 | 05150 | None |\n    1 | 3840 | HOR"));
     // Without --position only the satellites the database has are updated.
-    const ToolRun known = RunTool({"update-transponders", path("a.sdx"), path("satellites.xml"), path("b.sdx")});
-    EXPECT_TRUE(known.out.endsWith("total\t0 added, 0 updated, 2 unchanged, 11 kept, 0 removed, 1 skipped (0 out of "
-                                   "range, 0 not storable, 1 duplicates)\t0 new satellites\n"))
+    const ToolRun known = RunTool({"update-transponders", path("demo.sdx"), path("satellites.xml"), path("b.sdx")});
+    EXPECT_TRUE(known.out.endsWith("total\t0 added, 1 updated, 0 unchanged, 11 kept, 0 removed, 0 skipped" + skipped +
+                                   "\t0 new satellites\n"))
         << known.out.toStdString();
 
     const struct {

@@ -1,13 +1,10 @@
 // Taking satellites and transponders from a transponder list: the plan
 // against a plain reference over random lists and databases, a second run
-// that changes nothing, undo back to the same bytes, and the rules that are
-// easiest to read as tables.
+// that only removes, and the rules that are easiest to read as tables.
 #include "BitFields.h"
-#include "CEditZarnDoc.h"
 #include "DatabaseBuilders.h"
 #include "ModelOperations.h"
 #include "SatelliteOperations.h"
-#include "ScriptedPrompts.h"
 #include "TransponderListOperations.h"
 #include "TransponderOperations.h"
 
@@ -154,9 +151,10 @@ void RandomDatabase(Database& db, std::mt19937& rng)
 }
 
 // Entries at distinct places, many of them the database's (so C and Ku meet
-// at one position), some beyond 180 degrees; transponders near the
-// database's on both sides of the rounding, of every polarisation and FEC
-// value, duplicates and values out of range among them.
+// at one position), some beyond 180 degrees, with and without a band word
+// in the name; transponders near the database's on both sides of the
+// rounding, of every polarisation and FEC value, duplicates and values out
+// of range among them.
 TransponderList RandomList(const Database& db, std::mt19937& rng)
 {
     const auto below = [&](uint32_t n) { return uint32_t(rng() % n); };
@@ -171,7 +169,7 @@ TransponderList RandomList(const Database& db, std::mt19937& rng)
         entry.iPosition = (below(2) ? -1 : 1) * (ku || angle % 10 != 0 ? angle : angle + 1);
         if (!places.emplace(entry.iPosition, ku).second)
             continue;
-        entry.strName = std::to_string(angle) + (ku ? " Sat" : " C-band Sat");
+        entry.strName = std::to_string(angle) + (ku ? (below(2) ? " Sat" : " Ka-band Sat") : " C-band Sat");
         for (int t = 0, m = int(below(30)); t < m; ++t) {
             ListTransponder tp;
             const int64_t near = below(2) && db.header.sTpNumber
@@ -192,88 +190,57 @@ TransponderList RandomList(const Database& db, std::mt19937& rng)
     return list;
 }
 
-void ExpectSameReport(const EntryReport& a, const EntryReport& b)
-{
-    EXPECT_EQ(std::tie(a.iEntry, a.iSlot, a.bNewSatellite, a.bRefused),
-              std::tie(b.iEntry, b.iSlot, b.bNewSatellite, b.bRefused));
-    EXPECT_EQ(EntrySummaryCounts(a), EntrySummaryCounts(b)) << "entry " << a.iEntry;
-}
-
-TEST(TransponderListTest, PlanMatchesThePlainRulesAndASecondRunOrAnUndoChangesNothing)
+TEST(TransponderListTest, PlanMatchesThePlainRulesAndASecondRunOnlyRemoves)
 {
     std::mt19937 rng(21);
-    ScriptedPrompts prompts;
+    auto db = MakeEmptyDatabase();
     auto reference = MakeEmptyDatabase();
-    auto before = MakeEmptyDatabase();
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE(round);
-        CEditZarnDoc doc(prompts); // a history of its own
-        doc.bDataLoaded = 1;
-        RandomDatabase(doc.Data(), rng);
-        const TransponderList list = RandomList(doc.Data(), rng);
+        RandomDatabase(*db, rng);
+        const TransponderList list = RandomList(*db, rng);
         ListChoice choice{{}, rng() % 2 == 0};
         for (int e = 0; e < int(list.aEntries.size()); ++e)
             if (rng() % 4)
                 choice.aiEntries.push_back(e);
-        *reference = doc.Data();
-        *before = doc.Data();
+        *reference = *db;
         const std::vector<EntryReport> expected = ReferenceApply(*reference, list, choice);
 
-        const ListPlan plan = PlanTransponderList(doc.Data(), list, choice);
+        const ListPlan plan = PlanTransponderList(*db, list, choice);
         ASSERT_EQ(plan.aEntries.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i)
-            ExpectSameReport(plan.aEntries[i], expected[i]);
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const EntryReport &a = plan.aEntries[i], &b = expected[i];
+            EXPECT_EQ(std::tie(a.iEntry, a.iSlot, a.bNewSatellite, a.bRefused),
+                      std::tie(b.iEntry, b.iSlot, b.bNewSatellite, b.bRefused));
+            EXPECT_EQ(EntrySummaryCounts(a), EntrySummaryCounts(b)) << "entry " << a.iEntry;
+        }
         ASSERT_TRUE(plan.Fits());
-        EXPECT_EQ(doc.ApplyEdit("import", [&](Database& db) { return ApplyListPlan(db, plan); }), plan.Changes());
-        ExpectSameTables(doc.Data(), *reference);
-
-        const ListPlan again = PlanTransponderList(doc.Data(), list, choice);
-        EXPECT_FALSE(again.Changes());
-        EXPECT_EQ(again.total.iAdded + again.total.iUpdated + again.total.iRemoved, 0);
-        if (plan.Changes())
-            doc.Undo();
-        ExpectSameDatabase(doc.Data(), *before);
+        EXPECT_EQ(ApplyListPlan(*db, plan), plan.Changes());
+        ExpectSameTables(*db, *reference);
+        // A second run, now removing unused transponders, removes and nothing else.
+        choice.bRemoveUnused = true;
+        ReferenceApply(*reference, list, choice);
+        const ListPlan again = PlanTransponderList(*db, list, choice);
+        EXPECT_EQ(again.total.iAdded + again.total.iUpdated + again.iNewSatellites, 0);
+        EXPECT_EQ(ApplyListPlan(*db, again), again.total.iRemoved > 0);
+        ExpectSameTables(*db, *reference);
     }
 }
 
-TEST(TransponderListTest, NamesAndPlacesOfEntries)
+// A new satellite's name: the entry's without its position word and a band
+// word after it, Latin-1 with "?" for what it lacks, 16 bytes at most.
+TEST(TransponderListTest, SatelliteNamesLeaveOutThePositionAndTheBand)
 {
-    struct Case {
-        const char* pszName;
-        int64_t iPosition;
-        const char* pszRecordName;
-        bool bKu;
-        uint32_t ulAngle;
-        bool bWest;
-        bool bRefused;
+    const std::pair<const char*, const char*> cases[] = {
+        {"19.2E Astra 1KR/1L/1M/1N", "Astra 1KR/1L/1M/"},
+        {"177.0W C-band NSS 9", "NSS 9"},
+        {"0.8W Ku-band Thor", "Thor"},
+        {"Ka-band Sat 5.0E", "Sat 5.0E"},
+        {"30.0W Hispasat Ka-band", "Hispasat Ka-band"},
+        {"42.0E T\xc3\xbcrksat \xd0\x96 & Co", "T\xfcrksat ? & Co"},
     };
-    const Case cases[] = {
-        {"19.2E Astra 1KR/1L/1M/1N", 192, "Astra 1KR/1L/1M/", true, 192, false, false},
-        {"177.0W C-band NSS 9", -1771, "NSS 9", false, 1770, true, false},
-        {"177.0W NSS 9", -1771, "NSS 9", true, 1771, true, false},
-        {"0.8W Ku-band Thor", -8, "Thor", true, 8, true, false},
-        {"Ka-band Sat 5.0E", 50, "Sat 5.0E", true, 50, false, false},
-        {"30.0W Hispasat Ka-band", -300, "Hispasat Ka-band", true, 300, true, false},
-        {"42.0E T\xc3\xbcrksat \xd0\x96 & Co", 420, "T\xfcrksat ? & Co", true, 420, false, false},
-        {"180.1E Far", 1801, "Far", true, 0, false, true},
-        {"180.0W C-band Edge", -1801, "Edge", false, 1800, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszName);
-        ListEntry entry;
-        entry.strName = c.pszName;
-        entry.iPosition = c.iPosition;
-        const ListSatellitePlace place = PlaceOfEntry(entry);
-        EXPECT_EQ(std::tie(place.bKu, place.ulAngle, place.bWest, place.bRefused),
-                  std::tie(c.bKu, c.ulAngle, c.bWest, c.bRefused));
-        EXPECT_EQ(ListSatelliteName(entry.strName), c.pszRecordName);
-        if (c.bRefused)
-            continue;
-        const SatelliteRecord sat = ListSatelliteRecord(entry);
-        EXPECT_EQ(sat.usLnbLow, c.bKu ? 9750 : 5150);
-        EXPECT_EQ(sat.usLnbHigh, c.bKu ? 10600 : 5150);
-        EXPECT_EQ(SatKuBand(sat), uint32_t(c.bKu));
-    }
+    for (const auto& [name, record] : cases)
+        EXPECT_EQ(ListSatelliteName(name), record) << name;
 }
 
 TEST(TransponderListTest, CableAndTerrestrialRecords)

@@ -20,8 +20,11 @@ int LoadListOrReport(const std::string& path, ListLoad& load)
     case ListLoadResult::Ok: return kExitOk;
     case ListLoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
     case ListLoadResult::NotCorrect:
-        std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.error.iLine,
-                     qPrintable(load.error.Text()));
+        if (load.error.iLine > 0)
+            std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.error.iLine,
+                         qPrintable(load.error.Text()));
+        else
+            std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), qPrintable(load.error.Text()));
         return kExitBadInput;
     }
     return kExitBadInput;
