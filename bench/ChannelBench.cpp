@@ -365,7 +365,7 @@ void BM_HeaderSort_StableSortBaseline(benchmark::State& state)
 {
     const int column = int(state.range(0));
     TimedStep(state, [&](Database& db) {
-        const TpSlotTable tpSlots = TpSlotByTpId(db);
+        const TpSlotIndex tpSlots = IndexTransponders(db);
         std::vector<int> order(kMaxChannels);
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

@@ -6,7 +6,6 @@
 #include "ReferenceFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 
@@ -56,8 +55,7 @@ void ReferenceListCommands::OnExportReferenceList()
     // one by the appended extension is asked about here.
     if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path)) {
         path += QStringLiteral(".csv");
-        if (FileExists(path) && WindowMessage(doc.Prompts(), kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
-                                              MsgButtons::YesNo, MsgIcon::Warning) != MsgAnswer::Yes)
+        if (FileExists(path) && !ConfirmReplace(doc.Prompts(), path))
             return;
     }
     if (const QString reason = ExportReferenceFile(doc.Data(), path); !reason.isEmpty())

@@ -5,6 +5,7 @@
 #include "ChannelOperations.h"
 #include "DataExchange.h"
 #include "FavGroupNames.h"
+#include "ModelOperations.h"
 #include "OptionNames.h"
 #include "RecordText.h"
 #include "TrText.h"

@@ -147,9 +147,6 @@ public:
     // Sorts the listed rows by the column, as a click on its header does: the
     // same column again reverses the order.
     void SortByColumn(int column);
-    // The column the header's sort mark shows, or -1, and its direction.
-    int SortColumn() const { return iSortColumn; }
-    bool SortDescending() const { return bSortDescending; }
 
     // The selected rows in ascending order.
     std::vector<int> SelectedRows() const;

@@ -5,6 +5,7 @@
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
 #include "ModelOperations.h"
+#include "ReferenceList.h"
 
 #include <algorithm>
 #include <array>
@@ -149,7 +150,7 @@ int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std:
             return 0;
         // Only a satellite transponder names a satellite: the same bits of a
         // cable or terrestrial one are 0, which is no satellite of theirs.
-        const TpSlotTable tpOf = TpSlotByTpId(db);
+        const TpSlotIndex tpOf = IndexTransponders(db);
         return FillPassing(count, aiRowChannel, [&](int i) {
             const int slot = TpIdEntry(tpOf, table[size_t(i)].usTpId);
             if (slot < 0)
@@ -162,7 +163,7 @@ int FillRowMap(const Database& db, bool radio, RowFilter filter, int value, std:
         return FillPassing(count, aiRowChannel, [&](int i) { return int(table[size_t(i)].usTpId) == value; });
     case RowFilter::FavGroup: return FillFavouriteRows(db, radio, value, aiRowChannel);
     case RowFilter::TpKind: {
-        const TpSlotTable tpOf = TpSlotByTpId(db);
+        const TpSlotIndex tpOf = IndexTransponders(db);
         return FillPassing(count, aiRowChannel, [&](int i) {
             const int slot = TpIdEntry(tpOf, table[size_t(i)].usTpId);
             return slot >= 0 && int(TpKind(db.TransponderTable[size_t(slot)])) == value;

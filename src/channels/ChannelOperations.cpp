@@ -3,6 +3,7 @@
 #include "BitFields.h"
 #include "BlockMove.h"
 #include "ModelOperations.h"
+#include "ReferenceList.h"
 
 #include <algorithm>
 #include <bitset>
@@ -143,21 +144,11 @@ int StoreEditedChannel(Database& db, bool radio, int index, const ChannelRecord&
 
 int DeleteChannelRecords(Database& db, bool radio, std::span<const int> channels)
 {
-    const int count = UsedChannels(db, radio);
-    std::vector<bool> drop(size_t(count), false);
+    std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
     for (int i : channels)
-        if (i >= 0 && i < count)
+        if (i >= 0 && i < int(drop.size()))
             drop[size_t(i)] = true;
-    Table& table = ChannelTable(db, radio);
-    int removed = 0;
-    for (int i = 0; i < count; ++i) {
-        if (drop[size_t(i)])
-            ++removed;
-        else if (removed > 0)
-            table[size_t(i - removed)] = table[size_t(i)];
-    }
-    ChannelCount(db, radio) = int16_t(count - removed);
-    return removed;
+    return RemoveChannelSlots(db, radio, drop);
 }
 
 int SwapChannelRows(Database& db, bool radio, std::span<const int> rowMap, int row, int target)
@@ -238,14 +229,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
     return kChannelDone;
 }
 
-void SetChannelName(ChannelRecord& channel, std::string_view name)
-{
-    name = name.substr(0, std::min(name.find('\0'), sizeof channel.acName));
-    channel.ucNameLen = uint8_t(name.size());
-    std::memset(channel.acName, 0, sizeof channel.acName);
-    std::memcpy(channel.acName, name.data(), name.size());
-}
-
 int RenameChannel(Database& db, bool radio, int index, std::string_view name)
 {
     if (index < 0 || index >= UsedChannels(db, radio))
@@ -287,22 +270,12 @@ void SortChannelsBySatellite(Database& db, bool radio)
 {
     const SatIndexTable satOf = SatIndexByTpId(db);
     BucketSort(ChannelTable(db, radio), UsedChannels(db, radio), kSortedSatellites,
-               [&satOf](const ChannelRecord& c) { return SatIndexOf(satOf, c.usTpId); });
-}
-
-TpSlotTable TpSlotByTpId(const Database& db)
-{
-    TpSlotTable table;
-    table.fill(-1);
-    const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
-    for (int t = tps - 1; t >= 0; --t) // the first transponder with an id wins
-        table[TpId(db.TransponderTable[size_t(t)])] = int16_t(t);
-    return table;
+               [&satOf](const ChannelRecord& c) { return TpIdEntry(satOf, c.usTpId); });
 }
 
 SatIndexTable SatIndexByTpId(const Database& db)
 {
-    SatIndexTable table = TpSlotByTpId(db);
+    SatIndexTable table = IndexTransponders(db);
     for (int16_t& entry : table)
         if (entry >= 0)
             entry = int16_t(TpSatIndex(db.TransponderTable[size_t(entry)]));

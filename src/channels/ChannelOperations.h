@@ -94,8 +94,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
 // every entry of rowMap must be a channel of the table.
 std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending);
 
-// Writes name (bytes up to the first NUL) as the channel's name and length.
-void SetChannelName(ChannelRecord& channel, std::string_view name);
 // Renames channel index of the table. kChannelDone, or kChannelNothing when
 // index is no channel or the name is the one it has.
 int RenameChannel(Database& db, bool radio, int index, std::string_view name);
@@ -113,16 +111,14 @@ int SetChannelsLocked(Database& db, bool radio, std::span<const int> channels, b
 void SortChannelsByTransponder(Database& db, bool radio);
 void SortChannelsBySatellite(Database& db, bool radio);
 
-// For each transponder id (12 bits), the slot of the first transponder in
-// table order that carries it, or -1: the transponder of a channel.
-using TpSlotTable = std::array<int16_t, 4096>;
-TpSlotTable TpSlotByTpId(const Database& db);
-// For each transponder id (12 bits), the satellite index of that transponder, or -1.
+// For each transponder id (12 bits), the satellite index of the first
+// transponder in table order that carries it, or -1 (the transponder slots
+// themselves: IndexTransponders).
 using SatIndexTable = std::array<int16_t, 4096>;
 SatIndexTable SatIndexByTpId(const Database& db);
-// The entry of a table above for a channel's transponder id; -1 past the table.
+// The entry of a table above, or of IndexTransponders', for a channel's
+// transponder id; -1 past the table.
 inline int TpIdEntry(const std::array<int16_t, 4096>& table, uint16_t tpId)
 {
     return tpId < table.size() ? table[tpId] : -1;
 }
-inline int SatIndexOf(const SatIndexTable& table, uint16_t tpId) { return TpIdEntry(table, tpId); }

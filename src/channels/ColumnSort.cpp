@@ -54,7 +54,7 @@ int CompareNatural(const ColumnSortKey& a, const ColumnSortKey& b)
 
 } // namespace
 
-ColumnSortKey MakeColumnSortKey(const Database& db, bool radio, const TpSlotTable& tpSlots, RowFilter filter, int row,
+ColumnSortKey MakeColumnSortKey(const Database& db, bool radio, const TpSlotIndex& tpSlots, RowFilter filter, int row,
                                 int channel, int column)
 {
     ColumnSortKey key;
@@ -84,7 +84,7 @@ int CompareColumnKeys(const ColumnSortKey& a, const ColumnSortKey& b, int column
 std::vector<int> ColumnSortOrder(const Database& db, bool radio, RowFilter filter, std::span<const int> rowMap,
                                  int column, bool descending)
 {
-    const TpSlotTable tpSlots = TpSlotByTpId(db);
+    const TpSlotIndex tpSlots = IndexTransponders(db);
     std::vector<ColumnSortKey> keys(rowMap.size());
     for (size_t p = 0; p < rowMap.size(); ++p)
         keys[p] = MakeColumnSortKey(db, radio, tpSlots, filter, int(p), rowMap[p], column);

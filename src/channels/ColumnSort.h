@@ -12,6 +12,7 @@
 
 #include "ChannelCells.h"
 #include "ChannelOperations.h"
+#include "ReferenceList.h"
 
 #include <array>
 #include <cstdint>
@@ -26,8 +27,8 @@ struct ColumnSortKey {
 };
 
 // The key of listed row `row` showing `channel` in column; tpSlots maps the
-// transponder ids to their slots (TpSlotByTpId), made once for all rows.
-ColumnSortKey MakeColumnSortKey(const Database& db, bool radio, const TpSlotTable& tpSlots, RowFilter filter, int row,
+// transponder ids to their slots (IndexTransponders), made once for all rows.
+ColumnSortKey MakeColumnSortKey(const Database& db, bool radio, const TpSlotIndex& tpSlots, RowFilter filter, int row,
                                 int channel, int column);
 
 // Negative, zero or positive as a sorts before, with or after b in column.

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -44,21 +43,14 @@ bool RowMapOfGroup(const Database& db, bool radio, int group, std::span<const in
 int StoreGroupOrder(Database& db, bool radio, int group, const std::vector<int>& channels)
 {
     FavGroup& g = db.FavGroupTable[size_t(group)];
-    const FavCounts n = ClampedFavCounts(g);
-    const int entries = int(channels.size());
-    if (entries + (radio ? n.tv : n.radio) > kFavSlots)
+    std::array<std::vector<uint32_t>, 2> lists = FavGroupLists(g);
+    if (channels.size() + lists[radio ? 0 : 1].size() > size_t(kFavSlots))
         return kFavGroupFull;
-    const FavGroup before = g;
-    const auto& table = ChannelTable(db, radio);
-    for (int p = 0; p < entries; ++p)
-        g.aulFavKey[EntrySlot(radio, p)] = ChannelKey(table[size_t(channels[size_t(p)])]);
-    for (int p = entries; p < (radio ? n.radio : n.tv); ++p)
-        g.aulFavKey[EntrySlot(radio, p)] = kFreeFavSlot;
-    (radio ? g.sRadioFavNum : g.sTvFavNum) = int16_t(entries);
-    if (std::memcmp(&before, &g, sizeof g) == 0)
-        return kChannelNothing;
-    g.ucFavChanged = 1;
-    return kChannelDone;
+    std::vector<uint32_t>& list = lists[radio ? 1 : 0];
+    list.clear();
+    for (int channel : channels)
+        list.push_back(ChannelKey(ChannelTable(db, radio)[size_t(channel)]));
+    return StoreFavGroupLists(g, lists) ? kChannelDone : kChannelNothing;
 }
 
 // The group's whole list after the listed rows (rowMap, a group's list that

@@ -145,8 +145,7 @@ std::optional<QString> CEditZarnDoc::ChosenPath(const FileChoice& choice, const 
 
 bool CEditZarnDoc::AllowsReplacing(const QString& path)
 {
-    return !saveSession.Exists(path) || WindowMessage(prompts, kMsgAlreadyExists.arg(QFileInfo(path).fileName()),
-                                                      MsgButtons::YesNoDefaultNo, MsgIcon::Warning) == MsgAnswer::Yes;
+    return !saveSession.Exists(path) || ConfirmReplace(prompts, path);
 }
 
 bool CEditZarnDoc::AllowsAppendedName(const FileChoice& choice, const QString& path)

@@ -117,9 +117,7 @@ QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QStrin
     // The save dialog asked about the name as chosen, not about the one the
     // extension makes.
     const QString target = WorkbookPath(path);
-    if (target != path && FileExists(target) &&
-        WindowMessage(prompts, kMsgAlreadyExists.arg(target), MsgButtons::YesNoDefaultNo, MsgIcon::Question) !=
-            MsgAnswer::Yes)
+    if (target != path && FileExists(target) && !ConfirmReplace(prompts, target))
         return {};
     const ExportResult result = ExportSpreadsheet(db, target, registry);
     switch (result.status) {

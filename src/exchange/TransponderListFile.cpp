@@ -172,7 +172,7 @@ std::optional<TransponderList> ListReader::Read()
 
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error)
 {
-    if (bytes.size() > kMaxTransponderListSize) {
+    if (bytes.size() > kMaxOutsideFileSize) {
         error = {0, kErrTooLarge, {}};
         return std::nullopt;
     }
@@ -182,7 +182,7 @@ std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListErr
 ListLoad LoadTransponderList(const QString& path)
 {
     ListLoad load;
-    const FileBytes file = ReadWholeFile(path, kMaxTransponderListSize);
+    const FileBytes file = ReadWholeFile(path, kMaxOutsideFileSize);
     if (file.status == ReadStatus::TooLarge) {
         // A refusal of the whole file names no line.
         load.result = ListLoadResult::NotCorrect;

@@ -5,6 +5,7 @@
 // refers to a definition outside the file, is refused.
 #pragma once
 
+#include "FileMedium.h"
 #include "TransponderList.h"
 #include "TrText.h"
 
@@ -27,10 +28,8 @@ struct ListError {
     }
 };
 
-// A larger file is refused unread.
-inline constexpr qint64 kMaxTransponderListSize = 64 * 1024 * 1024;
-
 // Reads a whole file's bytes; nothing on the first fault (error says which).
+// A file larger than kMaxOutsideFileSize is refused unread.
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error);
 
 enum class ListLoadResult { Ok, CannotOpen, NotCorrect };
@@ -43,5 +42,5 @@ struct ListLoad {
 };
 
 // Reads the file at path, which must be a regular file (or a link to one),
-// with the size bound.
+// as every outside file is read.
 ListLoad LoadTransponderList(const QString& path);

@@ -18,8 +18,8 @@ using DialogRunner = std::function<int(QDialog&)>;
 inline int ExecModal(QDialog& dialog) { return dialog.exec(); }
 
 // OK runs the dialog's OnOK, which ends the dialog only when every field is
-// valid; Cancel rejects it. OK is the default button: Enter in a field presses it. The buttons go at the end of a form
-// or box layout.
+// valid; Cancel rejects it. OK is the default button: Enter in a field
+// presses it. The buttons go at the end of a form or box layout.
 template <typename Dialog, typename Layout>
 QDialogButtonBox* AddDialogButtons(Dialog* pDialog, Layout* pLayout)
 {

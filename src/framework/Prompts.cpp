@@ -6,6 +6,12 @@ MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons butto
     return prompts.DetailedMessageBox(text, caption.isEmpty() ? kAppName : caption, buttons, icon, informative);
 }
 
+bool ConfirmReplace(IPrompts& prompts, const QString& path)
+{
+    return WindowMessage(prompts, kMsgAlreadyExists.arg(path.mid(path.lastIndexOf(u'/') + 1)),
+                         MsgButtons::YesNoDefaultNo, MsgIcon::Warning) == MsgAnswer::Yes;
+}
+
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,
                      const QString& informative)
 {

@@ -60,6 +60,10 @@ public:
 MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons buttons = MsgButtons::Ok,
                         MsgIcon icon = MsgIcon::None, const QString& caption = {}, const QString& informative = {});
 
+// Asks kMsgAlreadyExists about the file at path, named by its file name,
+// with No the default answer; true when the user answers Yes.
+bool ConfirmReplace(IPrompts& prompts, const QString& path);
+
 // The application-wide message function: always the application name as
 // caption; asked without an icon, an OK box warns and a Yes/No box asks.
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons = MsgButtons::Ok,

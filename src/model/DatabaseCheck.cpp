@@ -25,15 +25,6 @@ struct TpEntry {
     auto Tuple() const { return std::tie(ulKind, ulSatellite, ulPolarisation, ulFrequency, iSlot); }
 };
 
-uint32_t TpTolerance(uint32_t kind)
-{
-    switch (kind) {
-    case kTpSatellite: return FrequencyTolerance(IdentityKind::Satellite);
-    case kTpCable: return FrequencyTolerance(IdentityKind::Cable);
-    default: return FrequencyTolerance(IdentityKind::Terrestrial);
-    }
-}
-
 // Runs of sorted entries in which each one is close enough to the one
 // before: the connected groups of a one-dimensional tolerance, so that the
 // result does not depend on the table order and whatever is kept of two
@@ -51,13 +42,13 @@ void ForEachRun(const std::vector<Entry>& entries, Linked linked, Visit visit)
     }
 }
 
+// A channel as the duplicate search sorts it: by the identity's key, then
+// its frequency, so that the channels that can match are side by side.
 struct ChannelEntry {
     ChannelIdentity id;
+    uint64_t ullKey;
     int iSlot;
-    auto Tuple() const
-    {
-        return std::tie(id.kind, id.usPosition, id.ucWest, id.ucPolarisation, id.usServiceId, id.ulFrequency, iSlot);
-    }
+    auto Tuple() const { return std::tie(ullKey, id.ulFrequency, iSlot); }
 };
 
 bool BadName(const ChannelRecord& channel, uint8_t& reason)
@@ -90,15 +81,14 @@ std::vector<int> DuplicateTransponderKeepers(const Database& db)
         const uint32_t kind = TpKind(tp);
         if (OfNoSatellite(db, tp))
             continue;
-        if (kind == kTpSatellite)
-            entries.push_back({kind, TpSatIndex(tp), TpPolarisation(tp), tp.usFreq, slot});
-        else
-            entries.push_back({kind, 0, 0, kind == kTpCable ? tp.usFreq : TpUlFreq(tp), slot});
+        const bool satellite = kind == kTpSatellite;
+        entries.push_back(
+            {kind, satellite ? TpSatIndex(tp) : 0, satellite ? TpPolarisation(tp) : 0, TpFrequency(tp), slot});
     }
     std::sort(entries.begin(), entries.end(),
               [](const TpEntry& a, const TpEntry& b) { return a.Tuple() < b.Tuple(); });
     const auto linked = [](const TpEntry& a, const TpEntry& b) {
-        return a.Group() == b.Group() && b.ulFrequency - a.ulFrequency <= TpTolerance(a.ulKind);
+        return a.Group() == b.Group() && b.ulFrequency - a.ulFrequency <= TpFrequencyTolerance(a.ulKind);
     };
     ForEachRun(entries, linked, [&](size_t first, size_t end) {
         int keeper = entries[first].iSlot;
@@ -129,7 +119,7 @@ std::vector<int> DuplicateChannelKeepers(const Database& db, bool radio, const s
     for (int slot = 0; slot < count; ++slot) {
         const ChannelIdentity id = IdentityOfChannel(db, tps, table[size_t(slot)]);
         if (id.kind != IdentityKind::None)
-            entries.push_back({id, slot});
+            entries.push_back({id, IdentityKey(id), slot});
     }
     std::sort(entries.begin(), entries.end(),
               [](const ChannelEntry& a, const ChannelEntry& b) { return a.Tuple() < b.Tuple(); });

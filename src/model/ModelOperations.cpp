@@ -89,6 +89,14 @@ void NoteDelivery(Database& db, const ChannelRecord& channel)
     }
 }
 
+void SetChannelName(ChannelRecord& channel, std::string_view name)
+{
+    name = name.substr(0, std::min(name.find('\0'), sizeof channel.acName));
+    std::memset(channel.acName, 0, sizeof channel.acName);
+    std::memcpy(channel.acName, name.data(), name.size());
+    channel.ucNameLen = uint8_t(std::min(name.size(), sizeof channel.acName - 1));
+}
+
 int RemoveChannelsOfTp(Database& db, uint16_t tpId)
 {
     if (db.header.sTVNumber <= 0 && db.header.sRadioNumber <= 0)

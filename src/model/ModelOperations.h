@@ -8,6 +8,7 @@
 #include <bitset>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 // Fav operation codes.
@@ -22,6 +23,11 @@ void ResetDatabase(Database& db);
 
 // Sets bHasTerrestrial, bHasCable or bHasIsdbt for the channel's delivery system.
 void NoteDelivery(Database& db, const ChannelRecord& channel);
+
+// Writes name (bytes up to the first NUL, at most the field's size) as the
+// channel's name, NUL-padded, with its length; a name that fills the field
+// keeps the largest length the file stores a name with.
+void SetChannelName(ChannelRecord& channel, std::string_view name);
 
 // Removes the TV and radio channels of transponder tpId, keeping the order of
 // the others; returns how many were removed.

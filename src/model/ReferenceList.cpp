@@ -34,12 +34,10 @@ public:
     FavPlaces(const Database& db, bool radio)
     {
         for (int g = 0; g < kMaxFavGroups; ++g) {
-            const FavGroup& group = db.FavGroupTable[size_t(g)];
-            const FavCounts n = ClampedFavCounts(group);
-            const int entries = radio ? n.radio : n.tv;
+            const std::vector<uint32_t> list = FavGroupLists(db.FavGroupTable[size_t(g)])[radio ? 1 : 0];
             auto& places = aGroups[size_t(g)];
-            for (int p = 0; p < entries; ++p)
-                places.emplace_back(group.aulFavKey[size_t(radio ? kFavSlots - 1 - p : p)], int16_t(p));
+            for (size_t p = 0; p < list.size(); ++p)
+                places.emplace_back(list[p], int16_t(p));
             std::sort(places.begin(), places.end());
         }
     }
@@ -76,12 +74,6 @@ struct IdentityEntry {
     int iSlot;
     auto Tuple() const { return std::tie(ullKey, ulFrequency, iSlot); }
 };
-
-uint64_t IdentityKey(const ChannelIdentity& id)
-{
-    return (uint64_t(id.kind) << 40) | (uint64_t(id.usPosition) << 24) | (uint64_t(id.ucWest) << 23) |
-           (uint64_t(id.ucPolarisation) << 16) | id.usServiceId;
-}
 
 // Current channels by name: sorted by delivery system, name and slot; empty
 // names are left out since they never match.
@@ -308,15 +300,8 @@ ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartn
         SetChLocked(channel, pPartner->ucLocked);
     if (options.bFavourites)
         channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
-    if (options.bNames) {
-        // The name's text, NUL-padded, with its length as the channel dialog
-        // stores it; a text that fills the field keeps the largest length
-        // the file stores a name with.
-        const std::string_view name = pPartner->Name();
-        std::memset(channel.acName, 0, sizeof channel.acName);
-        std::memcpy(channel.acName, name.data(), name.size());
-        channel.ucNameLen = uint8_t(std::min(name.size(), sizeof channel.acName - 1));
-    }
+    if (options.bNames)
+        SetChannelName(channel, pPartner->Name());
     return channel;
 }
 
@@ -374,28 +359,16 @@ std::vector<uint32_t> GroupKeys(int g, const Members& members, const TablePlan& 
     return keys;
 }
 
-// Rewrites a group's list when it differs from keys (TV first, radio in the
-// room that is left); returns the entries left out of each table.
-std::array<int, 2> RebuildGroup(FavGroup& group, int capacity, const std::array<std::vector<uint32_t>, 2>& keys)
+// Stores a group's lists (TV first, radio in the room that is left; a group
+// the file does not store has no room at all); returns the entries left out
+// of each table.
+std::array<int, 2> RebuildGroup(FavGroup& group, bool stored, const std::array<std::vector<uint32_t>, 2>& keys)
 {
-    const int tv = std::min(int(keys[0].size()), capacity);
-    const int radio = std::min(int(keys[1].size()), capacity - tv);
-    const FavCounts old = ClampedFavCounts(group);
-    bool same = old.tv == tv && old.radio == radio && group.sTvFavNum == tv && group.sRadioFavNum == radio;
-    for (int p = 0; same && p < tv; ++p)
-        same = group.aulFavKey[size_t(p)] == keys[0][size_t(p)];
-    for (int p = 0; same && p < radio; ++p)
-        same = group.aulFavKey[size_t(kFavSlots - 1 - p)] == keys[1][size_t(p)];
-    if (!same && capacity > 0) {
-        std::fill(std::begin(group.aulFavKey), std::end(group.aulFavKey), kFreeFavSlot);
-        std::copy_n(keys[0].begin(), tv, group.aulFavKey);
-        for (int p = 0; p < radio; ++p)
-            group.aulFavKey[size_t(kFavSlots - 1 - p)] = keys[1][size_t(p)];
-        group.sTvFavNum = int16_t(tv);
-        group.sRadioFavNum = int16_t(radio);
-        group.ucFavChanged = 1;
-    }
-    return {int(keys[0].size()) - tv, int(keys[1].size()) - radio};
+    if (!stored)
+        return {int(keys[0].size()), int(keys[1].size())};
+    StoreFavGroupLists(group, keys);
+    const FavCounts kept = ClampedFavCounts(group);
+    return {int(keys[0].size()) - kept.tv, int(keys[1].size()) - kept.radio};
 }
 
 Outcome Plan(const Database& db, const ReferenceList& reference, const ReferenceOptions& options,
@@ -419,8 +392,7 @@ Outcome Plan(const Database& db, const ReferenceList& reference, const Reference
         std::array<std::vector<uint32_t>, 2> keys;
         for (const size_t t : {size_t(0), size_t(1)})
             keys[t] = GroupKeys(g, members[t], plans[t], reference.aTables[t], oldPlaces[t]);
-        // A group the file does not store has no room at all.
-        const auto leftOut = RebuildGroup(outcome.aGroups[size_t(g)], g < storedGroups ? kFavSlots : 0, keys);
+        const auto leftOut = RebuildGroup(outcome.aGroups[size_t(g)], g < storedGroups, keys);
         for (const size_t t : {size_t(0), size_t(1)})
             outcome.summary.aTables[t].iFavLeftOut += leftOut[t];
         const auto& name = reference.aacFavName[size_t(g)];
@@ -457,6 +429,19 @@ uint32_t FrequencyTolerance(IdentityKind kind)
     case IdentityKind::None: break;
     }
     return 0;
+}
+
+uint32_t TpFrequency(const TransponderRecord& tp)
+{
+    return IdentityKindOfTp(TpKind(tp)) == IdentityKind::Terrestrial ? TpUlFreq(tp) : tp.usFreq;
+}
+
+uint32_t TpFrequencyTolerance(uint32_t tpKind) { return FrequencyTolerance(IdentityKindOfTp(tpKind)); }
+
+uint64_t IdentityKey(const ChannelIdentity& id)
+{
+    return (uint64_t(id.kind) << 40) | (uint64_t(id.usPosition) << 24) | (uint64_t(id.ucWest) << 23) |
+           (uint64_t(id.ucPolarisation) << 16) | id.usServiceId;
 }
 
 bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b)
@@ -503,7 +488,7 @@ ChannelIdentity IdentityOfChannel(const Database& db, const TpSlotIndex& tps, co
     }
     id.kind = kind;
     id.ucTpKind = uint8_t(TpKind(tp));
-    id.ulFrequency = kind == IdentityKind::Terrestrial ? TpUlFreq(tp) : tp.usFreq;
+    id.ulFrequency = TpFrequency(tp);
     return id;
 }
 

@@ -48,6 +48,19 @@ IdentityKind IdentityKindOfTp(uint32_t tpKind);
 // The largest frequency difference at which two identities of a kind still match.
 uint32_t FrequencyTolerance(IdentityKind kind);
 
+// The frequency a transponder is known by: MHz (satellite, cable) or kHz
+// (terrestrial, ISDB-T); and the largest difference at which two
+// transponders of a kind (TpKindValue) are one, the tolerance of the
+// identities they give.
+uint32_t TpFrequency(const TransponderRecord& tp);
+uint32_t TpFrequencyTolerance(uint32_t tpKind);
+
+// The parts of an identity that must be equal for a match (all but the
+// frequency) as one number: two identities have the same key exactly when
+// those parts are equal, so that identities sorted by key, then frequency,
+// have every possible partner of one in a single run.
+uint64_t IdentityKey(const ChannelIdentity& id);
+
 // All parts but the frequency equal, the frequencies within the tolerance.
 bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b);
 

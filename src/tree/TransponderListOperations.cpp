@@ -78,19 +78,15 @@ Skip MapTransponder(TransponderListKind kind, const ListTransponder& in, uint8_t
     return Skip::NotStorable;
 }
 
-uint32_t FrequencyOf(TransponderListKind kind, const TransponderRecord& tp)
-{
-    return kind == TransponderListKind::Terrestrial ? TpUlFreq(tp) : tp.usFreq;
-}
-
-uint32_t ToleranceOf(TransponderListKind kind)
+// The kind of the records a list's transponders become.
+uint32_t TpKindOfList(TransponderListKind kind)
 {
     switch (kind) {
-    case TransponderListKind::Satellites: return FrequencyTolerance(IdentityKind::Satellite);
-    case TransponderListKind::Cables: return FrequencyTolerance(IdentityKind::Cable);
-    case TransponderListKind::Terrestrial: return FrequencyTolerance(IdentityKind::Terrestrial);
+    case TransponderListKind::Satellites: return kTpSatellite;
+    case TransponderListKind::Cables: return kTpCable;
+    case TransponderListKind::Terrestrial: return kTpTerrestrial;
     }
-    return 0;
+    return kTpTerrestrial;
 }
 
 // Transponders match only within one group: satellites by polarisation.
@@ -102,12 +98,8 @@ uint32_t GroupOf(TransponderListKind kind, const TransponderRecord& tp)
 // Whether a table record is one an entry's transponders are matched with.
 bool InScope(TransponderListKind kind, const TransponderRecord& tp, int satSlot)
 {
-    switch (kind) {
-    case TransponderListKind::Satellites: return TpKind(tp) == kTpSatellite && int(TpSatIndex(tp)) == satSlot;
-    case TransponderListKind::Cables: return TpKind(tp) == kTpCable;
-    case TransponderListKind::Terrestrial: return TpKind(tp) == kTpTerrestrial;
-    }
-    return false;
+    return TpKind(tp) == TpKindOfList(kind) &&
+           (kind != TransponderListKind::Satellites || int(TpSatIndex(tp)) == satSlot);
 }
 
 // A matched record takes what the list says of it; its TpId, frequency
@@ -147,14 +139,14 @@ struct Planner {
 void Planner::TakeEntry(const ListEntry& entry, EntryReport& report)
 {
     std::vector<TransponderRecord>& table = plan.aTransponders;
-    const uint32_t tolerance = ToleranceOf(kind);
+    const uint32_t tolerance = TpFrequencyTolerance(TpKindOfList(kind));
     // The records in reach, by group, frequency and slot: the nearest is
     // found in a small window, ties going to the lowest slot.
     using Key = std::tuple<uint32_t, uint32_t, int>;
     std::vector<Key> scope;
     for (int slot = 0; slot < int(table.size()); ++slot)
         if (InScope(kind, table[size_t(slot)], report.iSlot))
-            scope.emplace_back(GroupOf(kind, table[size_t(slot)]), FrequencyOf(kind, table[size_t(slot)]), slot);
+            scope.emplace_back(GroupOf(kind, table[size_t(slot)]), TpFrequency(table[size_t(slot)]), slot);
     std::sort(scope.begin(), scope.end());
     std::vector<bool> matched(scope.size());
     std::set<std::pair<uint32_t, uint32_t>> taken; // group and frequency of the entries taken
@@ -168,7 +160,7 @@ void Planner::TakeEntry(const ListEntry& entry, EntryReport& report)
         }
         if (kind == TransponderListKind::Satellites)
             SetTpSatIndex(tp, uint32_t(report.iSlot));
-        const uint32_t group = GroupOf(kind, tp), freq = FrequencyOf(kind, tp);
+        const uint32_t group = GroupOf(kind, tp), freq = TpFrequency(tp);
         const uint32_t low = freq > tolerance ? freq - tolerance : 0, high = freq + tolerance;
         const auto near = taken.lower_bound({group, low});
         if (near != taken.end() && near->first == group && near->second <= high) {

@@ -1,5 +1,7 @@
 #include "TransponderListRules.h"
 
+#include "ReferenceList.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -21,12 +23,6 @@ constexpr TrText kStatusChanged{
                       "Transponder list: %1 satellites and %2 transponders added, %3 updated, %4 removed")};
 constexpr TrText kStatusNothing{
     "TransponderListRules", QT_TRANSLATE_NOOP("TransponderListRules", "Transponder list: nothing added or updated")};
-
-// "19.2E", "177.0W": the angle in degrees with its direction.
-QString AngleText(uint32_t tenths, bool west)
-{
-    return QStringLiteral("%1.%2%3").arg(tenths / 10).arg(tenths % 10).arg(west ? QLatin1Char('W') : QLatin1Char('E'));
-}
 
 // The model's summary pattern, translated and filled.
 QString SummaryText(const EntryReport& report)
@@ -69,8 +65,8 @@ std::vector<ListRow> ListRows(const Database& db, const TransponderList& list)
             row.strInDatabase = kInDatabaseRefused;
             continue;
         }
-        row.strPlace =
-            AngleText(place.ulAngle, place.bWest) + (place.bKu ? QStringLiteral(" Ku") : QStringLiteral(" C"));
+        row.strPlace = QString::fromStdString(PositionText(uint16_t(place.ulAngle), uint8_t(place.bWest))) +
+                       (place.bKu ? QStringLiteral(" Ku") : QStringLiteral(" C"));
         row.iSlot = MatchListSatellite(db, entry);
         row.strInDatabase = row.iSlot >= 0 ? kInDatabaseSlot.arg(row.iSlot + 1) : QString(kInDatabaseNew);
     }

@@ -154,8 +154,8 @@ TEST_F(ReferenceListCommandTest, ExportAsksAboutTheFinalNameAndTellsWhyItFailed)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
     }
     ASSERT_TRUE(QFile::setPermissions(dir.filePath("ro.csv"), QFileDevice::ReadOwner));
-    const ShownMessage replace{"mine.csv already exists.\nDo you want to replace it?", "EditZarn", MsgButtons::YesNo,
-                               MsgIcon::Warning};
+    const ShownMessage replace{"mine.csv already exists.\nDo you want to replace it?", "EditZarn",
+                               MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
     for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
         prompts.QueueFile(dir.filePath("mine"));
         prompts.QueueAnswer(answer);

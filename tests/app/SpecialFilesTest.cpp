@@ -33,6 +33,7 @@ TEST_F(SpecialFilesTest, EveryCommandRefusesWhatIsNotARegularFile)
         {"Save As workbook", menu(ID_FILE_SAVE_AS), kExcelFilterIndex, ".xlsx"},
         {"Apply Reference List", menu(ID_FILE_APPLY_REFERENCE), 1, ".csv"},
         {"Export Reference List", menu(ID_FILE_EXPORT_REFERENCE), 1, ".csv"},
+        {"Import Transponder List", menu(ID_FILE_IMPORT_TRANSPONDERS), 1, ".xml"},
     };
     for (const auto& [kind, what] : kSpecialKinds) {
         for (const Command& command : commands) {

@@ -7,6 +7,7 @@
 #include "ChannelFilter.h"
 #include "ColumnSort.h"
 #include "DatabaseBuilders.h"
+#include "ModelOperations.h"
 
 #include <gtest/gtest.h>
 

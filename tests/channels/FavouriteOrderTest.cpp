@@ -45,8 +45,9 @@ std::vector<int> ReferenceRows(const Database& db, bool radio, int group)
     return rows;
 }
 
-// The group after storing keys as its entries for the table, and the code
-// the reorder gives for it.
+// The group after storing keys as its entries for the table (a damaged
+// count of the other table clipped to the slots left), and the code the
+// reorder gives for it.
 std::pair<FavGroup, int> ReferenceStore(const FavGroup& before, bool radio, const std::vector<uint32_t>& keys)
 {
     const FavCounts n = ClampedFavCounts(before);
@@ -56,6 +57,7 @@ std::pair<FavGroup, int> ReferenceStore(const FavGroup& before, bool radio, cons
     for (int p = 0; p < std::max<int>(int(keys.size()), radio ? n.radio : n.tv); ++p)
         after.aulFavKey[Slot(radio, p)] = p < int(keys.size()) ? keys[size_t(p)] : kFreeFavSlot;
     (radio ? after.sRadioFavNum : after.sTvFavNum) = int16_t(keys.size());
+    (radio ? after.sTvFavNum : after.sRadioFavNum) = int16_t(radio ? n.tv : n.radio);
     if (std::memcmp(&before, &after, sizeof after) == 0)
         return {before, kChannelNothing};
     after.ucFavChanged = 1;

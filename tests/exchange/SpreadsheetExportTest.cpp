@@ -359,8 +359,8 @@ TEST_F(BuiltinExport, TheWorkbookIsNamedXlsxAndAsksBeforeReplacingThatName)
     const QString target = dir.filePath(QStringLiteral("book.xlsx"));
     EXPECT_FALSE(RunSpreadsheetExport(*db, prompts, chosen, registry).isEmpty());
     ASSERT_TRUE(QFile::resize(target, 3));
-    const ShownMessage replace{target + " already exists.\nDo you want to replace it?", kAppName,
-                               MsgButtons::YesNoDefaultNo, MsgIcon::Question};
+    const ShownMessage replace{"book.xlsx already exists.\nDo you want to replace it?", kAppName,
+                               MsgButtons::YesNoDefaultNo, MsgIcon::Warning};
     prompts.QueueAnswer(MsgAnswer::No);
     EXPECT_EQ(RunSpreadsheetExport(*db, prompts, chosen, registry), "");
     EXPECT_EQ(QFileInfo(target).size(), 3);

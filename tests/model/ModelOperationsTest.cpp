@@ -1,4 +1,5 @@
 #include "BitFields.h"
+#include "ChannelPacking.h"
 #include "DatabaseBuilders.h"
 #include "ModelOperations.h"
 
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -286,3 +288,19 @@ TEST(ResetDatabaseTest, GivesAnEmptyDatabaseThatAFileCanHold)
 }
 
 } // namespace
+
+// A name of any length up to the field's, stored and packed as a save packs
+// it, reads back whole: the length never reaches the value that packs no name.
+TEST(SetChannelNameTest, EveryLengthSurvivesPacking)
+{
+    for (size_t length = 0; length <= kChannelNameSize + 2; ++length) {
+        ChannelRecord channel{};
+        SetChannelName(channel, std::string(length, 'N') + std::string("\0tail", 5));
+        std::array<uint8_t, sizeof(ChannelRecord)> packed{};
+        PackChannel(packed.data(), channel);
+        ChannelRecord read{};
+        UnpackChannel(packed.data(), &read);
+        EXPECT_EQ(std::string(FieldText(read.acName)), std::string(std::min<size_t>(length, kChannelNameSize), 'N'))
+            << length;
+    }
+}
