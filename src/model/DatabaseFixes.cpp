@@ -18,44 +18,32 @@ constexpr size_t kTpIdCount = 4096;
 
 uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpId << 16); }
 
-// The place of a satellite transponder in its satellite's list and the
-// length of that list; place -1 for a transponder of no satellite.
-struct SatellitePlace {
-    int iPosition = -1;
-    int iListed = 0;
-};
-
-SatellitePlace PlaceInSatellite(const Database& db, int slot)
+// The place of satellite transponder slot in its satellite's list; -1 for a
+// transponder of no satellite.
+int PlaceInSatellite(const Database& db, int slot)
 {
-    SatellitePlace place;
     const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
     if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
-        return place;
-    for (int i = 0, n = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); i < n; ++i) {
+        return -1;
+    int place = 0;
+    for (int i = 0; i < slot; ++i) {
         const TransponderRecord& other = db.TransponderTable[size_t(i)];
-        if (i == slot)
-            place.iPosition = place.iListed;
         if (TpKind(other) == kTpSatellite && TpSatIndex(other) == TpSatIndex(tp))
-            ++place.iListed;
+            ++place;
     }
     return place;
 }
 
-// Removes transponder slot. Its satellite's chosen transponder keeps
-// pointing at the same one: a later one moves up a place, and the removed
-// one itself gives way to kept (the transponder that takes its channels, an
-// earlier one) or, with none, to no choice. A choice already past the list
-// is left for its own fix.
+// Removes transponder slot. When it is its satellite's chosen transponder
+// and kept (an earlier one of that satellite) takes its channels, kept
+// becomes the choice; otherwise the choice follows as for every removal.
 void RemoveTransponderFollowingChoice(Database& db, int slot, int kept)
 {
-    const SatellitePlace place = PlaceInSatellite(db, slot);
-    if (place.iPosition >= 0) {
+    const int place = PlaceInSatellite(db, slot);
+    if (place >= 0 && kept >= 0) {
         SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(slot)])];
-        const int chosen = int(SatChosenTp(sat));
-        if (chosen == place.iPosition)
-            SetSatChosenTp(sat, uint32_t(kept >= 0 ? PlaceInSatellite(db, kept).iPosition : kNoChosenTp));
-        else if (chosen > place.iPosition && chosen < place.iListed)
-            SetSatChosenTp(sat, uint32_t(chosen - 1));
+        if (int(SatChosenTp(sat)) == place)
+            SetSatChosenTp(sat, uint32_t(PlaceInSatellite(db, kept)));
     }
     RemoveTransponder(db, slot);
 }

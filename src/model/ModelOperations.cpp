@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -119,10 +120,42 @@ int RemoveTransponder(Database& db, int index)
     const int count = db.header.sTpNumber;
     if (index < 0 || index >= count)
         return 1;
+    std::vector<bool> drop(static_cast<size_t>(count));
+    drop[static_cast<size_t>(index)] = true;
+    FollowChosenTransponders(
+        std::span(db.SatelliteTable).first(size_t(std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))),
+        std::span(db.TransponderTable).first(size_t(count)), drop);
     std::copy(db.TransponderTable.begin() + index + 1, db.TransponderTable.begin() + count,
               db.TransponderTable.begin() + index);
     db.header.sTpNumber = int16_t(count - 1);
     return 1;
+}
+
+void FollowChosenTransponders(std::span<SatelliteRecord> satellites, std::span<const TransponderRecord> transponders,
+                              const std::vector<bool>& drop)
+{
+    // Per satellite: its transponders counted so far, those that stay, and
+    // the new choice once its chosen one has been passed.
+    struct Count {
+        uint32_t listed = 0, staying = 0;
+        std::optional<uint32_t> choice;
+    };
+    std::vector<Count> counts(satellites.size());
+    for (size_t i = 0; i < transponders.size(); ++i) {
+        const TransponderRecord& tp = transponders[i];
+        if (TpKind(tp) != kTpSatellite || TpSatIndex(tp) >= satellites.size())
+            continue;
+        Count& count = counts[TpSatIndex(tp)];
+        const bool dropped = i < drop.size() && drop[i];
+        const uint32_t chosen = SatChosenTp(satellites[TpSatIndex(tp)]);
+        if (chosen != uint32_t(kNoChosenTp) && count.listed == chosen)
+            count.choice = dropped ? uint32_t(kNoChosenTp) : count.staying;
+        ++count.listed;
+        count.staying += dropped ? 0 : 1;
+    }
+    for (size_t s = 0; s < satellites.size(); ++s)
+        if (counts[s].choice)
+            SetSatChosenTp(satellites[s], *counts[s].choice);
 }
 
 int FindSatOfChannel(const Database& db, int channel, int tvFlag)

@@ -37,8 +37,17 @@ int RemoveChannelsOfTp(Database& db, uint16_t tpId);
 // marked in drop, keeping the order of the others; returns how many.
 int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop);
 
-// Removes transponder slot index (channels are not touched). Returns 1.
+// Removes transponder slot index (channels are not touched); its
+// satellite's chosen transponder follows as FollowChosenTransponders says.
+// Returns 1.
 int RemoveTransponder(Database& db, int index);
+
+// Before the transponders whose slots drop marks leave the table: every
+// satellite's chosen transponder keeps pointing at the same transponder, a
+// chosen one that leaves gives way to no choice, and a choice already past
+// the satellite's list stays as it is.
+void FollowChosenTransponders(std::span<SatelliteRecord> satellites, std::span<const TransponderRecord> transponders,
+                              const std::vector<bool>& drop);
 
 // Satellite slot / transponder slot of a channel's transponder, or -1. The
 // flag is non-zero for the TV table (only its low 8 bits count).

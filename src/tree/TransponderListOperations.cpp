@@ -210,6 +210,7 @@ void Planner::TakeEntry(const ListEntry& entry, EntryReport& report)
     }
     if (report.iRemoved == 0)
         return;
+    FollowChosenTransponders(plan.aSatellites, table, remove);
     size_t kept = 0;
     for (size_t slot = 0; slot < table.size(); ++slot)
         if (!remove[slot])

@@ -35,7 +35,9 @@ int AddTransponder(Database& db, const TransponderRecord& tp);
 // True when the edited copy of record index does not equal another record.
 bool ValidateEditedTransponder(const Database& db, const TransponderRecord& tp, int index);
 // Removes record index and every TV and radio channel of its TpId; later
-// records move down one slot. Returns the channels removed, or kTpBadIndex.
+// records move down one slot, and its satellite's chosen transponder stays
+// the same one (none when it was this one). Returns the channels removed,
+// or kTpBadIndex.
 int DeleteTransponder(Database& db, int index);
 
 // The satellite transponders of satellite sat, by record index in table order.

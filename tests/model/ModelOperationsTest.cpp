@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,61 @@ TEST(RemoveTransponderTest, ShiftsTheFollowingSlotsDown)
             AppendTransponder(*db, MakeSatelliteTp(id, 0, 11000));
         EXPECT_EQ(1, RemoveTransponder(*db, c.index));
         EXPECT_EQ(c.remaining, TpIds(*db));
+    }
+}
+
+// Against a plain reference: a satellite's choice names the same
+// transponder after removals, none when that one goes, and one past the
+// list (or none) stays as stored. Satellite 3 has no record, terrestrial
+// transponders belong to no satellite.
+TEST(RemoveTransponderTest, ChosenTransponderStaysTheSameOne)
+{
+    constexpr int kSatellites = 3;
+    for (int seed = 0; seed < 300; ++seed) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        std::mt19937 rng(seed);
+        auto db = MakeEmptyDatabase();
+        db->header.sSatNumber = kSatellites;
+        const int count = 1 + int(rng() % 12);
+        for (int i = 0; i < count; ++i) {
+            TransponderRecord tp = MakeSatelliteTp(uint32_t(i), rng() % (kSatellites + 1), uint16_t(11000 + i));
+            if (rng() % 6 == 0)
+                SetTpKind(tp, kTpTerrestrial);
+            AppendTransponder(*db, tp);
+        }
+        for (int s = 0; s < kSatellites; ++s)
+            SetSatChosenTp(db->SatelliteTable[size_t(s)], rng() % 4 == 0 ? kNoChosenTp : rng() % 6);
+        const bool one = seed % 2 == 0; // one removal through RemoveTransponder, else a set
+        std::vector<bool> drop(static_cast<size_t>(count));
+        if (one)
+            drop[rng() % size_t(count)] = true;
+        else
+            for (size_t i = 0; i < drop.size(); ++i)
+                drop[i] = rng() % 3 == 0;
+
+        std::vector<uint32_t> expected;
+        for (int s = 0; s < kSatellites; ++s) {
+            std::vector<int> listed;
+            for (int i = 0; i < count; ++i)
+                if (TpKind(db->TransponderTable[size_t(i)]) == kTpSatellite &&
+                    int(TpSatIndex(db->TransponderTable[size_t(i)])) == s)
+                    listed.push_back(i);
+            const uint32_t chosen = SatChosenTp(db->SatelliteTable[size_t(s)]);
+            if (chosen >= listed.size())
+                expected.push_back(chosen);
+            else if (drop[size_t(listed[chosen])])
+                expected.push_back(kNoChosenTp);
+            else
+                expected.push_back(uint32_t(std::count_if(listed.begin(), listed.begin() + chosen,
+                                                          [&](int slot) { return !drop[size_t(slot)]; })));
+        }
+        if (one)
+            RemoveTransponder(*db, int(std::find(drop.begin(), drop.end(), true) - drop.begin()));
+        else
+            FollowChosenTransponders(std::span(db->SatelliteTable).first(kSatellites),
+                                     std::span(db->TransponderTable).first(size_t(count)), drop);
+        for (int s = 0; s < kSatellites; ++s)
+            EXPECT_EQ(SatChosenTp(db->SatelliteTable[size_t(s)]), expected[size_t(s)]) << "satellite " << s;
     }
 }
 
