@@ -2,7 +2,7 @@
 // the command reads or writes exactly the file those bytes name.
 #include "DemoDatabase.h"
 #include "FileAccess.h"
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 #include "ToolRun.h"
 
 #include <QFile>
@@ -69,9 +69,9 @@ protected:
 TEST_F(ToolPathsTest, EveryPathIsTheFileItsBytesNameAndARegularOne)
 {
     std::vector<std::pair<mode_t, const char*>> kinds;
-    for (const auto& [kind, what] : kSpecialKinds) {
+    for (const auto& [kind, what] : kNonRegularKinds) {
         const QByteArray probe = QFile::encodeName(dir.filePath("probe"));
-        if (MakeSpecial(probe, kind))
+        if (MakeNonRegular(probe, kind))
             kinds.emplace_back(kind, what);
         else
             std::cout << "skipped: a " << what << " cannot be made here: " << std::strerror(errno) << "\n";
@@ -112,7 +112,7 @@ TEST_F(ToolPathsTest, EveryPathIsTheFileItsBytesNameAndARegularOne)
                 ::unlink(named.constData());
 
             const auto& [kind, kindName] = kinds[turn++ % kinds.size()];
-            ASSERT_TRUE(MakeSpecial(named, kind)) << what;
+            ASSERT_TRUE(MakeNonRegular(named, kind)) << what;
             const ToolRun refused = RunToolBytes(words, 20000);
             EXPECT_EQ(2, refused.exitCode) << kindName << ": " << what << ": " << refused.err.toStdString();
             EXPECT_TRUE(refused.err.contains("is not a regular file")) << kindName << ": " << what;

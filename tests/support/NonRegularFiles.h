@@ -14,11 +14,11 @@
 #include <unistd.h>
 #include <utility>
 
-inline constexpr std::pair<mode_t, const char*> kSpecialKinds[] = {
+inline constexpr std::pair<mode_t, const char*> kNonRegularKinds[] = {
     {S_IFIFO, "FIFO"}, {S_IFCHR, "device"}, {S_IFSOCK, "socket"}, {S_IFDIR, "folder"}};
 
 // False (errno set) where this kind cannot be made here.
-inline bool MakeSpecial(const QByteArray& path, mode_t kind)
+inline bool MakeNonRegular(const QByteArray& path, mode_t kind)
 {
     switch (kind) {
     case S_IFIFO: return ::mkfifo(path.constData(), 0666) == 0;

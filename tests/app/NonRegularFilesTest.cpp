@@ -1,10 +1,10 @@
 // Every command of the window that reads or writes a file, given a FIFO, a
-// device, a socket or a folder: refused at once with the reason, the
-// special file left as it was. A hang ends the test program (alarm).
+// device, a socket or a folder: refused at once with the reason, and the
+// thing left as it was. A hang ends the test program (alarm).
 #include "CEditZarnDoc.h"
 #include "CommandIds.h"
 #include "MainWindowFixture.h"
-#include "SpecialFiles.h"
+#include "NonRegularFiles.h"
 
 #include <QAction>
 
@@ -13,9 +13,9 @@
 
 namespace {
 
-class SpecialFilesTest : public MainWindowFixture {};
+class NonRegularFilesTest : public MainWindowFixture {};
 
-TEST_F(SpecialFilesTest, EveryCommandRefusesWhatIsNotARegularFile)
+TEST_F(NonRegularFilesTest, EveryCommandRefusesWhatIsNotARegularFile)
 {
     OpenDemoDatabase();
     struct Command {
@@ -35,11 +35,11 @@ TEST_F(SpecialFilesTest, EveryCommandRefusesWhatIsNotARegularFile)
         {"Export Reference List", menu(ID_FILE_EXPORT_REFERENCE), 1, ".csv"},
         {"Import Transponder List", menu(ID_FILE_IMPORT_TRANSPONDERS), 1, ".xml"},
     };
-    for (const auto& [kind, what] : kSpecialKinds) {
+    for (const auto& [kind, what] : kNonRegularKinds) {
         for (const Command& command : commands) {
-            const QString path = dir.filePath(QStringLiteral("special") + command.pSuffix);
+            const QString path = dir.filePath(QStringLiteral("odd") + command.pSuffix);
             const QByteArray name = QFile::encodeName(path);
-            if (!MakeSpecial(name, kind)) {
+            if (!MakeNonRegular(name, kind)) {
                 std::cout << "skipped: a " << what << " cannot be made here\n";
                 break;
             }
