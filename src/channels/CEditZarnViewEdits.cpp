@@ -8,6 +8,7 @@
 #include "DataExchange.h"
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
+#include "ModelOperations.h"
 #include "RecordText.h"
 
 #include <QKeyEvent>
@@ -103,10 +104,14 @@ void CEditZarnView::commitData(QWidget* pEditor)
     if (!name)
         return;
     const int channel = aiRowChannel[size_t(row)];
-    // No row moves: the row shows the new name where it is.
+    if (channel >= UsedChannels(doc.Data(), Radio()))
+        return;
+    // No row moves: the row shows the new name where it is. The same name
+    // again changes nothing and leaves no step.
     if (doc.ApplyEdit(kActionRenameChannel, [&](Database& db) {
-            return RenameChannel(db, Radio(), channel, std::string_view(name->constData(), size_t(name->size()))) ==
-                   kChannelDone;
+            SetChannelName(ChannelTable(db, Radio())[size_t(channel)],
+                           std::string_view(name->constData(), size_t(name->size())));
+            return true;
         }))
         emit model()->dataChanged(model()->index(row, 0), model()->index(row, kListColumnCount - 1));
 }
