@@ -42,9 +42,10 @@ public:
         if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid() || index.row() >= view.iRowCount)
             return {};
         const int channel = view.aiRowChannel[size_t(index.row())];
+        bool word = false;
         const std::string text =
-            FormatRowCell(view.doc.Data(), view.Radio(), view.rowFilter, index.row(), channel, index.column());
-        if (IsWordCell(view.doc.Data(), view.Radio(), channel, index.column())) // not record text
+            FormatRowCell(view.doc.Data(), view.Radio(), view.rowFilter, index.row(), channel, index.column(), &word);
+        if (word) // not record text
             return QCoreApplication::translate("ChannelCells", text.c_str());
         return FromRecordText(text);
     }
