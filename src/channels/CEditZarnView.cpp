@@ -410,8 +410,8 @@ void CEditZarnView::DeleteChannels()
     // How many go; in a group's list, that they go from the database, not
     // only from the group.
     const qsizetype count = qsizetype(channels.size());
-    const QString detail = ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count))
-                                           : (count == 1 ? kInfoOneChannel : kInfoChannels.arg(count));
+    const QString detail =
+        ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count)) : ChannelCountText(count);
     if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question, {}, detail) !=
         MsgAnswer::Yes)
         return;

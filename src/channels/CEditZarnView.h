@@ -32,6 +32,11 @@ inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEdit
 // how many a full group took.
 inline constexpr TrText kInfoOneChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel")};
 inline constexpr TrText kInfoChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "%1 channels")};
+// "1 channel" or "N channels", also the label of dragged rows.
+inline QString ChannelCountText(qsizetype count)
+{
+    return count == 1 ? QString(kInfoOneChannel) : kInfoChannels.arg(count);
+}
 inline constexpr TrText kInfoChannelLeaves{
     "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel leaves the database and every list.")};
 inline constexpr TrText kInfoChannelsLeave{

@@ -47,7 +47,7 @@ void CEditZarnView::startDrag(Qt::DropActions)
         return;
     auto* pDrag = new QDrag(this);
     pDrag->setMimeData(model()->mimeData({})); // the selection says which rows
-    pDrag->setPixmap(DragLabel(*this, count == 1 ? QString(kInfoOneChannel) : kInfoChannels.arg(count)));
+    pDrag->setPixmap(DragLabel(*this, ChannelCountText(count)));
     // Below and right of the pointer, clear of the drop line.
     pDrag->setHotSpot(QPoint(-16, -8));
     // Moved within the list, copied into a favourite group of the tree.
