@@ -64,13 +64,6 @@ private:
     bool bChecking = false;
 };
 
-// The name as the dialog reads it, its messages shown; nothing when refused.
-std::optional<QByteArray> CheckedName(IPrompts& prompts, QLineEdit& edit)
-{
-    const std::optional<QString> name = ReadRecordText(prompts, &edit, CChannelParamDlg::kMaxNameChars);
-    return name ? std::optional(ToRecordText(*name)) : std::nullopt;
-}
-
 } // namespace
 
 void CEditZarnView::SetUpRenaming()
@@ -78,7 +71,8 @@ void CEditZarnView::SetUpRenaming()
     setEditTriggers(QAbstractItemView::SelectedClicked);
     setItemDelegateForColumn(
         kColumnName,
-        new NameDelegate([this](QLineEdit& edit) { return CheckedName(doc.Prompts(), edit).has_value(); }, this));
+        new NameDelegate(
+            [this](QLineEdit& edit) { return CChannelParamDlg::ReadName(doc.Prompts(), &edit).has_value(); }, this));
 }
 
 void CEditZarnView::StartRename()
@@ -100,7 +94,7 @@ void CEditZarnView::commitData(QWidget* pEditor)
     const int row = pEdit ? pEdit->property(kEditedRow).toInt() : -1;
     if (!HasDatabase() || row < 0 || row >= iRowCount)
         return;
-    const std::optional<QByteArray> name = CheckedName(doc.Prompts(), *pEdit);
+    const std::optional<QByteArray> name = CChannelParamDlg::ReadName(doc.Prompts(), pEdit);
     if (!name)
         return;
     const int channel = aiRowChannel[size_t(row)];
