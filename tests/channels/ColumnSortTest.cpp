@@ -5,6 +5,7 @@
 #include "BitFields.h"
 #include "ChannelCells.h"
 #include "ChannelFilter.h"
+#include "ChannelOperations.h"
 #include "ColumnSort.h"
 #include "DatabaseBuilders.h"
 #include "ModelOperations.h"
