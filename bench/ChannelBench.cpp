@@ -20,6 +20,7 @@
 #include "ColumnSort.h"
 #include "FavouriteOrder.h"
 #include "ModelOperations.h"
+#include "WidgetBenchMain.h"
 #include "YesPrompts.h"
 
 #include <QApplication>
@@ -30,7 +31,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <memory>
 #include <numeric>
 #include <random>
 
@@ -76,7 +76,11 @@ struct Fixture {
         doc.Data().FavGroupTable = originalGroups;
     }
 };
-Fixture* gFixture = nullptr;
+Fixture& TheFixture()
+{
+    static Fixture fixture;
+    return fixture;
+}
 
 template <typename Setup, typename Run>
 void Timed(benchmark::State& state, Setup setup, Run run)
@@ -115,13 +119,13 @@ void BubbleSortByName(Database& db, const std::vector<int>& rows)
 
 void BM_SortAtoZ(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     Timed(
         state, [&] { f.Restore(); }, [&] { SortRowsByName(f.doc.Data(), false, f.allRows, false); });
 }
 void BM_SortAtoZ_BubbleBaseline(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     Timed(
         state, [&] { f.Restore(); }, [&] { BubbleSortByName(f.doc.Data(), f.allRows); });
 }
@@ -130,7 +134,7 @@ void BM_SortAtoZ_BubbleBaseline(benchmark::State& state)
 
 void BM_Delete4000(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     std::vector<int> rowMap(kMaxChannels);
     Timed(
         state, [&] { f.Restore(); },
@@ -144,7 +148,7 @@ void BM_Delete4000(benchmark::State& state)
 // refilled after each.
 void BM_Delete4000_OneByOneBaseline(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     std::vector<int> rowMap(kMaxChannels);
     Timed(
         state, [&] { f.Restore(); },
@@ -167,7 +171,7 @@ void BM_Delete4000_OneByOneBaseline(benchmark::State& state)
 
 void BM_Move4000(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     Timed(
         state, [&] { f.Restore(); },
         [&] { MoveChannelRows(f.doc.Data(), false, f.allRows, f.everyOtherRow, kMaxChannels / 2 + 1); });
@@ -176,7 +180,7 @@ void BM_Move4000(benchmark::State& state)
 // Each selected row moved to the target on its own, shifting the rows between.
 void BM_Move4000_OneAtATimeBaseline(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     Timed(
         state, [&] { f.Restore(); },
         [&] {
@@ -207,7 +211,7 @@ void BM_Move4000_OneAtATimeBaseline(benchmark::State& state)
 // the block move, the new selection and the refilled row map.
 void BM_Drop4000(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     std::vector<int> rowMap(kMaxChannels);
     Timed(
         state, [&] { f.Restore(); },
@@ -244,7 +248,7 @@ void AppendAllCells(QStandardItemModel& model, const Database& db)
 
 void BM_Refresh8000(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     f.Restore();
     CEditZarnView view(f.doc);
     ShowAll(view);
@@ -260,7 +264,7 @@ void BM_Refresh8000(benchmark::State& state)
 // Every row inserted with all ten cell texts.
 void BM_Refresh8000_AllCellsBaseline(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     f.Restore();
     QStandardItemModel model(0, kChannelColumnCount);
     QTableView view;
@@ -283,7 +287,7 @@ void BM_Refresh8000_AllCellsBaseline(benchmark::State& state)
 // formatted).
 void BM_FilterKeystroke(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     f.Restore();
     CEditZarnView view(f.doc);
     ShowAll(view);
@@ -305,7 +309,7 @@ void BM_FilterKeystroke(benchmark::State& state)
 // name column, letter case ignored.
 void BM_FilterKeystroke_ProxyBaseline(benchmark::State& state)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     f.Restore();
     QStandardItemModel model(0, kChannelColumnCount);
     AppendAllCells(model, f.doc.Data());
@@ -337,7 +341,7 @@ void BM_FilterKeystroke_ProxyBaseline(benchmark::State& state)
 template <typename Edit>
 void TimedStep(benchmark::State& state, Edit edit)
 {
-    Fixture& f = *gFixture;
+    Fixture& f = TheFixture();
     for (auto _ : state) {
         state.PauseTiming();
         f.Restore();
@@ -357,8 +361,8 @@ void BM_HeaderSort(benchmark::State& state)
 {
     const int column = int(state.range(0));
     TimedStep(state, [&](Database& db) {
-        const std::vector<int> order = ColumnSortOrder(db, false, RowFilter::All, gFixture->allRows, column, false);
-        return ReorderRows(db, false, gFixture->allRows, order) == kChannelDone;
+        const std::vector<int> order = ColumnSortOrder(db, false, RowFilter::All, TheFixture().allRows, column, false);
+        return ReorderRows(db, false, TheFixture().allRows, order) == kChannelDone;
     });
 }
 void BM_HeaderSort_StableSortBaseline(benchmark::State& state)
@@ -372,7 +376,7 @@ void BM_HeaderSort_StableSortBaseline(benchmark::State& state)
             return CompareColumnKeys(MakeColumnSortKey(db, false, tpSlots, RowFilter::All, a, a, column),
                                      MakeColumnSortKey(db, false, tpSlots, RowFilter::All, b, b, column), column) < 0;
         });
-        return ReorderRows(db, false, gFixture->allRows, order) == kChannelDone;
+        return ReorderRows(db, false, TheFixture().allRows, order) == kChannelDone;
     });
 }
 
@@ -380,7 +384,7 @@ void BM_HeaderSort_StableSortBaseline(benchmark::State& state)
 template <typename Change>
 bool StoreEachEdited(Database& db, Change change)
 {
-    for (int i : gFixture->everyOtherRow) {
+    for (int i : TheFixture().everyOtherRow) {
         ChannelRecord edited = db.TvChannelTable[size_t(i)];
         change(edited);
         StoreEditedChannel(db, false, i, edited);
@@ -393,7 +397,7 @@ constexpr int kGroupFour = 3;
 void BM_SpaceOn4000(benchmark::State& state)
 {
     TimedStep(state, [](Database& db) {
-        const std::vector<int>& rows = gFixture->everyOtherRow;
+        const std::vector<int>& rows = TheFixture().everyOtherRow;
         return SetChannelsLocked(db, false, rows, !AllLocked(db, false, rows)) > 0;
     });
 }
@@ -406,7 +410,7 @@ void BM_SpaceOn4000_EachStoredBaseline(benchmark::State& state)
 void BM_CtrlFourOn4000(benchmark::State& state)
 {
     TimedStep(state, [](Database& db) {
-        const std::vector<int>& rows = gFixture->everyOtherRow;
+        const std::vector<int>& rows = TheFixture().everyOtherRow;
         const FavMembershipChange change = AllInFavGroup(db, false, kGroupFour, rows)
                                                ? RemoveChannelsFromFavGroup(db, false, kGroupFour, rows)
                                                : AddChannelsToFavGroup(db, false, kGroupFour, rows);
@@ -455,15 +459,4 @@ BENCHMARK(BM_SpaceOn4000_EachStoredBaseline)->Apply([](auto* pBench) { StepArgum
 BENCHMARK(BM_CtrlFourOn4000)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
 BENCHMARK(BM_CtrlFourOn4000_EachStoredBaseline)->Apply([](auto* pBench) { StepArguments(pBench, {0}); });
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    auto fixture = std::make_unique<Fixture>();
-    gFixture = fixture.get();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -91,7 +91,7 @@ void CChannelPane::ReportCount()
 
 void CChannelPane::ReportSelection()
 {
-    const qsizetype count = pView->selectionModel()->selectedRows().size();
+    const qsizetype count = qsizetype(pView->SelectedRows().size());
     emit SelectionTextChanged(count > 1 ? kSelectedCount.arg(count) : QString());
 }
 

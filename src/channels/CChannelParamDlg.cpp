@@ -330,9 +330,15 @@ void CChannelParamDlg::OnAudioDel()
 
 void CChannelParamDlg::OnFavClicked() { ReadFields(); }
 
+std::optional<QByteArray> CChannelParamDlg::ReadName(IPrompts& prompts, QLineEdit* pEdit)
+{
+    const std::optional<QString> name = ReadRecordText(prompts, pEdit, kMaxNameChars);
+    return name ? std::optional(ToRecordText(*name)) : std::nullopt;
+}
+
 std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
 {
-    const std::optional<QString> name = ReadRecordText(prompts, pNameEdit, kMaxNameChars);
+    const std::optional<QByteArray> name = ReadName(prompts, pNameEdit);
     if (!name)
         return std::nullopt;
     const std::optional<int> video = ReadIntInRange(prompts, pVideoPidEdit, kMinPid, kMaxPid);
@@ -344,7 +350,7 @@ std::optional<CChannelParamDlg::Fields> CChannelParamDlg::ReadFields()
     const std::optional<int> txt = ReadIntInRange(prompts, pTxtPidEdit, kMinPid, kMaxPid);
     if (!txt)
         return std::nullopt;
-    return Fields{ToRecordText(*name), *video, *pcr, *txt};
+    return Fields{*name, *video, *pcr, *txt};
 }
 
 uint16_t CChannelParamDlg::FreeServiceId(uint16_t tpId) const

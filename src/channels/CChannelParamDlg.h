@@ -53,6 +53,9 @@ class CChannelParamDlg : public QDialog {
 
 public:
     static constexpr int kMaxNameChars = 20;
+    // The name typed in pEdit as the dialog reads it: its record bytes, or
+    // nothing when the checks refuse it (their message shown).
+    static std::optional<QByteArray> ReadName(IPrompts& prompts, QLineEdit* pEdit);
 
     CChannelParamDlg(const Database& db, IPrompts& prompts, const ChannelDialogInput& input,
                      QWidget* parent = nullptr);

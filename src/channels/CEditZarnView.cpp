@@ -42,9 +42,10 @@ public:
         if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid() || index.row() >= view.iRowCount)
             return {};
         const int channel = view.aiRowChannel[size_t(index.row())];
+        bool word = false;
         const std::string text =
-            FormatRowCell(view.doc.Data(), view.Radio(), view.rowFilter, index.row(), channel, index.column());
-        if (IsWordCell(view.doc.Data(), view.Radio(), channel, index.column())) // not record text
+            FormatRowCell(view.doc.Data(), view.Radio(), view.rowFilter, index.row(), channel, index.column(), &word);
+        if (word) // not record text
             return QCoreApplication::translate("ChannelCells", text.c_str());
         return FromRecordText(text);
     }
@@ -409,8 +410,8 @@ void CEditZarnView::DeleteChannels()
     // How many go; in a group's list, that they go from the database, not
     // only from the group.
     const qsizetype count = qsizetype(channels.size());
-    const QString detail = ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count))
-                                           : (count == 1 ? kInfoOneChannel : kInfoChannels.arg(count));
+    const QString detail =
+        ShowsFavGroup() ? (count == 1 ? kInfoChannelLeaves : kInfoChannelsLeave.arg(count)) : ChannelCountText(count);
     if (WindowMessage(doc.Prompts(), kMsgDeleteChannel, MsgButtons::YesNo, MsgIcon::Question, {}, detail) !=
         MsgAnswer::Yes)
         return;

@@ -32,6 +32,11 @@ inline constexpr TrText kMsgOutOfRange{"CEditZarnView", QT_TRANSLATE_NOOP("CEdit
 // how many a full group took.
 inline constexpr TrText kInfoOneChannel{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel")};
 inline constexpr TrText kInfoChannels{"CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "%1 channels")};
+// "1 channel" or "N channels", also the label of dragged rows.
+inline QString ChannelCountText(qsizetype count)
+{
+    return count == 1 ? QString(kInfoOneChannel) : kInfoChannels.arg(count);
+}
 inline constexpr TrText kInfoChannelLeaves{
     "CEditZarnView", QT_TRANSLATE_NOOP("CEditZarnView", "1 channel leaves the database and every list.")};
 inline constexpr TrText kInfoChannelsLeave{
@@ -235,6 +240,12 @@ private:
     // the list; tells when the group is full. False when nothing changed:
     // the list and its selection stay as they were.
     bool ReorderFavGroup(const QString& strAction, const std::function<int(Database&)>& reorder);
+    // Runs a reorder of the listed rows as one edit: inGroup on the shown
+    // favourite group's entries, otherwise inTable on the table; each
+    // returns kChannelDone or why it refused. The list is refilled when
+    // something changed; false when nothing did.
+    bool ReorderListed(const QString& strAction, const std::function<int(Database&)>& inGroup,
+                       const std::function<int(Database&)>& inTable);
     // Alt+Up, Alt+Down, Alt+Home, Alt+End; false for other keys.
     bool MoveByKey(const QKeyEvent& event);
     // The gap between rows that a drop at pos (viewport coordinates) means:

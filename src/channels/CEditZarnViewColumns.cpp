@@ -106,19 +106,14 @@ void CEditZarnView::SortByColumn(int column)
             ColumnSortOrder(doc.Data(), Radio(), rowFilter, ListedRows(), column, descending);
         const std::vector<bool> wasSelected = ChosenRows(iRowCount, SelectedRows());
         const QString action = kActionSortByColumn.arg(ColumnTitle(column));
-        // The one place besides the moves that knows how a list kind keeps
-        // its order: a group's own entries, or the listed table positions.
-        bool sorted = std::is_sorted(order.begin(), order.end());
-        if (!sorted && ShowsFavGroup()) {
-            sorted = ReorderFavGroup(action, [&](Database& db) {
-                return ReorderFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), order);
-            });
-        } else if (!sorted) {
-            sorted = doc.ApplyEdit(
-                action, [&](Database& db) { return ReorderRows(db, Radio(), ListedRows(), order) == kChannelDone; });
-            if (sorted)
-                RefreshChannelList(iTvRadioMode);
-        }
+        const bool sorted =
+            std::is_sorted(order.begin(), order.end()) ||
+            ReorderListed(
+                action,
+                [&](Database& db) {
+                    return ReorderFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), order);
+                },
+                [&](Database& db) { return ReorderRows(db, Radio(), ListedRows(), order); });
         if (sorted) {
             iSortColumn = column;
             bSortDescending = descending;

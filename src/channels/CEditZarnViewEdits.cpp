@@ -8,6 +8,7 @@
 #include "DataExchange.h"
 #include "FavGroupNames.h"
 #include "FavouriteOrder.h"
+#include "ModelOperations.h"
 #include "RecordText.h"
 
 #include <QKeyEvent>
@@ -63,13 +64,6 @@ private:
     bool bChecking = false;
 };
 
-// The name as the dialog reads it, its messages shown; nothing when refused.
-std::optional<QByteArray> CheckedName(IPrompts& prompts, QLineEdit& edit)
-{
-    const std::optional<QString> name = ReadRecordText(prompts, &edit, CChannelParamDlg::kMaxNameChars);
-    return name ? std::optional(ToRecordText(*name)) : std::nullopt;
-}
-
 } // namespace
 
 void CEditZarnView::SetUpRenaming()
@@ -77,7 +71,8 @@ void CEditZarnView::SetUpRenaming()
     setEditTriggers(QAbstractItemView::SelectedClicked);
     setItemDelegateForColumn(
         kColumnName,
-        new NameDelegate([this](QLineEdit& edit) { return CheckedName(doc.Prompts(), edit).has_value(); }, this));
+        new NameDelegate(
+            [this](QLineEdit& edit) { return CChannelParamDlg::ReadName(doc.Prompts(), &edit).has_value(); }, this));
 }
 
 void CEditZarnView::StartRename()
@@ -99,14 +94,18 @@ void CEditZarnView::commitData(QWidget* pEditor)
     const int row = pEdit ? pEdit->property(kEditedRow).toInt() : -1;
     if (!HasDatabase() || row < 0 || row >= iRowCount)
         return;
-    const std::optional<QByteArray> name = CheckedName(doc.Prompts(), *pEdit);
+    const std::optional<QByteArray> name = CChannelParamDlg::ReadName(doc.Prompts(), pEdit);
     if (!name)
         return;
     const int channel = aiRowChannel[size_t(row)];
-    // No row moves: the row shows the new name where it is.
+    if (channel >= UsedChannels(doc.Data(), Radio()))
+        return;
+    // No row moves: the row shows the new name where it is. The same name
+    // again changes nothing and leaves no step.
     if (doc.ApplyEdit(kActionRenameChannel, [&](Database& db) {
-            return RenameChannel(db, Radio(), channel, std::string_view(name->constData(), size_t(name->size()))) ==
-                   kChannelDone;
+            SetChannelName(ChannelTable(db, Radio())[size_t(channel)],
+                           std::string_view(name->constData(), size_t(name->size())));
+            return true;
         }))
         emit model()->dataChanged(model()->index(row, 0), model()->index(row, kListColumnCount - 1));
 }

@@ -47,7 +47,7 @@ void CEditZarnView::startDrag(Qt::DropActions)
         return;
     auto* pDrag = new QDrag(this);
     pDrag->setMimeData(model()->mimeData({})); // the selection says which rows
-    pDrag->setPixmap(DragLabel(*this, count == 1 ? QString(kInfoOneChannel) : kInfoChannels.arg(count)));
+    pDrag->setPixmap(DragLabel(*this, ChannelCountText(count)));
     // Below and right of the pointer, clear of the drop line.
     pDrag->setHotSpot(QPoint(-16, -8));
     // Moved within the list, copied into a favourite group of the tree.
@@ -63,25 +63,31 @@ void CEditZarnView::MoveSelectedRowsTo(int targetRow)
     const int first = BlockStart(ChosenRows(iRowCount, rows), targetRow);
     // Rows that already form the block where it would land stay: no edit.
     const bool inPlace = rows.front() == first && rows.back() == first + count - 1;
-    bool moved = inPlace;
-    // The one place that knows how the list kind orders its rows: a
-    // favourite group shows its own stored order, which the move
-    // rearranges; every other kind shows table order, so the block moves
-    // among the listed table positions.
-    if (!inPlace && ShowsFavGroup()) {
-        moved = ReorderFavGroup(kActionMoveChannels, [&](Database& db) {
-            return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, targetRow);
-        });
-    } else if (!inPlace) {
-        moved = doc.ApplyEdit(kActionMoveChannels, [&](Database& db) {
-            return MoveChannelRows(db, Radio(), ListedRows(), rows, targetRow) == kChannelDone;
-        });
-        if (moved)
-            RefreshChannelList(iTvRadioMode);
-    }
+    const bool moved =
+        inPlace || ReorderListed(
+                       kActionMoveChannels,
+                       [&](Database& db) {
+                           return MoveFavouriteRows(db, Radio(), doc.SelectedFavGroup, ListedRows(), rows, targetRow);
+                       },
+                       [&](Database& db) { return MoveChannelRows(db, Radio(), ListedRows(), rows, targetRow); });
     // A refused move leaves the rows and their selection as they were.
     if (moved)
         SelectRowBlock(first, count);
+}
+
+bool CEditZarnView::ReorderListed(const QString& strAction, const std::function<int(Database&)>& inGroup,
+                                  const std::function<int(Database&)>& inTable)
+{
+    // The one place that knows how the list kind orders its rows: a
+    // favourite group shows its own stored order, which the reorder
+    // rearranges; every other kind shows table order, so the rows move
+    // among the listed table positions.
+    if (ShowsFavGroup())
+        return ReorderFavGroup(strAction, inGroup);
+    const bool changed = doc.ApplyEdit(strAction, [&](Database& db) { return inTable(db) == kChannelDone; });
+    if (changed)
+        RefreshChannelList(iTvRadioMode);
+    return changed;
 }
 
 void CEditZarnView::SelectRowBlock(int first, int count)

@@ -108,16 +108,6 @@ std::string FavouritesCell(const Database& db, const ChannelRecord& channel)
     return text;
 }
 
-bool IsWordCell(const Database& db, bool radio, int channel, int column)
-{
-    if (column == kColumnLock || column == kColumnMyFav)
-        return true;
-    if (column != kColumnSatellite)
-        return false;
-    const int slot = FindTpOfChannel(db, channel, radio ? 0 : 1);
-    return slot >= 0 && TpKind(db.TransponderTable[size_t(slot)]) != kTpSatellite;
-}
-
 int IndexNumber(RowFilter filter, int row, int channel) { return filter == RowFilter::All ? channel + 1 : row + 1; }
 
 std::string FormatIndexCell(RowFilter filter, int row, int channel)
@@ -125,15 +115,23 @@ std::string FormatIndexCell(RowFilter filter, int row, int channel)
     return std::to_string(IndexNumber(filter, row, channel));
 }
 
-std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column)
+std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column,
+                          bool* pWord)
 {
+    if (pWord)
+        *pWord = column == kColumnLock || column == kColumnMyFav;
     if (column == kColumnIndex)
         return FormatIndexCell(filter, row, channel);
     if (channel < 0 || channel >= UsedChannels(db, radio))
         return {};
     const ChannelRecord& record = ChannelTable(db, radio)[size_t(channel)];
     switch (column) {
-    case kColumnSatellite: return SatelliteCell(db, FindTpOfChannel(db, channel, radio ? 0 : 1));
+    case kColumnSatellite: {
+        const int slot = FindTpOfChannel(db, channel, radio ? 0 : 1);
+        if (pWord)
+            *pWord = slot >= 0 && TpKind(db.TransponderTable[size_t(slot)]) != kTpSatellite;
+        return SatelliteCell(db, slot);
+    }
     case kColumnFavourites: return FavouritesCell(db, record);
     default: return FormatChannelCell(column, record);
     }

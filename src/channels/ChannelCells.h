@@ -63,21 +63,20 @@ int ChannelNumber(int column, const ChannelRecord& channel);
 
 // The Satellite column for the transponder in slot tpSlot (-1 for none):
 // the satellite's name, or the word for a terrestrial, cable or ISDB-T
-// transponder (shown translated, see IsWordCell).
+// transponder (shown translated, see FormatRowCell).
 std::string SatelliteCell(const Database& db, int tpSlot);
 // The Favourites column: the numbers of the file's groups the channel is in, "1 3 8".
 std::string FavouritesCell(const Database& db, const ChannelRecord& channel);
-// True when the cell of a listed channel holds one of the program's words
-// (Lock, Yes, Terrestrial, ...), which the window shows translated.
-bool IsWordCell(const Database& db, bool radio, int channel, int column);
-
 // Column 0: the channel's number (index + 1) in the list of all channels,
 // the running row number (row + 1) in the other lists.
 int IndexNumber(RowFilter filter, int row, int channel);
 std::string FormatIndexCell(RowFilter filter, int row, int channel);
 
-// Any column of a listed row.
-std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column);
+// Any column of a listed row. pWord, when given, is set to whether the cell
+// holds one of the program's words (Lock, Yes, Terrestrial, ...), which the
+// window shows translated.
+std::string FormatRowCell(const Database& db, bool radio, RowFilter filter, int row, int channel, int column,
+                          bool* pWord = nullptr);
 
 // Walks the TV (radio false) or radio table in order and writes the index of
 // each channel that passes the filter to aiRowChannel, at most

@@ -229,16 +229,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
     return kChannelDone;
 }
 
-int RenameChannel(Database& db, bool radio, int index, std::string_view name)
-{
-    if (index < 0 || index >= UsedChannels(db, radio))
-        return kChannelNothing;
-    ChannelRecord& channel = ChannelTable(db, radio)[size_t(index)];
-    const ChannelRecord before = channel;
-    SetChannelName(channel, name);
-    return std::memcmp(&before, &channel, sizeof channel) == 0 ? kChannelNothing : kChannelDone;
-}
-
 bool AllLocked(const Database& db, bool radio, std::span<const int> channels)
 {
     const int count = UsedChannels(db, radio);

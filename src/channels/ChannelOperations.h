@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string_view>
 #include <vector>
 
 inline constexpr int kChannelDone = 1;
@@ -93,10 +92,6 @@ int SortRowsByName(Database& db, bool radio, std::span<const int> rowMap, bool d
 // The row order of that sort (order[p] is the row that ends at position p);
 // every entry of rowMap must be a channel of the table.
 std::vector<int> NameSortOrder(const Database& db, bool radio, std::span<const int> rowMap, bool descending);
-
-// Renames channel index of the table. kChannelDone, or kChannelNothing when
-// index is no channel or the name is the one it has.
-int RenameChannel(Database& db, bool radio, int index, std::string_view name);
 
 // True when there is at least one channel and every one is locked.
 bool AllLocked(const Database& db, bool radio, std::span<const int> channels);

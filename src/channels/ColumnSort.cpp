@@ -1,6 +1,6 @@
 #include "ColumnSort.h"
 
-#include "BitFields.h"
+#include "ChannelOperations.h"
 
 #include <algorithm>
 #include <cstring>

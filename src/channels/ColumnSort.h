@@ -11,7 +11,6 @@
 #pragma once
 
 #include "ChannelCells.h"
-#include "ChannelOperations.h"
 #include "ReferenceList.h"
 
 #include <array>

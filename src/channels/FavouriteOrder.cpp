@@ -145,9 +145,7 @@ int MoveFavouriteRows(Database& db, bool radio, int group, std::span<const int> 
     std::vector<int> order;
     if (const int rc = BlockMoveOrder(int(rowMap.size()), selectedRows, target, order); rc != kChannelDone)
         return rc;
-    if (!RowMapOfGroup(db, radio, group, rowMap))
-        return kChannelNothing;
-    return StoreGroupOrder(db, radio, group, ReorderedGroup(db, radio, group, rowMap, order));
+    return ReorderFavouriteRows(db, radio, group, rowMap, order);
 }
 
 int SortFavouriteRowsByName(Database& db, bool radio, int group, std::span<const int> rowMap, bool descending)

@@ -243,6 +243,7 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         QString text;
         QString message;
         QString label;
+        void (CChannelParamDlg::*submit)() = &CChannelParamDlg::OnOK;
     };
     const Case cases[] = {
         {&CChannelParamDlg::pNameEdit, "123456789012345678901", "Please enter no more than 20 characters.", "Name"},
@@ -256,6 +257,8 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
          QString::fromUtf8(
              "The receiver cannot store these characters: \"\u0218\" (U+0218)\nPlease use other characters."),
          "Name"},
+        // Ticking FAV1 reads the fields too.
+        {&CChannelParamDlg::pPcrPidEdit, "0", kPidRange, "PCR PID", &CChannelParamDlg::OnFavClicked},
     };
     for (const Case& c : cases) {
         ScriptedPrompts local;
@@ -263,34 +266,32 @@ TEST_F(ChannelDialogsTest, BadFieldsKeepTheDialogOpen)
         (dlg.get()->*c.field)->setText(c.text);
         local.QueueAnswer(MsgAnswer::Ok);
         dlg->setResult(kStillOpen);
-        dlg->OnOK();
+        (dlg.get()->*c.submit)();
         EXPECT_EQ(dlg->result(), kStillOpen) << c.text.toStdString();
         EXPECT_EQ(local.Messages(), std::vector<ShownMessage>({FieldMessage(c.message, c.label)}));
-    }
-
-    auto zero = Open(Channel());
-    zero->pPcrPidEdit->setText("0");
-    prompts.QueueAnswer(MsgAnswer::Ok);
-    zero->OnFavClicked(); // ticking FAV1 reads the fields too
-    EXPECT_EQ(prompts.Messages(), std::vector<ShownMessage>({FieldMessage(kPidRange, "PCR PID")}));
-
-    // A new channel's dialog, with a name typed, passes its own checks.
-    for (const int mode : {0, 1}) {
-        auto fresh = Open(MakeChannelTemplate(8, mode == 1), mode);
-        fresh->pNameEdit->setText("New");
-        fresh->OnOK();
-        EXPECT_EQ(fresh->result(), QDialog::Accepted) << mode;
     }
 }
 
 TEST_F(ChannelDialogsTest, TypingGoesWhereTheUserExpects)
 {
-    // Enter in a field presses OK, never another button.
-    auto dlg = Open(Channel());
-    dlg->show();
-    QTest::keyClick(dlg->pNameEdit, Qt::Key_Return);
-    EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    // Enter in a field presses OK, never another button. A stored channel's
+    // dialog, and a new channel's with a name typed, pass their own checks.
+    struct Case {
+        ChannelRecord record;
+        int mode;
+        const char* pName; // typed first, or null
+    };
+    const Case cases[] = {
+        {Channel(), 0, nullptr}, {MakeChannelTemplate(8, false), 0, "New"}, {MakeChannelTemplate(8, true), 1, "New"}};
+    for (const Case& c : cases) {
+        auto dlg = Open(c.record, c.mode);
+        if (c.pName)
+            dlg->pNameEdit->setText(c.pName);
+        dlg->show();
+        QTest::keyClick(dlg->pNameEdit, Qt::Key_Return);
+        EXPECT_TRUE(asked.empty());
+        EXPECT_EQ(dlg->result(), QDialog::Accepted) << c.mode << (c.pName != nullptr);
+    }
 
     // The PID fields take digits only.
     auto typed = Open(Channel());

@@ -228,6 +228,7 @@ TEST_F(ChannelPaneTest, KeysEditTheSelectionInOneStepEach)
         {-1, {3, 5}, "Ctrl+3", nullptr, "Sport One,News,sports two*,Kids*,Eurosport,Movie", "Remove from FAV 3"},
         {-1, {0, 1}, "F2", "Cinema 10", "Sport One,Cinema 10,sports two*,Kids* 3,Eurosport,Movie 3", "Rename Channel"},
         {-1, {1}, "F2", "News \u03a9", nullptr, nullptr},
+        {-1, {1}, "F2", "News", pStart, nullptr}, // the same name again: no step
         {2, {0}, "Delete", nullptr, "Sport One,News,sports two*,Kids*,Eurosport,Movie 3", "Remove from Group"},
     };
     CLeftView* tree = frame->LeftView();

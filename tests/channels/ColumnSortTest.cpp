@@ -5,6 +5,7 @@
 #include "BitFields.h"
 #include "ChannelCells.h"
 #include "ChannelFilter.h"
+#include "ChannelOperations.h"
 #include "ColumnSort.h"
 #include "DatabaseBuilders.h"
 #include "ModelOperations.h"
@@ -70,12 +71,15 @@ int ReferenceCompare(const std::string& a, const std::string& b)
 std::vector<int> ReferenceOrder(const Database& db, bool radio, RowFilter filter, const std::vector<int>& rows,
                                 int column, bool descending)
 {
+    const std::vector<int> numberColumns = {kColumnIndex,  kColumnVideoPid, kColumnAudioPid,
+                                            kColumnPcrPid, kColumnTxtPid,   kColumnServiceId};
+    const bool number = std::find(numberColumns.begin(), numberColumns.end(), column) != numberColumns.end();
     std::vector<std::string> texts;
     for (size_t p = 0; p < rows.size(); ++p)
         texts.push_back(FormatRowCell(db, radio, filter, int(p), rows[p], column));
     const auto compare = [&](int a, int b) {
         const std::string &ta = texts[size_t(a)], &tb = texts[size_t(b)];
-        if (!IsNumberColumn(column))
+        if (!number)
             return ReferenceCompare(ta, tb);
         const long long na = ta.empty() ? -1 : std::stoll(ta), nb = tb.empty() ? -1 : std::stoll(tb);
         return (na > nb) - (na < nb);
