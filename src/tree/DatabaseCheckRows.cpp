@@ -71,16 +71,6 @@ CheckRow ChannelRow(const Database& db, bool radio, int slot)
     return row;
 }
 
-int RootOfRow(int row)
-{
-    switch (row) {
-    case kTerrestrialRow: return kRootTerrestrial;
-    case kCableRow: return kRootCable;
-    case kIsdbRow: return kRootIsdb;
-    default: return kRootSatellite;
-    }
-}
-
 CheckRow TransponderRowOf(const Database& db, const TransponderPlaces& places, int slot)
 {
     const TransponderRecord& tp = db.TransponderTable[size_t(slot)];

@@ -57,6 +57,16 @@ int CategoryRow(int rootPosition)
     }
 }
 
+int RootOfRow(int row)
+{
+    switch (row) {
+    case kTerrestrialRow: return kRootTerrestrial;
+    case kCableRow: return kRootCable;
+    case kIsdbRow: return kRootIsdb;
+    default: return kRootSatellite;
+    }
+}
+
 TransponderRows BuildTransponderRows(const Database& db)
 {
     TransponderRows rows;

@@ -124,4 +124,19 @@ TEST(TreeLabelsTest, OutlineListsEachTransponderOnceUnderItsNode)
     EXPECT_TRUE(rows[7].empty());
 }
 
+TEST(TreeLabelsTest, CategoryRootsAndRowsMapBothWays)
+{
+    struct Case {
+        int iRoot;
+        int iRow;
+    };
+    const Case cases[] = {{kRootTerrestrial, kTerrestrialRow}, {kRootCable, kCableRow}, {kRootIsdb, kIsdbRow}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.iRow, CategoryRow(c.iRoot));
+        EXPECT_EQ(c.iRoot, RootOfRow(c.iRow));
+    }
+    for (const int row : {-1, 0, 99})
+        EXPECT_EQ(kRootSatellite, RootOfRow(row)) << row;
+}
+
 } // namespace
