@@ -5,6 +5,7 @@
 #include "ReferenceList.h"
 #include "SatelliteOperations.h"
 #include "TransponderOperations.h"
+#include "TreeLabels.h"
 
 #include <algorithm>
 #include <bitset>
@@ -336,12 +337,8 @@ SatelliteRecord ListSatelliteRecord(const ListEntry& entry)
 
 bool ListBranchShown(const Database& db, TransponderListKind kind)
 {
-    switch (kind) {
-    case TransponderListKind::Satellites: return true;
-    case TransponderListKind::Cables: return db.bHasCable != 0;
-    case TransponderListKind::Terrestrial: return db.bHasTerrestrial != 0;
-    }
-    return false;
+    return kind == TransponderListKind::Satellites ||
+           CategoryShown(db, kind == TransponderListKind::Cables ? kCableRow : kTerrestrialRow);
 }
 
 bool ListPlan::Changes() const

@@ -42,6 +42,9 @@ int TransponderRow(const TransponderRecord& tp);
 int CategoryRow(int rootPosition);
 // The root position a row's node is under: its category, or Satellite.
 int RootOfRow(int row);
+// Whether the tree shows the category of a row (its delivery flag is set);
+// false for every other row.
+bool CategoryShown(const Database& db, int row);
 
 // Record indices of every row in table order, one pass over the table. Rows
 // of satellites past sSatNumber and categories whose delivery flag is clear
