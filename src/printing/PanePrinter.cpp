@@ -26,24 +26,20 @@ void AppendItem(const QTreeWidgetItem& item, int depth, int iconExtent, std::vec
         AppendItem(*item.child(i), depth + 1, iconExtent, nodes);
 }
 
-// The pages first..last of printout as a PDF document on device, laid out
-// as on printer.
-bool WritePdf(const QPrinter& printer, IPrintout& printout, QIODevice& device, int first = 1, int last = 0)
-{
-    QPdfWriter writer(&device);
-    writer.setResolution(printer.resolution());
-    writer.setPageLayout(printer.pageLayout());
-    return PrintPages(writer, printout, first, last) >= 0;
-}
-
-// A PDF document made in memory, then written as every file the program
-// writes; an empty text on success, otherwise the reason.
+// The pages first..last of printout as a PDF document laid out as on
+// printer, made in memory, then written as every file the program writes;
+// an empty text on success, otherwise the reason.
 QString SavePdf(const QPrinter& printer, IPrintout& printout, const QString& path, int first = 1, int last = 0)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
-    if (!WritePdf(printer, printout, pdf, first, last))
-        return kReasonNotDrawn;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        if (PrintPages(writer, printout, first, last) < 0)
+            return kReasonNotDrawn;
+    }
     return SaveOutputFile(pdf.data(), path);
 }
 
@@ -109,16 +105,13 @@ int CountPages(QPrinter& printer, IPrintout& printout)
     return printout.BeginPrinting(canvas);
 }
 
-// A PDF printer's page layout and resolution: A4.
-std::unique_ptr<QPrinter> PdfPrinter()
+QString PrintToPdf(IPrintout& printout, const QString& path)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    return printer;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return SavePdf(printer, printout, path);
 }
-
-QString PrintToPdf(IPrintout& printout, const QString& path) { return SavePdf(*PdfPrinter(), printout, path); }
 
 ListPrintInput ListInputFromModel(const QAbstractItemModel& model)
 {

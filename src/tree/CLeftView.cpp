@@ -77,12 +77,10 @@ void CLeftView::ClearChildren(QTreeWidgetItem* pParent) { qDeleteAll(pParent->ta
 
 QTreeWidgetItem* CLeftView::RowNode(int row) const
 {
-    switch (row) {
-    case kTerrestrialRow: return Root(kRootTerrestrial);
-    case kIsdbRow: return Root(kRootIsdb);
-    case kCableRow: return Root(kRootCable);
-    default: return row >= 0 && row < kMaxSatellites ? Root(kRootSatellite)->child(row) : nullptr;
-    }
+    const int root = RootOfRow(row);
+    if (root != kRootSatellite)
+        return Root(root);
+    return row >= 0 && row < kMaxSatellites ? Root(kRootSatellite)->child(row) : nullptr;
 }
 
 void CLeftView::AppendTransponderNodes(int row, const std::vector<int>& records)

@@ -170,8 +170,9 @@ private:
     // selects nothing empties the channel list.
     void SelectAndReport(QTreeWidgetItem* pItem);
     void SelectSatellite(int position);
-    // The favourite group whose node is at pos (viewport coordinates), or -1.
-    int DropGroupAt(const QPoint& pos) const;
+    // The favourite group whose node is under a drag of channel rows, or -1
+    // (also for a drag of anything else).
+    int DropGroupOf(const QDropEvent& event) const;
     void ShowDropGroup(int group);
 
     CEditZarnDoc& doc;

@@ -140,11 +140,9 @@ void CLeftView::OnAddTransponder()
         row = node.iRow;
         tp = DefaultSatelliteTp(row);
     } else if (node.kind == NodeKind::Root) {
-        const bool offered = (node.iRoot == kRootTerrestrial && db.bHasTerrestrial) ||
-                             (node.iRoot == kRootCable && db.bHasCable) || (node.iRoot == kRootIsdb && db.bHasIsdbt);
-        if (!offered)
-            return;
         row = CategoryRow(node.iRoot);
+        if (!CategoryShown(db, row))
+            return;
         tp = row == kCableRow ? DefaultCableTp()
                               : DefaultTerrestrialTp(row == kIsdbRow ? kTpIsdbt : kTpTerrestrial, ChanTable(db));
     } else {

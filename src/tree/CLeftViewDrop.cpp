@@ -3,7 +3,6 @@
 // the drop indicator while the drag is over it; the tree scrolls near its
 // edges as for any drag. The list adds its selection (the dragged rows)
 // when told which group.
-#include "CEditZarnDoc.h"
 #include "CLeftView.h"
 #include "ListKind.h"
 
@@ -22,9 +21,11 @@ bool CarriesChannelRows(const QDropEvent& event)
 
 } // namespace
 
-int CLeftView::DropGroupAt(const QPoint& pos) const
+int CLeftView::DropGroupOf(const QDropEvent& event) const
 {
-    const Node node = Identify(itemAt(pos));
+    if (!CarriesChannelRows(event))
+        return -1;
+    const Node node = Identify(itemAt(event.position().toPoint()));
     return Loaded() && node.kind == NodeKind::FavGroup ? node.iPosition : -1;
 }
 
@@ -47,7 +48,7 @@ void CLeftView::dragEnterEvent(QDragEnterEvent* pEvent)
 void CLeftView::dragMoveEvent(QDragMoveEvent* pEvent)
 {
     QTreeWidget::dragMoveEvent(pEvent); // scrolls near the edges
-    const int group = CarriesChannelRows(*pEvent) ? DropGroupAt(pEvent->position().toPoint()) : -1;
+    const int group = DropGroupOf(*pEvent);
     ShowDropGroup(group);
     if (group < 0) {
         pEvent->ignore();
@@ -65,7 +66,7 @@ void CLeftView::dragLeaveEvent(QDragLeaveEvent* pEvent)
 
 void CLeftView::dropEvent(QDropEvent* pEvent)
 {
-    const int group = CarriesChannelRows(*pEvent) ? DropGroupAt(pEvent->position().toPoint()) : -1;
+    const int group = DropGroupOf(*pEvent);
     ShowDropGroup(-1);
     stopAutoScroll();
     if (group < 0) {

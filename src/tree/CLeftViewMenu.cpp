@@ -42,9 +42,7 @@ void CLeftView::ShowContextMenu(const QPoint& globalPos)
                    {&kMenuDeleteTransponder, &CLeftView::OnDeleteTransponder}};
     } else if (node.kind == NodeKind::FavGroup) {
         entries = {{&kMenuRenameFav, &CLeftView::OnRenameFavGroup}};
-    } else if (node.kind == NodeKind::Root &&
-               ((node.iRoot == kRootTerrestrial && db.bHasTerrestrial) || (node.iRoot == kRootCable && db.bHasCable) ||
-                (node.iRoot == kRootIsdb && db.bHasIsdbt))) {
+    } else if (node.kind == NodeKind::Root && CategoryShown(db, CategoryRow(node.iRoot))) {
         entries = {{&kMenuAddTransponder, &CLeftView::OnAddTransponder}};
         if (node.iRoot == kRootCable)
             entries.push_back({&kMenuAddFromCables, &CLeftView::OnTransponderList});

@@ -101,7 +101,7 @@ void CTransponderListDlg::UpdatePreview()
 {
     plan = PlanTransponderList(db, list, Choice());
     pPreview->setPlainText(PreviewText(aRows, plan));
-    pOkButton->setEnabled(CanApply(plan));
+    pOkButton->setEnabled(plan.Fits()); // OK is offered only for a plan that fits
 }
 
 void CTransponderListDlg::keyPressEvent(QKeyEvent* pEvent)
@@ -122,6 +122,6 @@ void CTransponderListDlg::keyPressEvent(QKeyEvent* pEvent)
 
 void CTransponderListDlg::OnOK()
 {
-    if (CanApply(plan))
+    if (plan.Fits())
         accept();
 }

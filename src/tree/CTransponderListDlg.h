@@ -33,7 +33,6 @@ public:
     void OnOK();
     // Checks or unchecks the entry at index (as a click on its box does).
     void SetChecked(int index, bool checked);
-    ListChoice Choice() const;
     // What OK applies, for the entries checked now.
     const ListPlan& Plan() const { return plan; }
 
@@ -49,6 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
+    ListChoice Choice() const;
     void ApplyFilter();
     void UpdatePreview();
 

@@ -46,11 +46,13 @@ QString ShownName(std::string_view bytes)
 
 QString KeyText(uint32_t key) { return QStringLiteral("0x%1").arg(key, 8, 16, QLatin1Char('0')); }
 
-// Each transponder's position in its tree row and the rows the tree shows.
+// Each transponder's position in its tree row and the rows the tree shows;
+// left empty for the kinds whose rows name no transponder.
 struct TransponderPlaces {
     std::vector<int> aiPosition;
     TransponderRows shown;
 
+    TransponderPlaces() = default;
     explicit TransponderPlaces(const Database& db) : shown(BuildTransponderRows(db))
     {
         std::map<int, int> counts;
@@ -58,6 +60,18 @@ struct TransponderPlaces {
             aiPosition.push_back(counts[TransponderRow(db.TransponderTable[size_t(slot)])]++);
     }
 };
+
+// The kinds whose rows are transponders or count a satellite's transponders.
+bool NamesTransponders(CheckKind kind)
+{
+    switch (kind) {
+    case CheckKind::OrphanTransponders:
+    case CheckKind::DuplicateTransponders:
+    case CheckKind::EmptyTransponders:
+    case CheckKind::ChosenTransponders: return true;
+    default: return false;
+    }
+}
 
 CheckRow ChannelRow(const Database& db, bool radio, int slot)
 {
@@ -69,16 +83,6 @@ CheckRow ChannelRow(const Database& db, bool radio, int slot)
     row.aiPath = {kRootChannelList};
     row.iChannel = slot;
     return row;
-}
-
-int RootOfRow(int row)
-{
-    switch (row) {
-    case kTerrestrialRow: return kRootTerrestrial;
-    case kCableRow: return kRootCable;
-    case kIsdbRow: return kRootIsdb;
-    default: return kRootSatellite;
-    }
 }
 
 CheckRow TransponderRowOf(const Database& db, const TransponderPlaces& places, int slot)
@@ -96,12 +100,10 @@ CheckRow TransponderRowOf(const Database& db, const TransponderPlaces& places, i
         result.strList = FromRecordText(FieldText(db.SatelliteTable[size_t(row)].acSatName));
     else
         result.strList = kListMissingSatellite.arg(TpSatIndex(tp) + 1);
-    if (row >= 0) {
-        const std::vector<int>& listed = places.shown[size_t(row)];
-        if (std::find(listed.begin(), listed.end(), slot) != listed.end())
-            result.aiPath =
-                root == kRootSatellite ? std::vector<int>{root, row, position} : std::vector<int>{root, position};
-    }
+    // A row the tree shows lists all its records, one it hides none.
+    if (row >= 0 && !places.shown[size_t(row)].empty())
+        result.aiPath =
+            root == kRootSatellite ? std::vector<int>{root, row, position} : std::vector<int>{root, position};
     return result;
 }
 
@@ -186,9 +188,12 @@ QString CheckKindName(CheckKind kind) { return QCoreApplication::translate("Data
 
 std::vector<CheckRow> CheckRows(const Database& db, const DatabaseFindings& findings, CheckKind kind)
 {
-    const TransponderPlaces places(db);
+    const std::vector<CheckRecord>& records = findings.Of(kind);
+    if (records.empty())
+        return {};
+    const TransponderPlaces places = NamesTransponders(kind) ? TransponderPlaces(db) : TransponderPlaces();
     std::vector<CheckRow> rows;
-    for (const CheckRecord& record : findings.Of(kind))
+    for (const CheckRecord& record : records)
         rows.push_back(RowOf(db, places, kind, record));
     return rows;
 }

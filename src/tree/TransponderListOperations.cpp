@@ -5,6 +5,7 @@
 #include "ReferenceList.h"
 #include "SatelliteOperations.h"
 #include "TransponderOperations.h"
+#include "TreeLabels.h"
 
 #include <algorithm>
 #include <bitset>
@@ -20,6 +21,9 @@ bool InRange(int64_t value, int64_t low, int64_t high) { return value >= low && 
 // A value in thousandths, rounded half up: kHz to MHz, symbols per second
 // to kS/s. -1 for a negative value.
 int64_t Thousands(int64_t value) { return value < 0 ? -1 : value / 1000 + (value % 1000 >= 500 ? 1 : 0); }
+
+// Orbital angles are tenths of a degree, 0 to 1800.
+constexpr uint32_t kMaxListAngle = 1800;
 
 // The FEC index of each fec_inner value from 0 to 10; the others are Auto.
 constexpr std::array<uint32_t, 11> kFecOfList = {0, 1, 2, 3, 5, 7, 0, 0, 4, 0, 6};
@@ -257,6 +261,36 @@ std::string_view FirstWord(std::string_view text, std::string_view& rest)
     return text.substr(start, end - start);
 }
 
+// The slot of the first satellite of sats at place; -1 for none.
+int FindListSatellite(const SatelliteRecord* sats, int count, const ListSatellitePlace& place)
+{
+    if (place.bRefused)
+        return -1;
+    for (int s = 0; s < count; ++s)
+        if (SatPosition(sats[s]) == place.ulAngle && SatDirection(sats[s]) == uint32_t(place.bWest) &&
+            SatKuBand(sats[s]) == uint32_t(place.bKu))
+            return s;
+    return -1;
+}
+
+// The satellite an entry adds: Add Antenna's record with that name, the
+// entry's angle and direction, and the LNB of its band.
+SatelliteRecord ListSatelliteRecord(const ListEntry& entry)
+{
+    SatelliteRecord sat = DefaultSatellite();
+    const std::string name = ListSatelliteName(entry.strName);
+    std::memset(sat.acSatName, 0, sizeof sat.acSatName);
+    std::memcpy(sat.acSatName, name.data(), name.size());
+    const ListSatellitePlace place = PlaceOfEntry(entry);
+    SetSatPosition(sat, place.ulAngle);
+    SetSatDirection(sat, place.bWest ? 1 : 0);
+    sat.usLnbLow = place.bKu ? 9750 : 5150;
+    sat.usLnbHigh = place.bKu ? 10600 : 5150;
+    SetSatKuBand(sat, place.bKu ? 1 : 0);
+    ClearNewSatelliteBits(sat);
+    return sat;
+}
+
 } // namespace
 
 ListSatellitePlace PlaceOfEntry(const ListEntry& entry)
@@ -271,17 +305,6 @@ ListSatellitePlace PlaceOfEntry(const ListEntry& entry)
     place.bRefused = angle > kMaxListAngle;
     place.ulAngle = place.bRefused ? 0 : uint32_t(angle);
     return place;
-}
-
-int FindListSatellite(const SatelliteRecord* sats, int count, const ListSatellitePlace& place)
-{
-    if (place.bRefused)
-        return -1;
-    for (int s = 0; s < count; ++s)
-        if (SatPosition(sats[s]) == place.ulAngle && SatDirection(sats[s]) == uint32_t(place.bWest) &&
-            SatKuBand(sats[s]) == uint32_t(place.bKu))
-            return s;
-    return -1;
 }
 
 int MatchListSatellite(const Database& db, const ListEntry& entry)
@@ -318,30 +341,10 @@ std::string ListSatelliteName(std::string_view utf8Name)
     return name;
 }
 
-SatelliteRecord ListSatelliteRecord(const ListEntry& entry)
-{
-    SatelliteRecord sat = DefaultSatellite();
-    const std::string name = ListSatelliteName(entry.strName);
-    std::memset(sat.acSatName, 0, sizeof sat.acSatName);
-    std::memcpy(sat.acSatName, name.data(), name.size());
-    const ListSatellitePlace place = PlaceOfEntry(entry);
-    SetSatPosition(sat, place.ulAngle);
-    SetSatDirection(sat, place.bWest ? 1 : 0);
-    sat.usLnbLow = place.bKu ? 9750 : 5150;
-    sat.usLnbHigh = place.bKu ? 10600 : 5150;
-    SetSatKuBand(sat, place.bKu ? 1 : 0);
-    ClearNewSatelliteBits(sat);
-    return sat;
-}
-
 bool ListBranchShown(const Database& db, TransponderListKind kind)
 {
-    switch (kind) {
-    case TransponderListKind::Satellites: return true;
-    case TransponderListKind::Cables: return db.bHasCable != 0;
-    case TransponderListKind::Terrestrial: return db.bHasTerrestrial != 0;
-    }
-    return false;
+    return kind == TransponderListKind::Satellites ||
+           CategoryShown(db, kind == TransponderListKind::Cables ? kCableRow : kTerrestrialRow);
 }
 
 bool ListPlan::Changes() const

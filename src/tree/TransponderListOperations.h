@@ -14,9 +14,6 @@
 #include <string_view>
 #include <vector>
 
-// Orbital angles are tenths of a degree, 0 to 1800.
-inline constexpr uint32_t kMaxListAngle = 1800;
-
 // Where a satellites-list entry is: its band ("C-band" in the name, else
 // the Ku family), angle and direction.
 struct ListSatellitePlace {
@@ -27,8 +24,6 @@ struct ListSatellitePlace {
 };
 ListSatellitePlace PlaceOfEntry(const ListEntry& entry);
 
-// The slot of the first satellite of sats at place; -1 for none.
-int FindListSatellite(const SatelliteRecord* sats, int count, const ListSatellitePlace& place);
 // The database satellite a satellites-list entry updates; -1 when it adds
 // one (or is refused).
 int MatchListSatellite(const Database& db, const ListEntry& entry);
@@ -37,9 +32,6 @@ int MatchListSatellite(const Database& db, const ListEntry& entry);
 // position word ("19.2E") and a band word after it ("C-band", "Ku-band",
 // "Ka-band"), characters beyond Latin-1 as "?", at most 16 bytes.
 std::string ListSatelliteName(std::string_view utf8Name);
-// The satellite an entry adds: Add Antenna's record with that name, the
-// entry's angle and direction, and the LNB of its band.
-SatelliteRecord ListSatelliteRecord(const ListEntry& entry);
 
 // Cable and terrestrial lists fill branches that the tree shows only for a
 // database with channels of that kind.

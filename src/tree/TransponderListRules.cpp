@@ -105,8 +105,6 @@ QString PreviewText(const std::vector<ListRow>& rows, const ListPlan& plan)
     return lines.join(QLatin1Char('\n'));
 }
 
-bool CanApply(const ListPlan& plan) { return plan.Fits(); }
-
 QString StatusReport(const ListPlan& plan)
 {
     if (!plan.Changes())

@@ -32,7 +32,5 @@ bool RowMatchesFilter(const ListRow& row, const QString& filter);
 // One line per chosen entry, the total, and why nothing can be applied
 // when the tables would overflow.
 QString PreviewText(const std::vector<ListRow>& rows, const ListPlan& plan);
-// What OK applies; OK is offered only for a plan that fits.
-bool CanApply(const ListPlan& plan);
 // The status-bar report after OK.
 QString StatusReport(const ListPlan& plan);

@@ -25,16 +25,6 @@ std::string Name(std::span<const char* const> names, uint32_t index) { return st
 int SatelliteCount(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
 int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
 
-bool CategoryShown(const Database& db, int row)
-{
-    switch (row) {
-    case kTerrestrialRow: return db.bHasTerrestrial != 0;
-    case kIsdbRow: return db.bHasIsdbt != 0;
-    case kCableRow: return db.bHasCable != 0;
-    default: return false;
-    }
-}
-
 } // namespace
 
 int TransponderRow(const TransponderRecord& tp)
@@ -54,6 +44,26 @@ int CategoryRow(int rootPosition)
     case kRootCable: return kCableRow;
     case kRootIsdb: return kIsdbRow;
     default: return -1;
+    }
+}
+
+int RootOfRow(int row)
+{
+    switch (row) {
+    case kTerrestrialRow: return kRootTerrestrial;
+    case kCableRow: return kRootCable;
+    case kIsdbRow: return kRootIsdb;
+    default: return kRootSatellite;
+    }
+}
+
+bool CategoryShown(const Database& db, int row)
+{
+    switch (row) {
+    case kTerrestrialRow: return db.bHasTerrestrial != 0;
+    case kIsdbRow: return db.bHasIsdbt != 0;
+    case kCableRow: return db.bHasCable != 0;
+    default: return false;
     }
 }
 

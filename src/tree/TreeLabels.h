@@ -40,6 +40,11 @@ inline constexpr std::array<const char*, 7> kRootTexts = {
 int TransponderRow(const TransponderRecord& tp);
 // The row of a category root position (4, 5, 6), or -1.
 int CategoryRow(int rootPosition);
+// The root position a row's node is under: its category, or Satellite.
+int RootOfRow(int row);
+// Whether the tree shows the category of a row (its delivery flag is set);
+// false for every other row.
+bool CategoryShown(const Database& db, int row);
 
 // Record indices of every row in table order, one pass over the table. Rows
 // of satellites past sSatNumber and categories whose delivery flag is clear

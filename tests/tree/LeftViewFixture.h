@@ -46,15 +46,6 @@ inline ShownMessage Box(const QString& text, const QString& caption = "EditZarn"
     return {text, caption, MsgButtons::Ok, icon};
 }
 
-inline int ChannelsOf(const Database& db, uint32_t tpId)
-{
-    int n = 0;
-    for (const bool radio : {false, true})
-        for (int i = 0; i < ChannelCount(db, radio); ++i)
-            n += ChannelTable(db, radio)[i].usTpId == tpId;
-    return n;
-}
-
 class LeftViewTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { EnsureApplication(); }

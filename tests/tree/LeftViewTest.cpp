@@ -17,6 +17,15 @@
 
 namespace {
 
+int ChannelsOf(const Database& db, uint32_t tpId)
+{
+    int n = 0;
+    for (const bool radio : {false, true})
+        for (int i = 0; i < ChannelCount(db, radio); ++i)
+            n += ChannelTable(db, radio)[i].usTpId == tpId;
+    return n;
+}
+
 TEST_F(LeftViewTest, NewDatabaseShowsTheBareBranches)
 {
     EXPECT_EQ(WidgetLines(view),

@@ -291,6 +291,24 @@ TEST(TransponderListTest, CableAndTerrestrialRecords)
     }
 }
 
+TEST(TransponderListTest, CableAndTerrestrialListsNeedTheirOwnBranch)
+{
+    struct Case {
+        TransponderListKind kind;
+        uint8_t Database::*pFlag;
+    };
+    for (const Case& c : {Case{TransponderListKind::Cables, &Database::bHasCable},
+                          Case{TransponderListKind::Terrestrial, &Database::bHasTerrestrial}}) {
+        auto db = MakeEmptyDatabase();
+        db->bHasTerrestrial = db->bHasCable = db->bHasIsdbt = 1;
+        (*db).*c.pFlag = 0;
+        EXPECT_FALSE(ListBranchShown(*db, c.kind)) << int(c.kind);
+        EXPECT_TRUE(ListBranchShown(*db, TransponderListKind::Satellites));
+        (*db).*c.pFlag = 1;
+        EXPECT_TRUE(ListBranchShown(*db, c.kind)) << int(c.kind);
+    }
+}
+
 TEST(TransponderListTest, TablesThatWouldOverflowTakeNothing)
 {
     auto db = MakeEmptyDatabase();

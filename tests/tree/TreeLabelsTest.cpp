@@ -124,4 +124,28 @@ TEST(TreeLabelsTest, OutlineListsEachTransponderOnceUnderItsNode)
     EXPECT_TRUE(rows[7].empty());
 }
 
+TEST(TreeLabelsTest, CategoryRootsAndRowsMapBothWays)
+{
+    struct Case {
+        int iRoot;
+        int iRow;
+        uint8_t Database::*pFlag; // the delivery flag that shows the category
+    };
+    const Case cases[] = {{kRootTerrestrial, kTerrestrialRow, &Database::bHasTerrestrial},
+                          {kRootCable, kCableRow, &Database::bHasCable},
+                          {kRootIsdb, kIsdbRow, &Database::bHasIsdbt}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.iRow, CategoryRow(c.iRoot));
+        EXPECT_EQ(c.iRoot, RootOfRow(c.iRow));
+        auto db = MakeEmptyDatabase();
+        (*db).*c.pFlag = 1;
+        for (const Case& other : cases)
+            EXPECT_EQ(&other == &c, CategoryShown(*db, other.iRow)) << c.iRow << " shown, asked " << other.iRow;
+        for (const int row : {-1, 0})
+            EXPECT_FALSE(CategoryShown(*db, row)) << row;
+    }
+    for (const int row : {-1, 0, 99})
+        EXPECT_EQ(kRootSatellite, RootOfRow(row)) << row;
+}
+
 } // namespace
