@@ -2,7 +2,6 @@
 
 #include "CEditZarnDoc.h"
 #include "CReferenceDlg.h"
-#include "FileMedium.h"
 #include "ReferenceFile.h"
 
 #include <QCoreApplication>
@@ -51,13 +50,10 @@ void ReferenceListCommands::OnExportReferenceList()
     if (!choice)
         return;
     QString path = choice->strPath;
-    // The dialog asked about the name as chosen; a name that became another
-    // one by the appended extension is asked about here.
-    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path)) {
+    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path))
         path += QStringLiteral(".csv");
-        if (FileExists(path) && !ConfirmReplace(doc.Prompts(), path))
-            return;
-    }
+    if (!AllowsAppendedName(doc.Prompts(), choice->strPath, path))
+        return;
     if (const QString reason = ExportReferenceFile(doc.Data(), path); !reason.isEmpty())
         WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, reason);
 }

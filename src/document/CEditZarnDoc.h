@@ -185,10 +185,6 @@ private:
     // The path of a file dialog's choice, or nothing (with failure shown)
     // when the dialog could not read the name.
     std::optional<QString> ChosenPath(const FileChoice& choice, const QString& failure, MsgIcon icon);
-    bool AllowsReplacing(const QString& path);
-    // The save dialog asked about the name as chosen; a name that became
-    // another one by the appended extension is asked about here.
-    bool AllowsAppendedName(const FileChoice& choice, const QString& path);
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;

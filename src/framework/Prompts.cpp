@@ -1,5 +1,7 @@
 #include "Prompts.h"
 
+#include "FileMedium.h"
+
 MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,
                         const QString& caption, const QString& informative)
 {
@@ -10,6 +12,11 @@ bool ConfirmReplace(IPrompts& prompts, const QString& path)
 {
     return WindowMessage(prompts, kMsgAlreadyExists.arg(path.mid(path.lastIndexOf(u'/') + 1)),
                          MsgButtons::YesNoDefaultNo, MsgIcon::Warning) == MsgAnswer::Yes;
+}
+
+bool AllowsAppendedName(IPrompts& prompts, const QString& chosen, const QString& target)
+{
+    return target == chosen || !FileExists(target) || ConfirmReplace(prompts, target);
 }
 
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,

@@ -64,6 +64,11 @@ MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons butto
 // with No the default answer; true when the user answers Yes.
 bool ConfirmReplace(IPrompts& prompts, const QString& path);
 
+// A save dialog asked about the name as chosen; where an appended extension
+// made it target, an existing file at target is asked about here. True when
+// the save may go on.
+bool AllowsAppendedName(IPrompts& prompts, const QString& chosen, const QString& target);
+
 // The application-wide message function: always the application name as
 // caption; asked without an icon, an OK box warns and a Yes/No box asks.
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons = MsgButtons::Ok,
