@@ -110,6 +110,8 @@ public:
     // the frame. Undo returns to where the user was when the step was made,
     // Redo to where the user was when it was undone.
     std::function<std::vector<int>()> fnCapturePlace;
+    // Where the user is now; empty without views.
+    std::vector<int> CapturePlace() const;
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
@@ -172,7 +174,6 @@ signals:
 private:
     void SetTitle();
     void ReportSaved(const QString& path);
-    std::vector<int> CapturePlace() const;
     // Stops the test builds when the database differs from the history's state.
     void ExpectNoChangeOutsideHistory() const;
     // After the history moved: the modified mark and the Edit menu follow it.
