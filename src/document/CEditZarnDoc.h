@@ -119,9 +119,6 @@ public:
     {
         return kTitleText + strFilePath + (bReadOnly ? QString(kTitleReadOnly) : QString());
     }
-    // The open file may not be written (a read-only file or medium): Save
-    // refuses with the reason and offers Save As.
-    bool IsReadOnly() const { return bReadOnly; }
 
     // File commands.
     void OnFileNew();
@@ -191,6 +188,8 @@ private:
     std::unique_ptr<Database> pDatabase;
     SaveSession saveSession;
     bool bModified = false;
+    // The open file may not be written (a read-only file or medium): Save
+    // refuses with the reason and offers Save As.
     bool bReadOnly = false;
     // Bytes of the opened file that a save over it drops; asked about once.
     int64_t iBytesNotKept = 0;

@@ -3,7 +3,6 @@
 #include "FileNames.h"
 #include "TrText.h"
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
