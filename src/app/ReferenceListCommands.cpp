@@ -26,9 +26,7 @@ bool ReferenceListCommands::OnApplyReferenceList()
         return false;
     case LoadResult::NotCorrect: {
         const QString reason = QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str());
-        const QString detail = !load.bCsv                ? QString()
-                               : load.csvError.iLine > 0 ? kMsgReferenceLine.arg(load.csvError.iLine).arg(reason)
-                                                         : reason;
+        const QString detail = load.bCsv ? LineDetail(load.csvError.iLine, reason) : QString();
         WindowMessage(doc.Prompts(), kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {}, detail);
         return false;
     }

@@ -19,6 +19,11 @@ bool AllowsAppendedName(IPrompts& prompts, const QString& chosen, const QString&
     return target == chosen || !FileExists(target) || ConfirmReplace(prompts, target);
 }
 
+QString LineDetail(int line, const QString& reason)
+{
+    return line > 0 ? kMsgLineDetail.arg(line).arg(reason) : reason;
+}
+
 MsgAnswer AppMessage(IPrompts& prompts, const QString& text, MsgButtons buttons, MsgIcon icon,
                      const QString& informative)
 {
