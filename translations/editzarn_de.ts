@@ -1472,6 +1472,10 @@ Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Soll die Datei ersetzt werden?</translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ListPrintLayout</name>
@@ -1659,10 +1663,6 @@ Soll die Datei ersetzt werden?</translation>
         <source>Export Reference List</source>
         <translation>Referenzliste exportieren</translation>
     </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>SpreadsheetExport</name>
@@ -1759,10 +1759,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>This file is not a correct transponder list.</source>
         <translation>Diese Datei ist keine korrekte Transponderliste.</translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>This file is not a %1 list.</source>

@@ -1,6 +1,7 @@
 #include "CCheckDatabaseDlg.h"
 
 #include "CEditZarnDoc.h"
+#include "ViewPlace.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -104,9 +105,7 @@ void CCheckDatabaseDlg::OnFixSelected()
 {
     const FixSelection selection = Selection();
     // The views go back to the node they show; the selected channels may be gone.
-    std::vector<int> place = doc.fnCapturePlace ? doc.fnCapturePlace() : std::vector<int>();
-    if (place.size() >= 2)
-        place.resize(std::min(place.size(), size_t(2 + std::max(place[1], 0))));
+    const std::vector<int> place = PlaceWithoutSelection(doc.CapturePlace());
     const bool changed =
         doc.ApplyEdit(kActionCleanDatabase, [&](Database& db) { return FixDatabase(db, selection).Changed(); });
     if (changed && fnShowPlace)
@@ -122,6 +121,6 @@ void CCheckDatabaseDlg::OnActivated(QTreeWidgetItem* pItem)
     const CheckRow& row = aRows[size_t(kind)][size_t(pItem->data(kColumnFinding, kRowRole).toInt())];
     if (row.aiPath.empty())
         return;
-    const std::vector<int> now = doc.fnCapturePlace ? doc.fnCapturePlace() : std::vector<int>();
+    const std::vector<int> now = doc.CapturePlace();
     fnShowPlace(row.Place(now.empty() ? 0 : now[0]));
 }

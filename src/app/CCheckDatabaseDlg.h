@@ -45,7 +45,6 @@ public:
     // Runs the ticked fixes as one editing step, shows the database as it
     // is then and checks again; the ticks stay.
     void OnFixSelected();
-    FixSelection Selection() const;
     // The row of a kind.
     QTreeWidgetItem* KindItem(CheckKind kind) const;
 
@@ -57,6 +56,8 @@ public:
     QPushButton* pFix;
 
 private:
+    // The fixes whose rows are ticked.
+    FixSelection Selection() const;
     // Runs the check and fills the rows.
     void Check();
     void OnActivated(QTreeWidgetItem* pItem);

@@ -2,7 +2,6 @@
 
 #include "CEditZarnDoc.h"
 #include "CReferenceDlg.h"
-#include "FileMedium.h"
 #include "ReferenceFile.h"
 
 #include <QCoreApplication>
@@ -27,9 +26,7 @@ bool ReferenceListCommands::OnApplyReferenceList()
         return false;
     case LoadResult::NotCorrect: {
         const QString reason = QCoreApplication::translate("ReferenceCsv", load.csvError.strReason.c_str());
-        const QString detail = !load.bCsv                ? QString()
-                               : load.csvError.iLine > 0 ? kMsgReferenceLine.arg(load.csvError.iLine).arg(reason)
-                                                         : reason;
+        const QString detail = load.bCsv ? LineDetail(load.csvError.iLine, reason) : QString();
         WindowMessage(doc.Prompts(), kMsgNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {}, detail);
         return false;
     }
@@ -51,13 +48,10 @@ void ReferenceListCommands::OnExportReferenceList()
     if (!choice)
         return;
     QString path = choice->strPath;
-    // The dialog asked about the name as chosen; a name that became another
-    // one by the appended extension is asked about here.
-    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path)) {
+    if (choice->iFilterIndex == kCsvFilterIndex && !IsReferenceCsvPath(path))
         path += QStringLiteral(".csv");
-        if (FileExists(path) && !ConfirmReplace(doc.Prompts(), path))
-            return;
-    }
+    if (!AllowsAppendedName(doc.Prompts(), choice->strPath, path))
+        return;
     if (const QString reason = ExportReferenceFile(doc.Data(), path); !reason.isEmpty())
         WindowMessage(doc.Prompts(), kMsgCannotSaveAs, MsgButtons::Ok, MsgIcon::None, {}, reason);
 }

@@ -13,9 +13,6 @@ class QWidget;
 
 inline constexpr TrText kTitleExportReference{"ReferenceListCommands",
                                               QT_TRANSLATE_NOOP("ReferenceListCommands", "Export Reference List")};
-// The line of a malformed text form and why, below the wrong-file message.
-inline constexpr TrText kMsgReferenceLine{"ReferenceListCommands",
-                                          QT_TRANSLATE_NOOP("ReferenceListCommands", "Line %1: %2")};
 
 class ReferenceListCommands {
 public:

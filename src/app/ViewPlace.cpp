@@ -16,6 +16,13 @@ std::vector<int> CaptureViewPlace(const CLeftView& tree, const CEditZarnView& li
     return place;
 }
 
+std::vector<int> PlaceWithoutSelection(std::vector<int> place)
+{
+    if (place.size() >= 2)
+        place.resize(std::min(place.size(), size_t(2 + std::max(place[1], 0))));
+    return place;
+}
+
 void RestoreViewPlace(CLeftView& tree, CEditZarnView& list, const std::vector<int>& place)
 {
     const std::vector<int> now = place.size() >= 2 ? place : CaptureViewPlace(tree, list);

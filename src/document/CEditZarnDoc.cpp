@@ -143,16 +143,6 @@ std::optional<QString> CEditZarnDoc::ChosenPath(const FileChoice& choice, const 
     return std::nullopt;
 }
 
-bool CEditZarnDoc::AllowsReplacing(const QString& path)
-{
-    return !saveSession.Exists(path) || ConfirmReplace(prompts, path);
-}
-
-bool CEditZarnDoc::AllowsAppendedName(const FileChoice& choice, const QString& path)
-{
-    return path == choice.strPath || AllowsReplacing(path);
-}
-
 FileSaveResult CEditZarnDoc::SaveAsking(const QString& target)
 {
     FileSaveResult result = saveSession.Save(*pDatabase, target);
@@ -205,7 +195,7 @@ void CEditZarnDoc::OnFileNew()
     // An existing file is taken over only when the user agrees, and then
     // stays as it is until a save replaces it: the database is marked
     // modified so that Save writes and Close asks.
-    if (!AllowsAppendedName(*choice, *path))
+    if (!AllowsAppendedName(prompts, choice->strPath, *path))
         return;
     const bool takeOver = saveSession.Exists(*path);
     if (takeOver)
@@ -330,7 +320,7 @@ void CEditZarnDoc::OnFileSaveAs()
         return;
     if (!target->contains(".SDX") && !target->contains(".sdx"))
         *target += ".sdx";
-    if (!AllowsAppendedName(*choice, *target))
+    if (!AllowsAppendedName(prompts, choice->strPath, *target))
         return;
     const FileSaveResult result = SaveAsking(*target);
     if (result == FileSaveResult::ChangedOutside)

@@ -110,6 +110,8 @@ public:
     // the frame. Undo returns to where the user was when the step was made,
     // Redo to where the user was when it was undone.
     std::function<std::vector<int>()> fnCapturePlace;
+    // Where the user is now; empty without views.
+    std::vector<int> CapturePlace() const;
 
     bool IsModified() const { return bModified; }
     void SetModifiedFlag(bool modified = true);
@@ -117,9 +119,6 @@ public:
     {
         return kTitleText + strFilePath + (bReadOnly ? QString(kTitleReadOnly) : QString());
     }
-    // The open file may not be written (a read-only file or medium): Save
-    // refuses with the reason and offers Save As.
-    bool IsReadOnly() const { return bReadOnly; }
 
     // File commands.
     void OnFileNew();
@@ -172,7 +171,6 @@ signals:
 private:
     void SetTitle();
     void ReportSaved(const QString& path);
-    std::vector<int> CapturePlace() const;
     // Stops the test builds when the database differs from the history's state.
     void ExpectNoChangeOutsideHistory() const;
     // After the history moved: the modified mark and the Edit menu follow it.
@@ -185,15 +183,13 @@ private:
     // The path of a file dialog's choice, or nothing (with failure shown)
     // when the dialog could not read the name.
     std::optional<QString> ChosenPath(const FileChoice& choice, const QString& failure, MsgIcon icon);
-    bool AllowsReplacing(const QString& path);
-    // The save dialog asked about the name as chosen; a name that became
-    // another one by the appended extension is asked about here.
-    bool AllowsAppendedName(const FileChoice& choice, const QString& path);
 
     IPrompts& prompts;
     std::unique_ptr<Database> pDatabase;
     SaveSession saveSession;
     bool bModified = false;
+    // The open file may not be written (a read-only file or medium): Save
+    // refuses with the reason and offers Save As.
     bool bReadOnly = false;
     // Bytes of the opened file that a save over it drops; asked about once.
     int64_t iBytesNotKept = 0;

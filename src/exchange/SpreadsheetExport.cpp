@@ -1,7 +1,6 @@
 #include "SpreadsheetExport.h"
 
 #include "BuiltinExcel.h"
-#include "FileMedium.h"
 #include "Prompts.h"
 #include "SheetContent.h"
 
@@ -114,10 +113,8 @@ QString WorkbookPath(const QString& path)
 
 QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QString& path, AutomationRegistry& registry)
 {
-    // The save dialog asked about the name as chosen, not about the one the
-    // extension makes.
     const QString target = WorkbookPath(path);
-    if (target != path && FileExists(target) && !ConfirmReplace(prompts, target))
+    if (!AllowsAppendedName(prompts, path, target))
         return {};
     const ExportResult result = ExportSpreadsheet(db, target, registry);
     switch (result.status) {

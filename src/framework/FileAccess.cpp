@@ -3,7 +3,6 @@
 #include "FileNames.h"
 #include "TrText.h"
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -127,6 +126,13 @@ bool SaveSession::LoadsAsDatabase(const QString& path)
     return file.Ok() && LoadBytes(*db, file.bytes) == LoadResult::Ok;
 }
 
+bool SaveSession::TargetLoads(const QString& target)
+{
+    if (!targetLoads)
+        targetLoads = LoadsAsDatabase(target);
+    return *targetLoads;
+}
+
 FileSaveResult SaveSession::Fail(const QString& reason)
 {
     strReason = reason;
@@ -186,11 +192,10 @@ void SaveSession::Watch(const QString& path)
         Remember(target, file.bytes, false);
 }
 
-bool SaveSession::HasOtherNames(const QString& target, const FileStatus& status)
+bool SaveSession::HasOtherNames(const FileStatus& status, const std::optional<FileStatus>& backup)
 {
     // A NAME.bak that an interrupted save left as a second name of the file
     // is no name of the user's.
-    const std::optional<FileStatus> backup = medium.Status(target + kBackupSuffix);
     const bool backupIsLink = backup && backup->ulDevice == status.ulDevice && backup->ulInode == status.ulInode;
     return status.ulLinks > (backupIsLink ? 2u : 1u);
 }
@@ -199,12 +204,9 @@ void SaveSession::ClearLeftovers(const QString& target)
 {
     for (const QString& leftover : medium.Leftovers(target + kBackupSuffix))
         medium.Remove(leftover);
-    std::optional<bool> targetLoads;
     for (const QString& leftover : medium.Leftovers(target)) {
         if (LoadsAsDatabase(leftover)) {
-            if (!targetLoads)
-                targetLoads = LoadsAsDatabase(target);
-            if (!*targetLoads) {
+            if (!TargetLoads(target)) {
                 AddNote(kNoteLeftoverKept.arg(leftover, target));
                 continue;
             }
@@ -213,7 +215,8 @@ void SaveSession::ClearLeftovers(const QString& target)
     }
 }
 
-SaveSession::Backup SaveSession::KeepBackup(const QString& target, const FileStatus& status, bool bInPlace)
+SaveSession::Backup SaveSession::KeepBackup(const QString& target, const FileStatus& status,
+                                            const std::optional<FileStatus>& old, bool bInPlace)
 {
     const QString backup = target + kBackupSuffix;
     const QString backupName = backup.mid(backup.lastIndexOf('/') + 1);
@@ -221,12 +224,11 @@ SaveSession::Backup SaveSession::KeepBackup(const QString& target, const FileSta
         AddNote(kNoteNoBackup.arg(backupName));
         return Backup::Skipped;
     }
-    const std::optional<FileStatus> old = medium.Status(backup);
     if (old && !old->bRegular) {
         strReason = kReasonBackupNotRegular.arg(backup);
         return Backup::Failed;
     }
-    if (old && !LoadsAsDatabase(target)) {
+    if (old && !TargetLoads(target)) {
         AddNote(kNoteBackupKept.arg(backup, target));
         return Backup::Skipped;
     }
@@ -280,15 +282,16 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
 {
     strReason.clear();
     strNote.clear();
+    targetLoads.reset();
     if (path.isEmpty())
         return Fail(kReasonNoName);
-    if (!TakesFile(path))
-        return FileSaveResult::CannotWrite;
     const QString target = medium.ResolveTarget(path);
     const std::optional<FileStatus> status = medium.Status(target);
+    if (status && !status->bRegular)
+        return Fail(kReasonNotRegular.arg(target));
     if (status && !status->bWritable)
         return Fail(kReasonReadOnly.arg(target));
-    if (status && !bDatabase && LoadsAsDatabase(target))
+    if (status && !bDatabase && TargetLoads(target))
         return Fail(kReasonIsDatabase.arg(target));
 
     KnownFile* pKnown = Find(target, status);
@@ -307,17 +310,18 @@ FileSaveResult SaveSession::Write(const QByteArray& file, const QString& path, b
     // A new file can take the old one's place only where it is the file's
     // one name and carries all the file carries.
     const std::optional<FileStatus> written = medium.Status(temporary);
-    const bool inPlace = status && (HasOtherNames(target, *status) || status->bAttributes || !written ||
+    const std::optional<FileStatus> backup = status ? medium.Status(target + kBackupSuffix) : std::nullopt;
+    const bool inPlace = status && (HasOtherNames(*status, backup) || status->bAttributes || !written ||
                                     written->ulOwner != status->ulOwner || written->ulGroup != status->ulGroup ||
                                     written->ulMode != status->ulMode);
     bool backedUp = false;
     if (bDatabase && status && (inPlace || !pKnown || !pKnown->bBackedUp || changedOutside)) {
-        const Backup backup = KeepBackup(target, *status, inPlace);
-        if (backup == Backup::Failed) {
+        const Backup kept = KeepBackup(target, *status, backup, inPlace);
+        if (kept == Backup::Failed) {
             medium.Remove(temporary);
             return FileSaveResult::CannotWrite;
         }
-        backedUp = backup == Backup::Kept;
+        backedUp = kept == Backup::Kept;
     }
     if (inPlace) {
         // The version on disk stays in a copy while the file is rewritten.

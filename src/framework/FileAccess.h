@@ -96,10 +96,16 @@ private:
     void Remember(const QString& target, const QByteArray& content, bool bBackedUp);
     FileSaveResult Write(const QByteArray& file, const QString& path, bool bDatabase, bool bOverwriteChanged);
     bool LoadsAsDatabase(const QString& path);
+    // Whether the target of the running Write loads as a database, read
+    // once at the first question.
+    bool TargetLoads(const QString& target);
     bool Holds(const QString& path, const FileStatus& status, const QByteArray& content);
-    bool HasOtherNames(const QString& target, const FileStatus& status);
+    // backup: the status of NAME.bak beside the file.
+    bool HasOtherNames(const FileStatus& status, const std::optional<FileStatus>& backup);
     void ClearLeftovers(const QString& target);
-    Backup KeepBackup(const QString& target, const FileStatus& status, bool bInPlace);
+    // old: the status of the NAME.bak there is now.
+    Backup KeepBackup(const QString& target, const FileStatus& status, const std::optional<FileStatus>& old,
+                      bool bInPlace);
     bool WriteInPlace(const QString& target, const QString& temporary, const QByteArray& file, const QString& keep,
                       bool bKeepIsBackup);
     bool ReadsBackAs(const QString& path, const QByteArray& bytes);
@@ -113,6 +119,7 @@ private:
     QString strReason;
     QString strNote;
     int64_t iBytesNotKept = 0;
+    std::optional<bool> targetLoads; // TargetLoads, known for this Write
 };
 
 // A save in a session of its own (one command-line run, one test file).

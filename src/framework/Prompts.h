@@ -17,6 +17,9 @@ inline const QString kAppName = QStringLiteral("EditZarn");
 inline constexpr TrText kMsgAlreadyExists{
     "IPrompts", QT_TRANSLATE_NOOP("IPrompts", "%1 already exists.\nDo you want to replace it?")};
 
+// The line of a malformed file and why, below the wrong-file message.
+inline constexpr TrText kMsgLineDetail{"IPrompts", QT_TRANSLATE_NOOP("IPrompts", "Line %1: %2")};
+
 // YesNoDefaultNo: a question whose Yes replaces or drops something; No is
 // the default button, so Enter keeps what is there.
 enum class MsgButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
@@ -63,6 +66,15 @@ MsgAnswer WindowMessage(IPrompts& prompts, const QString& text, MsgButtons butto
 // Asks kMsgAlreadyExists about the file at path, named by its file name,
 // with No the default answer; true when the user answers Yes.
 bool ConfirmReplace(IPrompts& prompts, const QString& path);
+
+// A save dialog asked about the name as chosen; where an appended extension
+// made it target, an existing file at target is asked about here. True when
+// the save may go on.
+bool AllowsAppendedName(IPrompts& prompts, const QString& chosen, const QString& target);
+
+// The informative text of a file that is not correct: reason at line, or
+// reason alone where no line is known (line 0).
+QString LineDetail(int line, const QString& reason);
 
 // The application-wide message function: always the application name as
 // caption; asked without an icon, an OK box warns and a Yes/No box asks.

@@ -23,8 +23,7 @@ bool TransponderListCommand::Run(CEditZarnDoc& doc, const TransponderListRequest
         return false;
     case ListLoadResult::NotCorrect:
         WindowMessage(prompts, kMsgListNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {},
-                      load.error.iLine > 0 ? kMsgListLine.arg(load.error.iLine).arg(load.error.Text())
-                                           : load.error.Text());
+                      LineDetail(load.error.iLine, load.error.Text()));
         return false;
     case ListLoadResult::Ok: break;
     }

@@ -31,8 +31,6 @@ inline constexpr TrText kFilterTransponderList{
 inline constexpr TrText kMsgListNotCorrect{
     "TransponderListCommand",
     QT_TRANSLATE_NOOP("TransponderListCommand", "This file is not a correct transponder list.")};
-inline constexpr TrText kMsgListLine{"TransponderListCommand",
-                                     QT_TRANSLATE_NOOP("TransponderListCommand", "Line %1: %2")};
 inline constexpr TrText kMsgListKind{"TransponderListCommand",
                                      QT_TRANSLATE_NOOP("TransponderListCommand", "This file is not a %1 list.")};
 inline constexpr TrText kMsgListIsKind{"TransponderListCommand",

@@ -4,7 +4,6 @@
 #include "CCheckDatabaseDlg.h"
 #include "CEditZarnView.h"
 #include "CommandIds.h"
-#include "FileMedium.h"
 #include "MainWindowFixture.h"
 
 #include <QStatusBar>
@@ -13,8 +12,6 @@
 namespace {
 
 class CheckDatabaseCommandTest : public MainWindowFixture {};
-
-QByteArray FileBytes(const QString& path) { return ReadWholeFile(path, 1 << 24).bytes; }
 
 TEST_F(CheckDatabaseCommandTest, FixSelectedCleansTheDefaultsAsOneStepThatUndoTakesBack)
 {
@@ -58,7 +55,7 @@ TEST_F(CheckDatabaseCommandTest, FixSelectedCleansTheDefaultsAsOneStepThatUndoTa
     EXPECT_EQ(doc.UndoText(), "Undo Clean Database");
     doc.Undo();
     ASSERT_EQ(SaveDatabaseFile(doc.Data(), dir.filePath("undone.sdx")), FileSaveResult::Ok);
-    EXPECT_EQ(FileBytes(dir.filePath("undone.sdx")), FileBytes(path));
+    EXPECT_EQ(ReadBytes(dir.filePath("undone.sdx")), ReadBytes(path));
     EXPECT_FALSE(doc.IsModified());
 }
 

@@ -2,7 +2,6 @@
 // save, and the ways to another database while one is open.
 #include "CEditZarnView.h"
 #include "CommandIds.h"
-#include "FileMedium.h"
 #include "MainWindowFixture.h"
 #include "RecentFilesMenu.h"
 
@@ -11,11 +10,8 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
-#include <QWindow>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) { return ReadWholeFile(path, 1 << 24).bytes; }
 
 void Edit(CEditZarnDoc& doc)
 {
@@ -49,9 +45,9 @@ TEST_F(FileCommandsTest, CaptionMarkFollowsEditsAndSave)
     prompts.QueueFile(dir.filePath("my[*]list.sdx"));
     frame->Action(ID_FILE_SAVE_AS)->trigger();
     Edit(doc);
-    EXPECT_EQ(frame->windowHandle()->title(), caption + "*");
+    EXPECT_EQ(ShownTitle(frame), caption + "*");
     frame->Action(ID_FILE_SAVE)->trigger();
-    EXPECT_EQ(frame->windowHandle()->title(), caption);
+    EXPECT_EQ(ShownTitle(frame), caption);
     EXPECT_EQ(frame->statusBar()->currentMessage(), QString("Saved my[*]list.sdx — %1 TV and %2 radio channels")
                                                         .arg(doc.Data().header.sTVNumber)
                                                         .arg(doc.Data().header.sRadioNumber));

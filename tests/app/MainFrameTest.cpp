@@ -29,16 +29,12 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWindow>
 
 #include <set>
 
 namespace {
 
 const QString kCaption = "Pelk_Channel Editor v2.2 ";
-
-// The caption as the window system shows it (the modified mark resolved).
-QString ShownTitle(const QWidget* pWindow) { return pWindow->windowHandle()->title(); }
 
 // Every command the frame offers, and the groups the enabling rules use.
 const std::set<int> kAlwaysEnabled = {ID_FILE_NEW,         ID_FILE_OPEN, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,

@@ -148,7 +148,6 @@ TEST_F(ReferenceListCommandTest, UnreadableReferencesAreRefusedWithTheOpenMessag
 // failure says why.
 TEST_F(ReferenceListCommandTest, ExportAsksAboutTheFinalNameAndTellsWhyItFailed)
 {
-    const auto bytes = [&](const char* name) { return ReadWholeFile(dir.filePath(name), 1 << 20).bytes; };
     for (const char* name : {"mine.csv", "ro.csv"}) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
@@ -160,12 +159,13 @@ TEST_F(ReferenceListCommandTest, ExportAsksAboutTheFinalNameAndTellsWhyItFailed)
         prompts.QueueFile(dir.filePath("mine"));
         prompts.QueueAnswer(answer);
         frame->Action(ID_FILE_EXPORT_REFERENCE)->trigger();
-        EXPECT_EQ(bytes("mine.csv").toStdString(), answer == MsgAnswer::Yes ? WriteReferenceCsv(Doc().Data()) : "old");
+        EXPECT_EQ(ReadBytes(dir.filePath("mine.csv")).toStdString(),
+                  answer == MsgAnswer::Yes ? WriteReferenceCsv(Doc().Data()) : "old");
     }
     prompts.QueueFile(dir.filePath("ro.csv"));
     prompts.QueueAnswer(MsgAnswer::Ok);
     frame->Action(ID_FILE_EXPORT_REFERENCE)->trigger();
-    EXPECT_EQ(bytes("ro.csv"), "old");
+    EXPECT_EQ(ReadBytes(dir.filePath("ro.csv")), "old");
     const std::vector<ShownMessage> expected = {
         replace,
         replace,

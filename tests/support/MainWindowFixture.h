@@ -14,10 +14,17 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// The whole file at path; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString& path) { return ReadWholeFile(path, 1 << 24).bytes; }
+
+// The caption as the window system shows it (the modified mark resolved).
+inline QString ShownTitle(const QWidget* pWindow) { return pWindow->windowHandle()->title(); }
 
 class MainWindowFixture : public testing::Test {
 protected:

@@ -346,28 +346,6 @@ TEST(SampleDatabase, TheCommittedDemoIsWhatTheGeneratorMakes)
 
 namespace {
 
-TEST_F(SdxToolTest, EveryOutputLeavesAReadOnlyTargetAndSaysWhy)
-{
-    const QString demo = PathOf("demo.sdx");
-    ASSERT_EQ(0, RunTool({"demo", demo}).exitCode);
-    const QStringList commands[] = {
-        {"resave", demo},
-        {"print", demo},
-        {"export", demo},
-        {"sort", demo, "--by", "name-az"},
-    };
-    for (const QStringList& command : commands) {
-        const QString target = WriteFile("kept-" + command[0], "the user's file");
-        ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-        const ToolRun run = RunTool(QStringList(command) << target);
-        EXPECT_EQ(2, run.exitCode) << command[0].toStdString();
-        EXPECT_TRUE(run.err.contains("read-only")) << run.err.toStdString();
-        QFile kept(target);
-        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ("the user's file", kept.readAll()) << command[0].toStdString();
-    }
-}
-
 TEST_F(SdxToolTest, CheckDeepAndCleanTellWhatTheyFoundAndFixed)
 {
     const QString demo = PathOf("demo.sdx"), debris = PathOf("debris.sdx");

@@ -122,18 +122,46 @@ TEST_F(ToolPathsTest, EveryPathIsTheFileItsBytesNameAndARegularOne)
     }
 }
 
-// An output of another kind onto a database: refused, the database stays.
-TEST_F(ToolPathsTest, NoOtherOutputReplacesADatabase)
+// An output onto a protected target: a read-only file of the user's, or
+// (for an output of another kind) the input database. Refused with the
+// reason; the target stays byte for byte and no backup of it is made.
+TEST_F(ToolPathsTest, AnOutputOntoAProtectedTargetIsRefusedAndSaysWhy)
 {
+    enum class Target { ReadOnlyFile, InputDatabase };
+    struct Case {
+        QStringList command; // the input and any options follow the first word
+        Target target;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"resave"}, Target::ReadOnlyFile, "read-only"},
+        {{"print"}, Target::ReadOnlyFile, "read-only"},
+        {{"export"}, Target::ReadOnlyFile, "read-only"},
+        {{"sort", "--by", "name-az"}, Target::ReadOnlyFile, "read-only"},
+        {{"export"}, Target::InputDatabase, "channel database"},
+        {{"print"}, Target::InputDatabase, "channel database"},
+        {{"export-reference"}, Target::InputDatabase, "channel database"},
+    };
     const QString in = dir.filePath("in.sdx");
-    const QByteArray before = ReadWholeFile(in, kMaxSdxFileSize).bytes;
-    for (const char* command : {"export", "print", "export-reference"}) {
-        const ToolRun run = RunTool({command, in, in});
-        EXPECT_EQ(2, run.exitCode) << command;
-        EXPECT_TRUE(run.err.contains("channel database")) << command << ": " << run.err.toStdString();
-        EXPECT_EQ(before, ReadWholeFile(in, kMaxSdxFileSize).bytes) << command;
+    for (const Case& c : cases) {
+        const std::string what = c.command.join(' ').toStdString();
+        QString target = in;
+        if (c.target == Target::ReadOnlyFile) {
+            target = dir.filePath("kept-" + c.command[0]);
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("the user's file") == 15);
+            file.close();
+            ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        }
+        const QByteArray before = ReadWholeFile(target, kMaxSdxFileSize).bytes;
+        QStringList args = c.command;
+        args.insert(1, in);
+        const ToolRun run = RunTool(args << target);
+        EXPECT_EQ(2, run.exitCode) << what;
+        EXPECT_TRUE(run.err.contains(c.reason)) << what << ": " << run.err.toStdString();
+        EXPECT_EQ(before, ReadWholeFile(target, kMaxSdxFileSize).bytes) << what;
+        EXPECT_FALSE(QFile::exists(target + ".bak")) << what;
     }
-    EXPECT_FALSE(QFile::exists(in + ".bak"));
 }
 
 } // namespace

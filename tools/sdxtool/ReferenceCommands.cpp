@@ -20,13 +20,9 @@ int LoadReferenceOrReport(const std::string& path, ReferenceLoad& load)
     case LoadResult::Ok: return kExitOk;
     case LoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
     case LoadResult::NotCorrect:
-        if (load.bCsv && load.csvError.iLine == 0)
-            std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), load.csvError.strReason.c_str());
-        else if (load.bCsv)
-            std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.csvError.iLine,
-                         load.csvError.strReason.c_str());
-        else
-            std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
+        if (load.bCsv)
+            return ReportNotCorrect(path, load.csvError.iLine, load.csvError.strReason);
+        std::fprintf(stderr, "sdxtool: %s is not a correct .sdx file\n", path.c_str());
         return kExitBadInput;
     }
     return kExitBadInput;

@@ -6,18 +6,30 @@
 
 #include <cstdio>
 
-QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::fromStdString(arg)); }
+namespace {
 
-int ReportCannotOpen(const std::string& path, const QString& reason)
+// Prints that path cannot be opened or written (verb) and why.
+int ReportCannot(const char* verb, const std::string& path, const QString& reason)
 {
-    std::fprintf(stderr, "sdxtool: cannot open %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
+    std::fprintf(stderr, "sdxtool: cannot %s %s: %s\n", verb, path.c_str(), EncodeFileName(reason).constData());
     return kExitCannotOpen;
 }
 
-int ReportCannotWrite(const std::string& path, const QString& reason)
+} // namespace
+
+QString PathArg(const std::string& arg) { return DecodeFileName(QByteArray::fromStdString(arg)); }
+
+int ReportCannotOpen(const std::string& path, const QString& reason) { return ReportCannot("open", path, reason); }
+
+int ReportCannotWrite(const std::string& path, const QString& reason) { return ReportCannot("write", path, reason); }
+
+int ReportNotCorrect(const std::string& path, int line, const std::string& reason)
 {
-    std::fprintf(stderr, "sdxtool: cannot write %s: %s\n", path.c_str(), EncodeFileName(reason).constData());
-    return kExitCannotOpen;
+    if (line > 0)
+        std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), line, reason.c_str());
+    else
+        std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), reason.c_str());
+    return kExitBadInput;
 }
 
 int LoadOrReport(Database& db, const std::string& path)

@@ -19,13 +19,7 @@ int LoadListOrReport(const std::string& path, ListLoad& load)
     switch (load.result) {
     case ListLoadResult::Ok: return kExitOk;
     case ListLoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
-    case ListLoadResult::NotCorrect:
-        if (load.error.iLine > 0)
-            std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.error.iLine,
-                         qPrintable(load.error.Text()));
-        else
-            std::fprintf(stderr, "sdxtool: %s: %s\n", path.c_str(), qPrintable(load.error.Text()));
-        return kExitBadInput;
+    case ListLoadResult::NotCorrect: return ReportNotCorrect(path, load.error.iLine, load.error.Text().toStdString());
     }
     return kExitBadInput;
 }
