@@ -23,7 +23,7 @@ uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpI
 int PlaceInSatellite(const Database& db, int slot)
 {
     const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
-    if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
+    if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= SatelliteCount(db))
         return -1;
     int place = 0;
     for (int i = 0; i < slot; ++i) {
@@ -94,7 +94,7 @@ int MergeDuplicateTransponders(Database& db, const std::vector<CheckRecord>& rec
     const auto moved = [&](uint32_t tpId) { return tpId < kTpIdCount && newId[tpId] >= 0; };
     for (const bool radio : {false, true}) {
         auto& table = ChannelTable(db, radio);
-        for (int i = 0, n = std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); i < n; ++i)
+        for (int i = 0, n = UsedChannels(db, radio); i < n; ++i)
             if (moved(table[size_t(i)].usTpId))
                 table[size_t(i)].usTpId = uint16_t(newId[table[size_t(i)].usTpId]);
         RewriteFavLists(db, radio, [&](int, std::vector<uint32_t> list) {
@@ -111,7 +111,7 @@ int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records
 {
     for (const bool radio : {false, true}) {
         auto& table = ChannelTable(db, radio);
-        std::vector<bool> drop(size_t(std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels)), false);
+        std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
         std::unordered_map<uint32_t, uint32_t> keptKey; // the key of each duplicate's channel -> the kept one's
         for (const CheckRecord& record : records) {
             if (record.bRadio != radio)

@@ -122,9 +122,8 @@ int RemoveTransponder(Database& db, int index)
         return 1;
     std::vector<bool> drop(static_cast<size_t>(count));
     drop[static_cast<size_t>(index)] = true;
-    FollowChosenTransponders(
-        std::span(db.SatelliteTable).first(size_t(std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))),
-        std::span(db.TransponderTable).first(size_t(count)), drop);
+    FollowChosenTransponders(std::span(db.SatelliteTable).first(size_t(SatelliteCount(db))),
+                             std::span(db.TransponderTable).first(size_t(count)), drop);
     std::copy(db.TransponderTable.begin() + index + 1, db.TransponderTable.begin() + count,
               db.TransponderTable.begin() + index);
     db.header.sTpNumber = int16_t(count - 1);
@@ -318,8 +317,7 @@ FreeTpIds::FreeTpIds(std::span<const TransponderRecord> table)
 }
 
 FreeTpIds::FreeTpIds(const Database& db)
-    : FreeTpIds(
-          std::span(db.TransponderTable).first(size_t(std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders))))
+    : FreeTpIds(std::span(db.TransponderTable).first(size_t(TransponderCount(db))))
 {
 }
 

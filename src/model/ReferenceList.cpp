@@ -1,6 +1,7 @@
 #include "ReferenceList.h"
 
 #include "BitFields.h"
+#include "FavGroupNames.h"
 #include "ModelOperations.h"
 
 #include <algorithm>
@@ -16,10 +17,6 @@ namespace {
 
 constexpr int kFavBitCount = 8;
 constexpr uint16_t kLowFavBits = 0x00FF;
-
-int Clamped(int count, int limit) { return std::clamp(count, 0, limit); }
-
-int UsedChannels(const Database& db, bool radio) { return Clamped(ChannelCount(db, radio), kMaxChannels); }
 
 template <typename T>
 T Distance(T a, T b)
@@ -387,7 +384,7 @@ Outcome Plan(const Database& db, const ReferenceList& reference, const Reference
     const std::array<FavPlaces, 2> oldPlaces = {FavPlaces(db, false), FavPlaces(db, true)};
     const std::array<Members, 2> members = {MembersOf(db.TvChannelTable, plans[0], reference.aTables[0]),
                                             MembersOf(db.RadioChannelTable, plans[1], reference.aTables[1])};
-    const int storedGroups = Clamped(db.header.sFavNumber, kMaxFavGroups);
+    const int storedGroups = FavGroupCount(db);
     for (int g = 0; g < kFavBitCount; ++g) {
         std::array<std::vector<uint32_t>, 2> keys;
         for (const size_t t : {size_t(0), size_t(1)})
@@ -463,7 +460,7 @@ TpSlotIndex IndexTransponders(const Database& db)
 {
     TpSlotIndex index;
     index.fill(-1);
-    for (int slot = Clamped(db.header.sTpNumber, kMaxTransponders) - 1; slot >= 0; --slot)
+    for (int slot = TransponderCount(db) - 1; slot >= 0; --slot)
         index[TpId(db.TransponderTable[size_t(slot)])] = int16_t(slot);
     return index;
 }
@@ -479,7 +476,7 @@ ChannelIdentity IdentityOfChannel(const Database& db, const TpSlotIndex& tps, co
     const IdentityKind kind = IdentityKindOfTp(TpKind(tp));
     if (kind == IdentityKind::Satellite) {
         const uint32_t sat = TpSatIndex(tp);
-        if (int(sat) >= Clamped(db.header.sSatNumber, kMaxSatellites))
+        if (int(sat) >= SatelliteCount(db))
             return id;
         const SatelliteRecord& satellite = db.SatelliteTable[sat];
         id.usPosition = uint16_t(SatPosition(satellite));

@@ -11,8 +11,6 @@ namespace {
 
 constexpr char kNewSatelliteName[] = "New SAT";
 
-int SatelliteCount(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
-int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
 bool ValidIndex(const Database& db, int index) { return index >= 0 && index < SatelliteCount(db); }
 
 // Rewrites the satellite index of every satellite transponder through renumber.
