@@ -6,6 +6,7 @@
 #pragma once
 
 #include "FileMedium.h"
+#include "SdxFile.h"
 #include "TransponderList.h"
 #include "TrText.h"
 
@@ -32,10 +33,8 @@ struct ListError {
 // A file larger than kMaxOutsideFileSize is refused unread.
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error);
 
-enum class ListLoadResult { Ok, CannotOpen, NotCorrect };
-
 struct ListLoad {
-    ListLoadResult result = ListLoadResult::CannotOpen;
+    LoadResult result = LoadResult::CannotOpen;
     std::optional<TransponderList> list;
     ListError error;   // NotCorrect: where and why (line 0: the whole file)
     QString strReason; // CannotOpen: why

@@ -17,9 +17,9 @@ int LoadListOrReport(const std::string& path, ListLoad& load)
 {
     load = LoadTransponderList(PathArg(path));
     switch (load.result) {
-    case ListLoadResult::Ok: return kExitOk;
-    case ListLoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
-    case ListLoadResult::NotCorrect:
+    case LoadResult::Ok: return kExitOk;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
+    case LoadResult::NotCorrect:
         if (load.error.iLine > 0)
             std::fprintf(stderr, "sdxtool: %s line %d: %s\n", path.c_str(), load.error.iLine,
                          qPrintable(load.error.Text()));
