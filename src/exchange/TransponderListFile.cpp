@@ -172,10 +172,6 @@ std::optional<TransponderList> ListReader::Read()
 
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error)
 {
-    if (bytes.size() > kMaxOutsideFileSize) {
-        error = {0, kErrTooLarge, {}};
-        return std::nullopt;
-    }
     return ListReader(bytes, error).Read();
 }
 

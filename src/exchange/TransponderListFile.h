@@ -5,7 +5,6 @@
 // refers to a definition outside the file, is refused.
 #pragma once
 
-#include "FileMedium.h"
 #include "SdxFile.h"
 #include "TransponderList.h"
 #include "TrText.h"
@@ -30,7 +29,6 @@ struct ListError {
 };
 
 // Reads a whole file's bytes; nothing on the first fault (error says which).
-// A file larger than kMaxOutsideFileSize is refused unread.
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error);
 
 struct ListLoad {
