@@ -152,16 +152,18 @@ int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records
     return int(records.size());
 }
 
+// Every channel of a missing transponder is a record of its own, so the
+// records' slots are all the channels of those transponders.
 int RemoveOrphanChannels(Database& db, const std::vector<CheckRecord>& records)
 {
-    std::vector<uint16_t> tpIds;
-    for (const CheckRecord& record : records)
-        tpIds.push_back(uint16_t(record.iValue));
-    std::sort(tpIds.begin(), tpIds.end());
-    tpIds.erase(std::unique(tpIds.begin(), tpIds.end()), tpIds.end());
     int removed = 0;
-    for (const uint16_t tpId : tpIds)
-        removed += RemoveChannelsOfTp(db, tpId);
+    for (const bool radio : {false, true}) {
+        std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
+        for (const CheckRecord& record : records)
+            if (record.bRadio == radio)
+                drop[size_t(record.iIndex)] = true;
+        removed += RemoveChannelSlots(db, radio, drop);
+    }
     return removed;
 }
 
