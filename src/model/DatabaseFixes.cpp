@@ -18,51 +18,35 @@ constexpr size_t kTpIdCount = 4096;
 
 uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpId << 16); }
 
-// The place of satellite transponder slot in its satellite's list; -1 for a
-// transponder of no satellite.
-int PlaceInSatellite(const Database& db, int slot)
-{
-    const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
-    if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= SatelliteCount(db))
-        return -1;
-    int place = 0;
-    for (int i = 0; i < slot; ++i) {
-        const TransponderRecord& other = db.TransponderTable[size_t(i)];
-        if (TpKind(other) == kTpSatellite && TpSatIndex(other) == TpSatIndex(tp))
-            ++place;
-    }
-    return place;
-}
-
-// Removes transponder slot. When it is its satellite's chosen transponder
-// and kept (an earlier one of that satellite) takes its channels, kept
-// becomes the choice; otherwise the choice follows as for every removal.
-void RemoveTransponderFollowingChoice(Database& db, int slot, int kept)
-{
-    const int place = PlaceInSatellite(db, slot);
-    if (place >= 0 && kept >= 0) {
-        SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(slot)])];
-        if (int(SatChosenTp(sat)) == place)
-            SetSatChosenTp(sat, uint32_t(PlaceInSatellite(db, kept)));
-    }
-    RemoveTransponder(db, slot);
-}
-
-// Removes the transponders of records, each giving way to the slot in its
-// iValue when keep says so, from the last slot up so the others stay put.
+// Removes the transponders of records. A removed one that is its satellite's
+// chosen transponder hands the choice to the slot in its iValue when kept
+// says so (an earlier one of that satellite, which stays); every other choice
+// follows the removal.
 template <typename Kept>
-int RemoveTransponders(Database& db, std::vector<CheckRecord> records, Kept kept)
+int RemoveTransponders(Database& db, const std::vector<CheckRecord>& records, Kept kept)
 {
-    std::sort(records.begin(), records.end(),
-              [](const CheckRecord& a, const CheckRecord& b) { return a.iIndex > b.iIndex; });
-    int removed = 0;
+    // Each slot's place in its satellite's list; -1 for a transponder of no satellite.
+    const int count = TransponderCount(db);
+    std::vector<int> place(size_t(count), -1);
+    std::vector<int> listed(size_t(SatelliteCount(db)), 0);
+    for (int slot = 0; slot < count; ++slot) {
+        const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
+        if (TpKind(tp) == kTpSatellite && TpSatIndex(tp) < listed.size())
+            place[size_t(slot)] = listed[TpSatIndex(tp)]++;
+    }
+    std::vector<bool> drop(size_t(count), false);
     for (const CheckRecord& record : records) {
         if (!record.bFixable)
             continue;
-        RemoveTransponderFollowingChoice(db, record.iIndex, kept(record));
-        ++removed;
+        drop[size_t(record.iIndex)] = true;
+        const int keeper = kept(record);
+        if (place[size_t(record.iIndex)] < 0 || keeper < 0)
+            continue;
+        SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(record.iIndex)])];
+        if (int(SatChosenTp(sat)) == place[size_t(record.iIndex)])
+            SetSatChosenTp(sat, uint32_t(place[size_t(keeper)]));
     }
-    return removed;
+    return RemoveTransponderSlots(db, drop);
 }
 
 // Rewrites every stored group's list of one table through rewrite(list).

@@ -115,18 +115,27 @@ int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop)
                            [&](int i) { return size_t(i) < drop.size() && drop[size_t(i)]; });
 }
 
-int RemoveTransponder(Database& db, int index)
+int RemoveTransponderSlots(Database& db, const std::vector<bool>& drop)
 {
-    const int count = db.header.sTpNumber;
-    if (index < 0 || index >= count)
-        return 1;
-    std::vector<bool> drop(static_cast<size_t>(count));
-    drop[static_cast<size_t>(index)] = true;
+    const int count = TransponderCount(db);
     FollowChosenTransponders(std::span(db.SatelliteTable).first(size_t(SatelliteCount(db))),
                              std::span(db.TransponderTable).first(size_t(count)), drop);
-    std::copy(db.TransponderTable.begin() + index + 1, db.TransponderTable.begin() + count,
-              db.TransponderTable.begin() + index);
-    db.header.sTpNumber = int16_t(count - 1);
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (size_t(i) >= drop.size() || !drop[size_t(i)])
+            db.TransponderTable[size_t(kept++)] = db.TransponderTable[size_t(i)];
+    const int removed = count - kept;
+    db.header.sTpNumber = int16_t(db.header.sTpNumber - removed);
+    return removed;
+}
+
+int RemoveTransponder(Database& db, int index)
+{
+    if (index >= 0 && index < TransponderCount(db)) {
+        std::vector<bool> drop(size_t(index) + 1, false);
+        drop[size_t(index)] = true;
+        RemoveTransponderSlots(db, drop);
+    }
     return 1;
 }
 
