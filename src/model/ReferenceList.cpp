@@ -258,13 +258,9 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
         switch (match.aHow[r]) {
         case MatchKind::Identity: ++summary.iByIdentity; break;
         case MatchKind::Name:
-            ++summary.iByName;
             summary.aByName.emplace_back(reference[r], ReferenceOfChannel(db, tps, table[size_t(slot)]));
             break;
-        case MatchKind::None:
-            ++summary.iNotFound;
-            summary.aNotFound.push_back(reference[r]);
-            continue;
+        case MatchKind::None: summary.aNotFound.push_back(reference[r]); continue;
         }
         matched[size_t(slot)] = true;
         plan.aiOldSlot.push_back(slot);
@@ -273,7 +269,6 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
     for (int slot = 0; slot < count; ++slot) {
         if (matched[size_t(slot)])
             continue;
-        ++summary.iUnmatched;
         summary.aUnmatched.push_back(ReferenceOfChannel(db, tps, table[size_t(slot)]));
         plan.aiOldSlot.push_back(slot);
         plan.aiReference.push_back(-1);

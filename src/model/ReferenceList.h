@@ -125,12 +125,10 @@ struct ReferenceOptions {
 
 struct TableSummary {
     int iByIdentity = 0;
-    int iByName = 0;
-    int iUnmatched = 0;  // current channels without a partner
-    int iNotFound = 0;   // reference channels without a partner
     int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
-    // The channels behind the counts of name matches (reference channel,
-    // partner), of unmatched and of not found channels, as the details list them.
+    // The name matches (reference channel, partner), the current channels
+    // without a partner and the reference channels without one, as the
+    // details list them; their sizes are the summary's counts.
     std::vector<std::pair<ReferenceChannel, ReferenceChannel>> aByName = {};
     std::vector<ReferenceChannel> aUnmatched = {};
     std::vector<ReferenceChannel> aNotFound = {};

@@ -362,7 +362,7 @@ TEST(ReferenceListTest, GroupsAreRebuiltInThePartnersOrderThenTheUnmatchedMember
     const ReferenceSummary summary = ApplyReference(*current, ReferenceFromDatabase(*arranged), {});
     EXPECT_TRUE(summary.bChanged);
     EXPECT_EQ(summary.aTables[0].iByIdentity, 3);
-    EXPECT_EQ(summary.aTables[0].iUnmatched, 2);
+    EXPECT_EQ(summary.aTables[0].aUnmatched.size(), 2u);
     EXPECT_EQ(summary.aTables[1].iByIdentity, 1);
     const FavGroup& group = current->FavGroupTable[1];
     const auto key = [](uint16_t sid) { return uint32_t(sid) | 3u << 16; };
@@ -444,7 +444,10 @@ TEST(ReferenceListTest, OptionsChooseWhatMatchedChannelsTakeAndFullGroupsCountWh
 // with the window, which fills it in translated).
 TEST(ReferenceListTest, SummaryNamesEveryCountInItsPlace)
 {
-    EXPECT_EQ(DescribeTableSummary({412, 3, 50, 0, 7}),
+    TableSummary summary{.iByIdentity = 412, .iFavLeftOut = 7};
+    summary.aByName.resize(3);
+    summary.aUnmatched.resize(50);
+    EXPECT_EQ(DescribeTableSummary(summary),
               "412 by identity, 3 by name, 50 unmatched (placed last), 0 reference channels not found, "
               "7 favourite entries left out");
 }
