@@ -94,7 +94,7 @@ std::vector<int> DuplicateTransponderKeepers(const Database& db)
     return keepers;
 }
 
-int FavouriteCount(const ChannelRecord& channel) { return std::popcount(unsigned(channel.usFavBits & 0xFF)); }
+int FavouriteCount(const ChannelRecord& channel) { return std::popcount(unsigned(channel.usFavBits & kFavGroupBits)); }
 
 std::vector<int> DuplicateChannelKeepers(const Database& db, bool radio, const std::vector<int>& tpKeepers)
 {

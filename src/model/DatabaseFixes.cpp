@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr uint16_t kGroupBits = 0x00FF;
-constexpr size_t kTpIdCount = 4096;
-
 uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpId << 16); }
 
 // Removes the transponders of records. A removed one that is its satellite's
@@ -102,7 +99,7 @@ int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records
                 continue;
             ChannelRecord& kept = table[size_t(record.iValue)];
             const ChannelRecord& gone = table[size_t(record.iIndex)];
-            kept.usFavBits = uint16_t(kept.usFavBits | (gone.usFavBits & kGroupBits));
+            kept.usFavBits = uint16_t(kept.usFavBits | (gone.usFavBits & kFavGroupBits));
             if (ChLocked(gone))
                 SetChLocked(kept, 1);
             keptKey[ChannelKey(gone)] = ChannelKey(kept);

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int kFavBitCount = 8;
-constexpr uint16_t kLowFavBits = 0x00FF;
 
 template <typename T>
 T Distance(T a, T b)
@@ -58,7 +57,7 @@ ReferenceChannel ReferenceOfChannel(const Database& db, const TpSlotIndex& tps, 
     ref.ulDelivery = ChDelivery(channel);
     std::memcpy(ref.acName, channel.acName, sizeof ref.acName);
     ref.ucLocked = uint8_t(ChLocked(channel));
-    ref.ucFavBits = uint8_t(channel.usFavBits & kLowFavBits);
+    ref.ucFavBits = uint8_t(channel.usFavBits & kFavGroupBits);
     return ref;
 }
 
@@ -291,7 +290,7 @@ ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartn
     if (options.bLocks)
         SetChLocked(channel, pPartner->ucLocked);
     if (options.bFavourites)
-        channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
+        channel.usFavBits = uint16_t((channel.usFavBits & ~kFavGroupBits) | pPartner->ucFavBits);
     if (options.bNames)
         SetChannelName(channel, pPartner->Name());
     return channel;
@@ -311,7 +310,7 @@ Members MembersOf(const std::array<ChannelRecord, kMaxChannels>& table, const Ta
         const ChannelRecord& channel = table[size_t(plan.aiOldSlot[i])];
         const ReferenceChannel* pPartner = PartnerAt(plan, reference, i);
         members.aulKey.push_back(ChannelKey(channel));
-        members.aucBits.push_back(pPartner ? pPartner->ucFavBits : uint8_t(channel.usFavBits & kLowFavBits));
+        members.aucBits.push_back(pPartner ? pPartner->ucFavBits : uint8_t(channel.usFavBits & kFavGroupBits));
     }
     return members;
 }

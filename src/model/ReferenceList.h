@@ -5,6 +5,7 @@
 // transponders and lists the channels in scan order.
 #pragma once
 
+#include "BitFields.h"
 #include "Database.h"
 #include "Translatable.h"
 
@@ -66,7 +67,7 @@ bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b);
 
 // The first transponder slot of each TpId (-1 for none), so that a table of
 // channels finds its transponders without a scan per channel.
-using TpSlotIndex = std::array<int16_t, 4096>;
+using TpSlotIndex = std::array<int16_t, kTpIdCount>;
 TpSlotIndex IndexTransponders(const Database& db);
 
 // A channel's identity from its transponder (the first one with its TpId);

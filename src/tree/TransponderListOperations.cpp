@@ -127,7 +127,7 @@ struct Planner {
     TransponderListKind kind;
     uint8_t ucChanTable;
     bool bRemoveUnused;
-    std::bitset<4096> abCarried; // TpIds that a TV or radio channel refers to
+    std::bitset<kTpIdCount> abCarried; // TpIds that a TV or radio channel refers to
     FreeTpIds ids;
     int iIdsMissing = 0;
     ListPlan& plan;
