@@ -83,7 +83,7 @@ inline void SetSatDirection(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFla
 inline uint32_t SatLnbPower(const SatelliteRecord& s) { return GetBits(s.ulSatFlags, 19, 3); }
 inline void SetSatLnbPower(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFlags, 19, 3, v); }
 // 0-based position of the chosen transponder among the satellite's own; 255 for none.
-inline constexpr int kNoChosenTp = 255;
+inline constexpr uint32_t kNoChosenTp = 255;
 inline uint32_t SatChosenTp(const SatelliteRecord& s) { return GetBits(s.ulSatFlags, 22, 8); }
 inline void SetSatChosenTp(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFlags, 22, 8, v); }
 

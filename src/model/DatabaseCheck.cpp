@@ -232,7 +232,7 @@ DatabaseFindings CheckDatabase(const Database& db)
 
     for (int s = 0, n = SatelliteCount(db); s < n; ++s) {
         const uint32_t chosen = SatChosenTp(db.SatelliteTable[size_t(s)]);
-        if (chosen != uint32_t(kNoChosenTp) && chosen >= uint32_t(satTransponders[size_t(s)]))
+        if (chosen != kNoChosenTp && chosen >= uint32_t(satTransponders[size_t(s)]))
             add(CheckKind::ChosenTransponders, {s, int(chosen)});
     }
 

@@ -170,7 +170,7 @@ void CleanFavGroups(Database& db, const DatabaseFindings& findings, FixReport& r
 int ResetChosenTransponders(Database& db, const std::vector<CheckRecord>& records)
 {
     for (const CheckRecord& record : records)
-        SetSatChosenTp(db.SatelliteTable[size_t(record.iIndex)], uint32_t(kNoChosenTp));
+        SetSatChosenTp(db.SatelliteTable[size_t(record.iIndex)], kNoChosenTp);
     return int(records.size());
 }
 

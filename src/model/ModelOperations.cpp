@@ -156,8 +156,8 @@ void FollowChosenTransponders(std::span<SatelliteRecord> satellites, std::span<c
         Count& count = counts[TpSatIndex(tp)];
         const bool dropped = i < drop.size() && drop[i];
         const uint32_t chosen = SatChosenTp(satellites[TpSatIndex(tp)]);
-        if (chosen != uint32_t(kNoChosenTp) && count.listed == chosen)
-            count.choice = dropped ? uint32_t(kNoChosenTp) : count.staying;
+        if (chosen != kNoChosenTp && count.listed == chosen)
+            count.choice = dropped ? kNoChosenTp : count.staying;
         ++count.listed;
         count.staying += dropped ? 0 : 1;
     }
