@@ -7,7 +7,6 @@
 #include "FavGroupNames.h"
 #include "ModelOperations.h"
 
-#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
