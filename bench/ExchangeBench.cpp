@@ -110,7 +110,7 @@ void BM_XlsxWriterBaseline(benchmark::State& state)
             worksheet_set_column(ws, 0, 16383, LXW_DEF_COL_WIDTH, centre);
             for (int c = 0; c < kSheetColumns; ++c)
                 worksheet_write_string(ws, 0, lxw_col_t(c), kSheetHeader[size_t(c)].toUtf8().constData(), centre);
-            for (int i = 0; i < SheetChannelCount(db, radio); ++i) {
+            for (int i = 0; i < UsedChannels(db, radio); ++i) {
                 const SheetRow row = ChannelRow(db, radio, i);
                 for (int c = 0; c < kSheetColumns; ++c)
                     worksheet_write_string(ws, lxw_row_t(i + 1), lxw_col_t(c), row[size_t(c)].toUtf8().constData(),
@@ -133,8 +133,8 @@ void BM_ExportSpreadsheet(benchmark::State& state)
         if (ExportSpreadsheet(db, path, DefaultAutomationRegistry()).status != ExportStatus::Done)
             state.SkipWithError("export failed");
     }
-    state.counters["tv"] = SheetChannelCount(db, false);
-    state.counters["radio"] = SheetChannelCount(db, true);
+    state.counters["tv"] = UsedChannels(db, false);
+    state.counters["radio"] = UsedChannels(db, true);
 }
 BENCHMARK(BM_ExportSpreadsheet)->Unit(benchmark::kMillisecond);
 

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     if (db->header.sSatNumber > kMaxSatellites || db->header.sTpNumber > kMaxTransponders)
         std::abort();
-    std::bitset<4096> ids;
+    std::bitset<kTpIdCount> ids;
     for (int t = 0; t < db->header.sTpNumber; ++t) {
         const uint32_t id = TpId(db->TransponderTable[size_t(t)]);
         if (id >= kMaxTransponders || ids.test(id))

@@ -86,8 +86,6 @@ void ReplaceFavKey(Database& db, int group, uint32_t oldKey, uint32_t newKey, bo
 
 } // namespace
 
-int UsedChannels(const Database& db, bool radio) { return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); }
-
 bool ChannelsFull(const Database& db) { return UsedChannels(db, false) + UsedChannels(db, true) >= kMaxChannelsTotal; }
 
 ChannelRecord MakeChannelTemplate(int selectedTpId, bool radio)

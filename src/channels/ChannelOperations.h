@@ -21,9 +21,6 @@ inline constexpr int kMaxChannelsTotal = 8000;
 inline constexpr int kSortedTpIds = 4000;     // transponder ids the transponder sort collects
 inline constexpr int kSortedSatellites = 100; // satellite indices the satellite sort collects
 
-// Channel counts as the operations use them: clipped to the table size.
-int UsedChannels(const Database& db, bool radio);
-
 // True when no channel may be added (both tables together hold 8000 or more).
 bool ChannelsFull(const Database& db);
 

@@ -14,11 +14,6 @@ const std::array<QString, 4> kVideoTypes = {QStringLiteral("MPEG-1"), QStringLit
 
 } // namespace
 
-int SheetChannelCount(const Database& db, bool radio)
-{
-    return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels);
-}
-
 SheetRow ChannelRow(const Database& db, bool radio, int index)
 {
     const ChannelRecord& channel = ChannelTable(db, radio)[size_t(index)];

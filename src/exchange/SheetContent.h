@@ -23,9 +23,6 @@ inline const QString kSheetIsdbt = QStringLiteral("Isdbt");
 
 inline const QString& SheetName(bool radio) { return radio ? kSheetNameRadio : kSheetNameTv; }
 
-// Channel rows of the TV (radio false) or radio table.
-int SheetChannelCount(const Database& db, bool radio);
-
 // The row of channel index of that table. Text bytes are shown as Latin-1.
 // A channel whose transponder is missing has empty cells 5 to 8.
 SheetRow ChannelRow(const Database& db, bool radio, int index);

@@ -51,7 +51,7 @@ void WriteSheet(const DispatchRef& worksheets, int number, const Database& db, b
     const DispatchRef cells = CallForObject(sheet, xl::kCells, CallKind::PropertyGet);
     Call(cells, xl::kHorizontalAlignment, CallKind::PropertyPut, {Variant::Int(xl::kCenter)});
     WriteRow(cells, 1, kSheetHeader);
-    const int count = SheetChannelCount(db, radio);
+    const int count = UsedChannels(db, radio);
     for (int i = 0; i < count; ++i)
         WriteRow(cells, i + 2, ChannelRow(db, radio, i));
     Call(sheet, xl::kName, CallKind::PropertyPut, {Variant::String(SheetName(radio))});
@@ -119,7 +119,7 @@ QString RunSpreadsheetExport(const Database& db, IPrompts& prompts, const QStrin
     const ExportResult result = ExportSpreadsheet(db, target, registry);
     switch (result.status) {
     case ExportStatus::Done:
-        return kStatusExported.arg(SheetChannelCount(db, false)).arg(SheetChannelCount(db, true)).arg(target);
+        return kStatusExported.arg(UsedChannels(db, false)).arg(UsedChannels(db, true)).arg(target);
     case ExportStatus::InitFailed: AppMessage(prompts, kMsgCannotInitCom); break;
     case ExportStatus::ServerMissing: AppMessage(prompts, kMsgCannotStartExcel); break;
     case ExportStatus::CallFailed: WindowMessage(prompts, result.strError, MsgButtons::Ok, MsgIcon::Stop); break;

@@ -172,10 +172,6 @@ std::optional<TransponderList> ListReader::Read()
 
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error)
 {
-    if (bytes.size() > kMaxOutsideFileSize) {
-        error = {0, kErrTooLarge, {}};
-        return std::nullopt;
-    }
     return ListReader(bytes, error).Read();
 }
 
@@ -185,7 +181,7 @@ ListLoad LoadTransponderList(const QString& path)
     const FileBytes file = ReadWholeFile(path, kMaxOutsideFileSize);
     if (file.status == ReadStatus::TooLarge) {
         // A refusal of the whole file names no line.
-        load.result = ListLoadResult::NotCorrect;
+        load.result = LoadResult::NotCorrect;
         load.error = {0, kErrTooLarge, {}};
         return load;
     }
@@ -194,6 +190,6 @@ ListLoad LoadTransponderList(const QString& path)
         return load;
     }
     load.list = ReadTransponderList(file.bytes, load.error);
-    load.result = load.list ? ListLoadResult::Ok : ListLoadResult::NotCorrect;
+    load.result = load.list ? LoadResult::Ok : LoadResult::NotCorrect;
     return load;
 }

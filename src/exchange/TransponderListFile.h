@@ -5,7 +5,7 @@
 // refers to a definition outside the file, is refused.
 #pragma once
 
-#include "FileMedium.h"
+#include "SdxFile.h"
 #include "TransponderList.h"
 #include "TrText.h"
 
@@ -29,13 +29,10 @@ struct ListError {
 };
 
 // Reads a whole file's bytes; nothing on the first fault (error says which).
-// A file larger than kMaxOutsideFileSize is refused unread.
 std::optional<TransponderList> ReadTransponderList(QByteArrayView bytes, ListError& error);
 
-enum class ListLoadResult { Ok, CannotOpen, NotCorrect };
-
 struct ListLoad {
-    ListLoadResult result = ListLoadResult::CannotOpen;
+    LoadResult result = LoadResult::CannotOpen;
     std::optional<TransponderList> list;
     ListError error;   // NotCorrect: where and why (line 0: the whole file)
     QString strReason; // CannotOpen: why

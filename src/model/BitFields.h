@@ -5,6 +5,7 @@
 
 #include "Records.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -51,6 +52,7 @@ inline void SetTpChannelNumber(TransponderRecord& tp, uint32_t v)
     SetBits(tp.ulTpFlags, 19, 1, 1);
 }
 inline uint32_t TpId(const TransponderRecord& tp) { return GetBits(tp.ulTpFlags, 20, 12); }
+inline constexpr size_t kTpIdCount = 4096; // every value a 12-bit TpId can take
 inline void SetTpId(TransponderRecord& tp, uint32_t id) { SetBits(tp.ulTpFlags, 20, 12, id); }
 // Length of text slot i (0..15).
 inline uint32_t TpNameLen(const TransponderRecord& tp, int i) { return GetBits(tp.usNameLens, 4 * i, 4); }
@@ -81,7 +83,7 @@ inline void SetSatDirection(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFla
 inline uint32_t SatLnbPower(const SatelliteRecord& s) { return GetBits(s.ulSatFlags, 19, 3); }
 inline void SetSatLnbPower(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFlags, 19, 3, v); }
 // 0-based position of the chosen transponder among the satellite's own; 255 for none.
-inline constexpr int kNoChosenTp = 255;
+inline constexpr uint32_t kNoChosenTp = 255;
 inline uint32_t SatChosenTp(const SatelliteRecord& s) { return GetBits(s.ulSatFlags, 22, 8); }
 inline void SetSatChosenTp(SatelliteRecord& s, uint32_t v) { SetBits(s.ulSatFlags, 22, 8, v); }
 
@@ -107,6 +109,9 @@ inline uint32_t ChHasExtra(const ChannelRecord& c) { return GetBits(c.ulChFlags,
 inline void SetChHasExtra(ChannelRecord& c, uint32_t v) { SetBits(c.ulChFlags, 30, 1, v); }
 inline uint32_t ChDelivery(const ChannelRecord& c) { return GetBits(c.ulChType, 5, 2); }
 inline void SetChDelivery(ChannelRecord& c, uint32_t v) { SetBits(c.ulChType, 5, 2, v); }
+
+// The bits of usFavBits that say which of the eight favourite groups list the channel.
+inline constexpr uint16_t kFavGroupBits = 0x00FF;
 
 // Favourite groups list channels by this key: usServiceId | usTpId << 16.
 inline uint32_t ChannelKey(const ChannelRecord& c) { return uint32_t(c.usServiceId) | (uint32_t(c.usTpId) << 16); }

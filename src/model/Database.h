@@ -4,6 +4,7 @@
 
 #include "Records.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -52,6 +53,15 @@ inline int16_t& ChannelCount(Database& db, bool radio) { return radio ? db.heade
 inline int16_t ChannelCount(const Database& db, bool radio)
 {
     return radio ? db.header.sRadioNumber : db.header.sTVNumber;
+}
+
+// Slots in use of each table as readers see them: a header count read from a
+// damaged file is clipped to 0 .. the table's size.
+inline int SatelliteCount(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
+inline int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
+inline int UsedChannels(const Database& db, bool radio)
+{
+    return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels);
 }
 
 // Name of favourite group g (at most 16 bytes; NUL-terminated when shorter).

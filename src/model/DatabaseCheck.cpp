@@ -59,21 +59,14 @@ bool BadName(const ChannelRecord& channel, uint8_t& reason)
            std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-int UsedSatellites(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
-int UsedTransponders(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
-int UsedChannelSlots(const Database& db, bool radio)
-{
-    return std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels);
-}
-
 bool OfNoSatellite(const Database& db, const TransponderRecord& tp)
 {
-    return TpKind(tp) == kTpSatellite && int(TpSatIndex(tp)) >= UsedSatellites(db);
+    return TpKind(tp) == kTpSatellite && int(TpSatIndex(tp)) >= SatelliteCount(db);
 }
 
 std::vector<int> DuplicateTransponderKeepers(const Database& db)
 {
-    const int count = UsedTransponders(db);
+    const int count = TransponderCount(db);
     std::vector<int> keepers(size_t(count), -1);
     std::vector<TpEntry> entries;
     for (int slot = 0; slot < count; ++slot) {
@@ -101,7 +94,7 @@ std::vector<int> DuplicateTransponderKeepers(const Database& db)
     return keepers;
 }
 
-int FavouriteCount(const ChannelRecord& channel) { return std::popcount(unsigned(channel.usFavBits & 0xFF)); }
+int FavouriteCount(const ChannelRecord& channel) { return std::popcount(unsigned(channel.usFavBits & kFavGroupBits)); }
 
 std::vector<int> DuplicateChannelKeepers(const Database& db, bool radio, const std::vector<int>& tpKeepers)
 {
@@ -113,7 +106,7 @@ std::vector<int> DuplicateChannelKeepers(const Database& db, bool radio, const s
             tps[id] = int16_t(tpKeepers[slot]);
     }
     const auto& table = ChannelTable(db, radio);
-    const int count = UsedChannelSlots(db, radio);
+    const int count = UsedChannels(db, radio);
     std::vector<ChannelEntry> entries;
     entries.reserve(size_t(count));
     for (int slot = 0; slot < count; ++slot) {
@@ -145,7 +138,7 @@ std::vector<int> ChannelsPerTpId(const Database& db)
 {
     std::vector<int> channels(size_t(kTpIdSpace), 0);
     for (const bool radio : {false, true})
-        for (int i = 0, n = UsedChannelSlots(db, radio); i < n; ++i)
+        for (int i = 0, n = UsedChannels(db, radio); i < n; ++i)
             ++channels[ChannelTable(db, radio)[size_t(i)].usTpId];
     return channels;
 }
@@ -158,7 +151,7 @@ std::vector<CheckRecord> StaleFavEntries(const Database& db)
     for (const bool radio : {false, true}) {
         std::vector<uint32_t> keys;
         const auto& table = ChannelTable(db, radio);
-        for (int i = 0, n = UsedChannelSlots(db, radio); i < n; ++i)
+        for (int i = 0, n = UsedChannels(db, radio); i < n; ++i)
             keys.push_back(ChannelKey(table[size_t(i)]));
         std::sort(keys.begin(), keys.end());
         for (int g = 0; g < FavGroupCount(db); ++g) {
@@ -207,7 +200,7 @@ DatabaseFindings CheckDatabase(const Database& db)
     const std::vector<int> perTpId = ChannelsPerTpId(db);
     std::vector<bool> tpIdUsed(size_t(kTpIdSpace), false);
     std::array<int, kMaxSatellites> satTransponders{};
-    for (int slot = 0, n = UsedTransponders(db); slot < n; ++slot) {
+    for (int slot = 0, n = TransponderCount(db); slot < n; ++slot) {
         const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
         tpIdUsed[TpId(tp)] = true;
         const int channels = perTpId[TpId(tp)];
@@ -224,7 +217,7 @@ DatabaseFindings CheckDatabase(const Database& db)
     for (const bool radio : {false, true}) {
         const auto& table = ChannelTable(db, radio);
         const std::vector<int> keepers = DuplicateChannelKeepers(db, radio, tpKeepers);
-        for (int slot = 0, n = UsedChannelSlots(db, radio); slot < n; ++slot) {
+        for (int slot = 0, n = UsedChannels(db, radio); slot < n; ++slot) {
             const ChannelRecord& channel = table[size_t(slot)];
             if (keepers[size_t(slot)] >= 0 && keepers[size_t(slot)] != slot)
                 add(CheckKind::DuplicateChannels, {slot, keepers[size_t(slot)], radio});
@@ -237,9 +230,9 @@ DatabaseFindings CheckDatabase(const Database& db)
 
     findings.aRecords[size_t(CheckKind::StaleFavourites)] = StaleFavEntries(db);
 
-    for (int s = 0, n = UsedSatellites(db); s < n; ++s) {
+    for (int s = 0, n = SatelliteCount(db); s < n; ++s) {
         const uint32_t chosen = SatChosenTp(db.SatelliteTable[size_t(s)]);
-        if (chosen != uint32_t(kNoChosenTp) && chosen >= uint32_t(satTransponders[size_t(s)]))
+        if (chosen != kNoChosenTp && chosen >= uint32_t(satTransponders[size_t(s)]))
             add(CheckKind::ChosenTransponders, {s, int(chosen)});
     }
 

@@ -7,62 +7,42 @@
 #include "FavGroupNames.h"
 #include "ModelOperations.h"
 
-#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace {
 
-constexpr uint16_t kGroupBits = 0x00FF;
-constexpr size_t kTpIdCount = 4096;
-
 uint32_t KeyWithTpId(uint32_t key, uint32_t tpId) { return (key & 0xFFFF) | (tpId << 16); }
 
-// The place of satellite transponder slot in its satellite's list; -1 for a
-// transponder of no satellite.
-int PlaceInSatellite(const Database& db, int slot)
-{
-    const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
-    if (TpKind(tp) != kTpSatellite || int(TpSatIndex(tp)) >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
-        return -1;
-    int place = 0;
-    for (int i = 0; i < slot; ++i) {
-        const TransponderRecord& other = db.TransponderTable[size_t(i)];
-        if (TpKind(other) == kTpSatellite && TpSatIndex(other) == TpSatIndex(tp))
-            ++place;
-    }
-    return place;
-}
-
-// Removes transponder slot. When it is its satellite's chosen transponder
-// and kept (an earlier one of that satellite) takes its channels, kept
-// becomes the choice; otherwise the choice follows as for every removal.
-void RemoveTransponderFollowingChoice(Database& db, int slot, int kept)
-{
-    const int place = PlaceInSatellite(db, slot);
-    if (place >= 0 && kept >= 0) {
-        SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(slot)])];
-        if (int(SatChosenTp(sat)) == place)
-            SetSatChosenTp(sat, uint32_t(PlaceInSatellite(db, kept)));
-    }
-    RemoveTransponder(db, slot);
-}
-
-// Removes the transponders of records, each giving way to the slot in its
-// iValue when keep says so, from the last slot up so the others stay put.
+// Removes the transponders of records. A removed one that is its satellite's
+// chosen transponder hands the choice to the slot in its iValue when kept
+// says so (an earlier one of that satellite, which stays); every other choice
+// follows the removal.
 template <typename Kept>
-int RemoveTransponders(Database& db, std::vector<CheckRecord> records, Kept kept)
+int RemoveTransponders(Database& db, const std::vector<CheckRecord>& records, Kept kept)
 {
-    std::sort(records.begin(), records.end(),
-              [](const CheckRecord& a, const CheckRecord& b) { return a.iIndex > b.iIndex; });
-    int removed = 0;
+    // Each slot's place in its satellite's list; -1 for a transponder of no satellite.
+    const int count = TransponderCount(db);
+    std::vector<int> place(size_t(count), -1);
+    std::vector<int> listed(size_t(SatelliteCount(db)), 0);
+    for (int slot = 0; slot < count; ++slot) {
+        const TransponderRecord& tp = db.TransponderTable[size_t(slot)];
+        if (TpKind(tp) == kTpSatellite && TpSatIndex(tp) < listed.size())
+            place[size_t(slot)] = listed[TpSatIndex(tp)]++;
+    }
+    std::vector<bool> drop(size_t(count), false);
     for (const CheckRecord& record : records) {
         if (!record.bFixable)
             continue;
-        RemoveTransponderFollowingChoice(db, record.iIndex, kept(record));
-        ++removed;
+        drop[size_t(record.iIndex)] = true;
+        const int keeper = kept(record);
+        if (place[size_t(record.iIndex)] < 0 || keeper < 0)
+            continue;
+        SatelliteRecord& sat = db.SatelliteTable[TpSatIndex(db.TransponderTable[size_t(record.iIndex)])];
+        if (int(SatChosenTp(sat)) == place[size_t(record.iIndex)])
+            SetSatChosenTp(sat, uint32_t(place[size_t(keeper)]));
     }
-    return removed;
+    return RemoveTransponderSlots(db, drop);
 }
 
 // Rewrites every stored group's list of one table through rewrite(list).
@@ -94,7 +74,7 @@ int MergeDuplicateTransponders(Database& db, const std::vector<CheckRecord>& rec
     const auto moved = [&](uint32_t tpId) { return tpId < kTpIdCount && newId[tpId] >= 0; };
     for (const bool radio : {false, true}) {
         auto& table = ChannelTable(db, radio);
-        for (int i = 0, n = std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels); i < n; ++i)
+        for (int i = 0, n = UsedChannels(db, radio); i < n; ++i)
             if (moved(table[size_t(i)].usTpId))
                 table[size_t(i)].usTpId = uint16_t(newId[table[size_t(i)].usTpId]);
         RewriteFavLists(db, radio, [&](int, std::vector<uint32_t> list) {
@@ -111,14 +91,14 @@ int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records
 {
     for (const bool radio : {false, true}) {
         auto& table = ChannelTable(db, radio);
-        std::vector<bool> drop(size_t(std::clamp<int>(ChannelCount(db, radio), 0, kMaxChannels)), false);
+        std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
         std::unordered_map<uint32_t, uint32_t> keptKey; // the key of each duplicate's channel -> the kept one's
         for (const CheckRecord& record : records) {
             if (record.bRadio != radio)
                 continue;
             ChannelRecord& kept = table[size_t(record.iValue)];
             const ChannelRecord& gone = table[size_t(record.iIndex)];
-            kept.usFavBits = uint16_t(kept.usFavBits | (gone.usFavBits & kGroupBits));
+            kept.usFavBits = uint16_t(kept.usFavBits | (gone.usFavBits & kFavGroupBits));
             if (ChLocked(gone))
                 SetChLocked(kept, 1);
             keptKey[ChannelKey(gone)] = ChannelKey(kept);
@@ -152,16 +132,18 @@ int MergeDuplicateChannels(Database& db, const std::vector<CheckRecord>& records
     return int(records.size());
 }
 
+// Every channel of a missing transponder is a record of its own, so the
+// records' slots are all the channels of those transponders.
 int RemoveOrphanChannels(Database& db, const std::vector<CheckRecord>& records)
 {
-    std::vector<uint16_t> tpIds;
-    for (const CheckRecord& record : records)
-        tpIds.push_back(uint16_t(record.iValue));
-    std::sort(tpIds.begin(), tpIds.end());
-    tpIds.erase(std::unique(tpIds.begin(), tpIds.end()), tpIds.end());
     int removed = 0;
-    for (const uint16_t tpId : tpIds)
-        removed += RemoveChannelsOfTp(db, tpId);
+    for (const bool radio : {false, true}) {
+        std::vector<bool> drop(size_t(UsedChannels(db, radio)), false);
+        for (const CheckRecord& record : records)
+            if (record.bRadio == radio)
+                drop[size_t(record.iIndex)] = true;
+        removed += RemoveChannelSlots(db, radio, drop);
+    }
     return removed;
 }
 
@@ -187,7 +169,7 @@ void CleanFavGroups(Database& db, const DatabaseFindings& findings, FixReport& r
 int ResetChosenTransponders(Database& db, const std::vector<CheckRecord>& records)
 {
     for (const CheckRecord& record : records)
-        SetSatChosenTp(db.SatelliteTable[size_t(record.iIndex)], uint32_t(kNoChosenTp));
+        SetSatChosenTp(db.SatelliteTable[size_t(record.iIndex)], kNoChosenTp);
     return int(records.size());
 }
 

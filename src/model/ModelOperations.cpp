@@ -115,19 +115,27 @@ int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop)
                            [&](int i) { return size_t(i) < drop.size() && drop[size_t(i)]; });
 }
 
+int RemoveTransponderSlots(Database& db, const std::vector<bool>& drop)
+{
+    const int count = TransponderCount(db);
+    FollowChosenTransponders(std::span(db.SatelliteTable).first(size_t(SatelliteCount(db))),
+                             std::span(db.TransponderTable).first(size_t(count)), drop);
+    int kept = 0;
+    for (int i = 0; i < count; ++i)
+        if (size_t(i) >= drop.size() || !drop[size_t(i)])
+            db.TransponderTable[size_t(kept++)] = db.TransponderTable[size_t(i)];
+    const int removed = count - kept;
+    db.header.sTpNumber = int16_t(db.header.sTpNumber - removed);
+    return removed;
+}
+
 int RemoveTransponder(Database& db, int index)
 {
-    const int count = db.header.sTpNumber;
-    if (index < 0 || index >= count)
-        return 1;
-    std::vector<bool> drop(static_cast<size_t>(count));
-    drop[static_cast<size_t>(index)] = true;
-    FollowChosenTransponders(
-        std::span(db.SatelliteTable).first(size_t(std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))),
-        std::span(db.TransponderTable).first(size_t(count)), drop);
-    std::copy(db.TransponderTable.begin() + index + 1, db.TransponderTable.begin() + count,
-              db.TransponderTable.begin() + index);
-    db.header.sTpNumber = int16_t(count - 1);
+    if (index >= 0 && index < TransponderCount(db)) {
+        std::vector<bool> drop(size_t(index) + 1, false);
+        drop[size_t(index)] = true;
+        RemoveTransponderSlots(db, drop);
+    }
     return 1;
 }
 
@@ -148,8 +156,8 @@ void FollowChosenTransponders(std::span<SatelliteRecord> satellites, std::span<c
         Count& count = counts[TpSatIndex(tp)];
         const bool dropped = i < drop.size() && drop[i];
         const uint32_t chosen = SatChosenTp(satellites[TpSatIndex(tp)]);
-        if (chosen != uint32_t(kNoChosenTp) && count.listed == chosen)
-            count.choice = dropped ? uint32_t(kNoChosenTp) : count.staying;
+        if (chosen != kNoChosenTp && count.listed == chosen)
+            count.choice = dropped ? kNoChosenTp : count.staying;
         ++count.listed;
         count.staying += dropped ? 0 : 1;
     }
@@ -318,8 +326,7 @@ FreeTpIds::FreeTpIds(std::span<const TransponderRecord> table)
 }
 
 FreeTpIds::FreeTpIds(const Database& db)
-    : FreeTpIds(
-          std::span(db.TransponderTable).first(size_t(std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders))))
+    : FreeTpIds(std::span(db.TransponderTable).first(size_t(TransponderCount(db))))
 {
 }
 

@@ -37,9 +37,12 @@ int RemoveChannelsOfTp(Database& db, uint16_t tpId);
 // marked in drop, keeping the order of the others; returns how many.
 int RemoveChannelSlots(Database& db, bool radio, const std::vector<bool>& drop);
 
-// Removes transponder slot index (channels are not touched); its
-// satellite's chosen transponder follows as FollowChosenTransponders says.
-// Returns 1.
+// Removes the transponders whose slots drop marks, keeping the order of the
+// others (channels are not touched); every satellite's chosen transponder
+// follows as FollowChosenTransponders says. Returns how many were removed.
+int RemoveTransponderSlots(Database& db, const std::vector<bool>& drop);
+
+// Removes transponder slot index as RemoveTransponderSlots does. Returns 1.
 int RemoveTransponder(Database& db, int index);
 
 // Before the transponders whose slots drop marks leave the table: every

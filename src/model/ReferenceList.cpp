@@ -1,6 +1,7 @@
 #include "ReferenceList.h"
 
 #include "BitFields.h"
+#include "FavGroupNames.h"
 #include "ModelOperations.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@
 namespace {
 
 constexpr int kFavBitCount = 8;
-constexpr uint16_t kLowFavBits = 0x00FF;
-
-int Clamped(int count, int limit) { return std::clamp(count, 0, limit); }
-
-int UsedChannels(const Database& db, bool radio) { return Clamped(ChannelCount(db, radio), kMaxChannels); }
 
 template <typename T>
 T Distance(T a, T b)
@@ -61,7 +57,7 @@ ReferenceChannel ReferenceOfChannel(const Database& db, const TpSlotIndex& tps, 
     ref.ulDelivery = ChDelivery(channel);
     std::memcpy(ref.acName, channel.acName, sizeof ref.acName);
     ref.ucLocked = uint8_t(ChLocked(channel));
-    ref.ucFavBits = uint8_t(channel.usFavBits & kLowFavBits);
+    ref.ucFavBits = uint8_t(channel.usFavBits & kFavGroupBits);
     return ref;
 }
 
@@ -261,13 +257,9 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
         switch (match.aHow[r]) {
         case MatchKind::Identity: ++summary.iByIdentity; break;
         case MatchKind::Name:
-            ++summary.iByName;
             summary.aByName.emplace_back(reference[r], ReferenceOfChannel(db, tps, table[size_t(slot)]));
             break;
-        case MatchKind::None:
-            ++summary.iNotFound;
-            summary.aNotFound.push_back(reference[r]);
-            continue;
+        case MatchKind::None: summary.aNotFound.push_back(reference[r]); continue;
         }
         matched[size_t(slot)] = true;
         plan.aiOldSlot.push_back(slot);
@@ -276,7 +268,6 @@ TablePlan PlanTable(const Database& db, bool radio, const std::vector<ReferenceC
     for (int slot = 0; slot < count; ++slot) {
         if (matched[size_t(slot)])
             continue;
-        ++summary.iUnmatched;
         summary.aUnmatched.push_back(ReferenceOfChannel(db, tps, table[size_t(slot)]));
         plan.aiOldSlot.push_back(slot);
         plan.aiReference.push_back(-1);
@@ -299,7 +290,7 @@ ChannelRecord ChannelAfter(ChannelRecord channel, const ReferenceChannel* pPartn
     if (options.bLocks)
         SetChLocked(channel, pPartner->ucLocked);
     if (options.bFavourites)
-        channel.usFavBits = uint16_t((channel.usFavBits & ~kLowFavBits) | pPartner->ucFavBits);
+        channel.usFavBits = uint16_t((channel.usFavBits & ~kFavGroupBits) | pPartner->ucFavBits);
     if (options.bNames)
         SetChannelName(channel, pPartner->Name());
     return channel;
@@ -319,7 +310,7 @@ Members MembersOf(const std::array<ChannelRecord, kMaxChannels>& table, const Ta
         const ChannelRecord& channel = table[size_t(plan.aiOldSlot[i])];
         const ReferenceChannel* pPartner = PartnerAt(plan, reference, i);
         members.aulKey.push_back(ChannelKey(channel));
-        members.aucBits.push_back(pPartner ? pPartner->ucFavBits : uint8_t(channel.usFavBits & kLowFavBits));
+        members.aucBits.push_back(pPartner ? pPartner->ucFavBits : uint8_t(channel.usFavBits & kFavGroupBits));
     }
     return members;
 }
@@ -387,7 +378,7 @@ Outcome Plan(const Database& db, const ReferenceList& reference, const Reference
     const std::array<FavPlaces, 2> oldPlaces = {FavPlaces(db, false), FavPlaces(db, true)};
     const std::array<Members, 2> members = {MembersOf(db.TvChannelTable, plans[0], reference.aTables[0]),
                                             MembersOf(db.RadioChannelTable, plans[1], reference.aTables[1])};
-    const int storedGroups = Clamped(db.header.sFavNumber, kMaxFavGroups);
+    const int storedGroups = FavGroupCount(db);
     for (int g = 0; g < kFavBitCount; ++g) {
         std::array<std::vector<uint32_t>, 2> keys;
         for (const size_t t : {size_t(0), size_t(1)})
@@ -463,7 +454,7 @@ TpSlotIndex IndexTransponders(const Database& db)
 {
     TpSlotIndex index;
     index.fill(-1);
-    for (int slot = Clamped(db.header.sTpNumber, kMaxTransponders) - 1; slot >= 0; --slot)
+    for (int slot = TransponderCount(db) - 1; slot >= 0; --slot)
         index[TpId(db.TransponderTable[size_t(slot)])] = int16_t(slot);
     return index;
 }
@@ -479,7 +470,7 @@ ChannelIdentity IdentityOfChannel(const Database& db, const TpSlotIndex& tps, co
     const IdentityKind kind = IdentityKindOfTp(TpKind(tp));
     if (kind == IdentityKind::Satellite) {
         const uint32_t sat = TpSatIndex(tp);
-        if (int(sat) >= Clamped(db.header.sSatNumber, kMaxSatellites))
+        if (int(sat) >= SatelliteCount(db))
             return id;
         const SatelliteRecord& satellite = db.SatelliteTable[sat];
         id.usPosition = uint16_t(SatPosition(satellite));

@@ -5,6 +5,7 @@
 // transponders and lists the channels in scan order.
 #pragma once
 
+#include "BitFields.h"
 #include "Database.h"
 #include "Translatable.h"
 
@@ -66,7 +67,7 @@ bool IdentitiesMatch(const ChannelIdentity& a, const ChannelIdentity& b);
 
 // The first transponder slot of each TpId (-1 for none), so that a table of
 // channels finds its transponders without a scan per channel.
-using TpSlotIndex = std::array<int16_t, 4096>;
+using TpSlotIndex = std::array<int16_t, kTpIdCount>;
 TpSlotIndex IndexTransponders(const Database& db);
 
 // A channel's identity from its transponder (the first one with its TpId);
@@ -125,12 +126,10 @@ struct ReferenceOptions {
 
 struct TableSummary {
     int iByIdentity = 0;
-    int iByName = 0;
-    int iUnmatched = 0;  // current channels without a partner
-    int iNotFound = 0;   // reference channels without a partner
     int iFavLeftOut = 0; // favourite entries beyond a group's 200 slots
-    // The channels behind the counts of name matches (reference channel,
-    // partner), of unmatched and of not found channels, as the details list them.
+    // The name matches (reference channel, partner), the current channels
+    // without a partner and the reference channels without one, as the
+    // details list them; their sizes are the summary's counts.
     std::vector<std::pair<ReferenceChannel, ReferenceChannel>> aByName = {};
     std::vector<ReferenceChannel> aUnmatched = {};
     std::vector<ReferenceChannel> aNotFound = {};

@@ -55,7 +55,8 @@ std::string PositionText(uint16_t position, uint8_t west)
 
 std::array<int, 5> TableSummaryCounts(const TableSummary& summary)
 {
-    return {summary.iByIdentity, summary.iByName, summary.iUnmatched, summary.iNotFound, summary.iFavLeftOut};
+    return {summary.iByIdentity, int(summary.aByName.size()), int(summary.aUnmatched.size()),
+            int(summary.aNotFound.size()), summary.iFavLeftOut};
 }
 
 std::string DescribeTableSummary(const TableSummary& summary)

@@ -148,11 +148,11 @@ uint32_t ComputeCheck(const uint8_t* /*bytes*/, size_t length)
     return length >= 4 ? 0u : 0xFFFFFFFFu << (8 * length);
 }
 
-bool ParseImage(Database& db, size_t length)
+bool ParseImage(Database& db, size_t length, size_t* pNotKept)
 {
     const SdxHeader& h = db.header;
     length = std::min(length, db.PackedImage.size());
-    if (!ImageFits(h, db.PackedImage.data(), length))
+    if (!ImageFits(h, db.PackedImage.data(), length, pNotKept))
         return false;
     db.bHasTerrestrial = db.bHasCable = db.bHasIsdbt = 0;
 
@@ -222,9 +222,7 @@ LoadResult LoadDatabase(Database& db, std::span<const uint8_t> file, size_t* pNo
 
     const SdxHeader previous = db.header;
     db.header = header;
-    if (pNotKept)
-        ImageFits(header, db.PackedImage.data(), inflated, pNotKept);
-    if (!ParseImage(db, inflated)) {
+    if (!ParseImage(db, inflated, pNotKept)) {
         db.header = previous;
         return LoadResult::NotCorrect;
     }

@@ -38,8 +38,9 @@ int BuildImage(Database& db);
 
 // Fills the tables from the first length bytes of PackedImage, as the header
 // counts describe them. Returns false, changing nothing, when a count or size
-// is out of range or a section runs past length.
-bool ParseImage(Database& db, std::size_t length);
+// is out of range or a section runs past length. pNotKept (when given) gets
+// the bytes of the image that no table holds.
+bool ParseImage(Database& db, std::size_t length, std::size_t* pNotKept = nullptr);
 
 // The check value stored in the header over the compressed payload.
 uint32_t ComputeCheck(const uint8_t* bytes, std::size_t length);

@@ -51,7 +51,7 @@ CSatelliteDlg::CSatelliteDlg(const Database& db, IPrompts& prompts, const Satell
 
     pTransponderList = new QComboBox;
     const std::vector<int> records = SatelliteTransponders(db, satIndex);
-    for (size_t p = 0; p < records.size() && p < size_t(kNoChosenTp); ++p) {
+    for (size_t p = 0; p < records.size() && p < kNoChosenTp; ++p) {
         const TransponderRecord& tp = db.TransponderTable[size_t(records[p])];
         pTransponderList->addItem(QStringLiteral("| %1 | %2 | %3 | %4 |")
                                       .arg(p + 1)
@@ -104,8 +104,8 @@ void CSatelliteDlg::OnOK()
     const QByteArray bytes = ToRecordText(name->left(int(sizeof sat.acSatName)));
     std::memset(sat.acSatName, 0, sizeof sat.acSatName);
     std::memcpy(sat.acSatName, bytes.constData(), std::min(size_t(bytes.size()), sizeof sat.acSatName));
-    SetSatChosenTp(sat, pTransponderList->currentIndex() >= 0 ? uint32_t(pTransponderList->currentIndex())
-                                                              : uint32_t(kNoChosenTp));
+    SetSatChosenTp(sat,
+                   pTransponderList->currentIndex() >= 0 ? uint32_t(pTransponderList->currentIndex()) : kNoChosenTp);
     if (const int type = pLnbTypeList->currentIndex(); type >= 0 && type < kUserDefinedLnb) {
         sat.usLnbLow = kLnbTypes[size_t(type)].usLnbLow;
         sat.usLnbHigh = kLnbTypes[size_t(type)].usLnbHigh;

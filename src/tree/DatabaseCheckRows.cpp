@@ -56,7 +56,7 @@ struct TransponderPlaces {
     explicit TransponderPlaces(const Database& db) : shown(BuildTransponderRows(db))
     {
         std::map<int, int> counts;
-        for (int slot = 0, n = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); slot < n; ++slot)
+        for (int slot = 0, n = TransponderCount(db); slot < n; ++slot)
             aiPosition.push_back(counts[TransponderRow(db.TransponderTable[size_t(slot)])]++);
     }
 };

@@ -11,8 +11,6 @@ namespace {
 
 constexpr char kNewSatelliteName[] = "New SAT";
 
-int SatelliteCount(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
-int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
 bool ValidIndex(const Database& db, int index) { return index >= 0 && index < SatelliteCount(db); }
 
 // Rewrites the satellite index of every satellite transponder through renumber.
@@ -28,7 +26,8 @@ void RenumberSatTransponders(Database& db, Renumber renumber)
 
 // Drops the channels of a table whose transponder id is in ids, keeping the
 // order of the others.
-int RemoveChannelsOfIds(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count, const std::bitset<4096>& ids)
+int RemoveChannelsOfIds(std::array<ChannelRecord, kMaxChannels>& table, int16_t& count,
+                        const std::bitset<kTpIdCount>& ids)
 {
     const int n = std::clamp<int>(count, 0, kMaxChannels);
     int kept = 0;
@@ -138,7 +137,7 @@ int DeleteSatellite(Database& db, int index)
     };
     const int tpCount = TransponderCount(db);
     auto* tps = db.TransponderTable.data();
-    std::bitset<4096> ids;
+    std::bitset<kTpIdCount> ids;
     for (int i = 0; i < tpCount; ++i)
         if (ofSatellite(tps[i]))
             ids.set(TpId(tps[i]));

@@ -18,14 +18,14 @@ bool TransponderListCommand::Run(CEditZarnDoc& doc, const TransponderListRequest
     strLastList = choice->strPath;
     const ListLoad load = LoadTransponderList(choice->strPath);
     switch (load.result) {
-    case ListLoadResult::CannotOpen:
+    case LoadResult::CannotOpen:
         WindowMessage(prompts, kMsgCannotOpen, MsgButtons::Ok, MsgIcon::Stop, {}, load.strReason);
         return false;
-    case ListLoadResult::NotCorrect:
+    case LoadResult::NotCorrect:
         WindowMessage(prompts, kMsgListNotCorrect, MsgButtons::Ok, MsgIcon::Stop, {},
                       LineDetail(load.error.iLine, load.error.Text()));
         return false;
-    case ListLoadResult::Ok: break;
+    case LoadResult::Ok: break;
     }
     const TransponderList& list = *load.list;
     if (request.kind && *request.kind != list.kind) {

@@ -15,7 +15,6 @@
 
 namespace {
 
-int Clamped(int count, int max) { return std::clamp(count, 0, max); }
 bool InRange(int64_t value, int64_t low, int64_t high) { return value >= low && value <= high; }
 
 // A value in thousandths, rounded half up: kHz to MHz, symbols per second
@@ -132,7 +131,7 @@ struct Planner {
     TransponderListKind kind;
     uint8_t ucChanTable;
     bool bRemoveUnused;
-    std::bitset<4096> abCarried; // TpIds that a TV or radio channel refers to
+    std::bitset<kTpIdCount> abCarried; // TpIds that a TV or radio channel refers to
     FreeTpIds ids;
     int iIdsMissing = 0;
     ListPlan& plan;
@@ -309,8 +308,7 @@ ListSatellitePlace PlaceOfEntry(const ListEntry& entry)
 
 int MatchListSatellite(const Database& db, const ListEntry& entry)
 {
-    return FindListSatellite(db.SatelliteTable.data(), Clamped(db.header.sSatNumber, kMaxSatellites),
-                             PlaceOfEntry(entry));
+    return FindListSatellite(db.SatelliteTable.data(), SatelliteCount(db), PlaceOfEntry(entry));
 }
 
 std::string ListSatelliteName(std::string_view utf8Name)
@@ -355,13 +353,13 @@ bool ListPlan::Changes() const
 ListPlan PlanTransponderList(const Database& db, const TransponderList& list, const ListChoice& choice)
 {
     ListPlan plan;
-    const int satellites = Clamped(db.header.sSatNumber, kMaxSatellites);
-    const int transponders = Clamped(db.header.sTpNumber, kMaxTransponders);
+    const int satellites = SatelliteCount(db);
+    const int transponders = TransponderCount(db);
     plan.aSatellites.assign(db.SatelliteTable.begin(), db.SatelliteTable.begin() + satellites);
     plan.aTransponders.assign(db.TransponderTable.begin(), db.TransponderTable.begin() + transponders);
     Planner planner{list.kind, ChanTable(db), choice.bRemoveUnused, {}, FreeTpIds(plan.aTransponders), 0, plan};
     for (const bool radio : {false, true})
-        for (int i = 0, n = Clamped(ChannelCount(db, radio), kMaxChannels); i < n; ++i)
+        for (int i = 0, n = UsedChannels(db, radio); i < n; ++i)
             if (const uint16_t id = ChannelTable(db, radio)[size_t(i)].usTpId; id < planner.abCarried.size())
                 planner.abCarried.set(id);
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
-
 // Whether two records describe the same transponder for the kind of a.
 bool SameTransponder(const TransponderRecord& a, const TransponderRecord& b, bool edit)
 {

@@ -22,9 +22,6 @@ __attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...
 
 std::string Name(std::span<const char* const> names, uint32_t index) { return std::string(OptionName(names, index)); }
 
-int SatelliteCount(const Database& db) { return std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites); }
-int TransponderCount(const Database& db) { return std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders); }
-
 } // namespace
 
 int TransponderRow(const TransponderRecord& tp)

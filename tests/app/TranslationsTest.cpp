@@ -106,7 +106,9 @@ TEST_F(GermanWindowTest, FilterCountUndoStepAndReferenceSummaryAreGerman)
     EXPECT_EQ(frame->Action(ID_EDIT_UNDO)->text(), "Rückgängig: 3 Kanäle löschen");
 
     ReferenceSummary summary;
-    summary.aTables[1] = {412, 3, 50, 0, 7};
+    summary.aTables[1] = {.iByIdentity = 412, .iFavLeftOut = 7};
+    summary.aTables[1].aByName.resize(3);
+    summary.aTables[1].aUnmatched.resize(50);
     const CReferenceDlg dialog("/lists/arranged.csv", summary);
     EXPECT_EQ(dialog.pSummary->text().split('\n').value(2),
               "Radio: 412 nach Kennung, 3 nach Name, 50 ohne Partner (ans Ende gestellt), 0 Referenzkanäle nicht "

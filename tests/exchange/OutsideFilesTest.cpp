@@ -33,7 +33,7 @@ TEST(OutsideFiles, WholeFileRefusalsSayWhyWithoutALine)
     };
     const auto loadList = [](const QString& path) {
         const ListLoad load = LoadTransponderList(path);
-        EXPECT_EQ(ListLoadResult::NotCorrect, load.result);
+        EXPECT_EQ(LoadResult::NotCorrect, load.result);
         EXPECT_EQ(0, load.error.iLine);
         return load.error.Text();
     };

@@ -81,11 +81,11 @@ TEST(SheetContent, RowsShowChannelTransponderAndSatellite)
     AppendChannel(*db, true, cases[1].channel);
     AppendChannel(*db, true, cases[0].channel);
 
-    ASSERT_EQ(SheetChannelCount(*db, false), int(cases.size()));
+    ASSERT_EQ(UsedChannels(*db, false), int(cases.size()));
     for (size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(ChannelRow(*db, false, int(i)), cases[i].expected) << "row " << i;
     // Each sheet counts from 1, and the radio table finds its own transponders.
-    ASSERT_EQ(SheetChannelCount(*db, true), 2);
+    ASSERT_EQ(UsedChannels(*db, true), 2);
     SheetRow radio = cases[0].expected;
     radio[0] = "2";
     EXPECT_EQ(ChannelRow(*db, true, 1), radio);

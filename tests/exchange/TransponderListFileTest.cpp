@@ -96,8 +96,8 @@ TEST(TransponderListFileTest, BadFilesAreRefusedWithLineAndReason)
     }
     // What cannot be read at all is no bad list (one too large is, see the outside files' test).
     QTemporaryDir dir;
-    EXPECT_EQ(LoadTransponderList(dir.path()).result, ListLoadResult::CannotOpen);
-    EXPECT_EQ(LoadTransponderList(dir.filePath("missing.xml")).result, ListLoadResult::CannotOpen);
+    EXPECT_EQ(LoadTransponderList(dir.path()).result, LoadResult::CannotOpen);
+    EXPECT_EQ(LoadTransponderList(dir.filePath("missing.xml")).result, LoadResult::CannotOpen);
 }
 
 } // namespace

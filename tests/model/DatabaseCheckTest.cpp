@@ -32,7 +32,7 @@ void FillDebris(Database& db, std::mt19937& rng)
     for (int s = 0; s < db.header.sSatNumber; ++s) {
         SetSatPosition(db.SatelliteTable[size_t(s)], uint32_t(130 + 100 * pick(0, 1)));
         SetSatDirection(db.SatelliteTable[size_t(s)], uint32_t(pick(0, 1)));
-        SetSatChosenTp(db.SatelliteTable[size_t(s)], uint32_t(pick(0, 3) == 0 ? kNoChosenTp : pick(0, 12)));
+        SetSatChosenTp(db.SatelliteTable[size_t(s)], pick(0, 3) == 0 ? kNoChosenTp : uint32_t(pick(0, 12)));
     }
     std::vector<uint32_t> ids(60);
     std::iota(ids.begin(), ids.end(), 0);
@@ -184,7 +184,7 @@ Reference ReferenceCheck(const Database& db)
         const auto listed = std::count_if(tp.begin(), tp.begin() + tps, [&](const auto& t) {
             return TpKind(t) == kTpSatellite && int(TpSatIndex(t)) == s;
         });
-        if (chosen != uint32_t(kNoChosenTp) && chosen >= uint32_t(listed))
+        if (chosen != kNoChosenTp && chosen >= uint32_t(listed))
             add(CheckKind::ChosenTransponders, false, s, int(chosen));
     }
     for (int g = 0; g < FavGroupCount(db); ++g) {
@@ -344,7 +344,7 @@ TEST(DatabaseCheckTest, FindsWhatEveryPairSaysAndTheFixesLeaveNothingFixable)
             const auto it =
                 std::find_if(listAfter.begin(), listAfter.end(), [&](int t) { return places[size_t(t)] == target; });
             EXPECT_EQ(SatChosenTp(fixed->SatelliteTable[size_t(s)]),
-                      it == listAfter.end() ? uint32_t(kNoChosenTp) : uint32_t(it - listAfter.begin()))
+                      it == listAfter.end() ? kNoChosenTp : uint32_t(it - listAfter.begin()))
                 << "satellite " << s;
         }
     }

@@ -362,7 +362,7 @@ TEST(ReferenceListTest, GroupsAreRebuiltInThePartnersOrderThenTheUnmatchedMember
     const ReferenceSummary summary = ApplyReference(*current, ReferenceFromDatabase(*arranged), {});
     EXPECT_TRUE(summary.bChanged);
     EXPECT_EQ(summary.aTables[0].iByIdentity, 3);
-    EXPECT_EQ(summary.aTables[0].iUnmatched, 2);
+    EXPECT_EQ(summary.aTables[0].aUnmatched.size(), 2u);
     EXPECT_EQ(summary.aTables[1].iByIdentity, 1);
     const FavGroup& group = current->FavGroupTable[1];
     const auto key = [](uint16_t sid) { return uint32_t(sid) | 3u << 16; };
@@ -444,7 +444,10 @@ TEST(ReferenceListTest, OptionsChooseWhatMatchedChannelsTakeAndFullGroupsCountWh
 // with the window, which fills it in translated).
 TEST(ReferenceListTest, SummaryNamesEveryCountInItsPlace)
 {
-    EXPECT_EQ(DescribeTableSummary({412, 3, 50, 0, 7}),
+    TableSummary summary{.iByIdentity = 412, .iFavLeftOut = 7};
+    summary.aByName.resize(3);
+    summary.aUnmatched.resize(50);
+    EXPECT_EQ(DescribeTableSummary(summary),
               "412 by identity, 3 by name, 50 unmatched (placed last), 0 reference channels not found, "
               "7 favourite entries left out");
 }
@@ -500,13 +503,17 @@ TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
     const std::string header = "list,delivery,position,frequency,polarisation,service_id,name,lock,favourites\r\n";
     const std::string current = std::string(kReferenceCsvHeader) + "\r\n";
     const std::string good = "TV,S,19.2E,11494,H,28006,News,0,1:4;3\r\n";
+    const std::string earlierForm = "\xEF\xBB\xBF" + header + "TV,T,,474000,,1,Caf\xC3\xA9,0,2";
+    const std::string semicolonForm =
+        "\xEF\xBB\xBFlist;delivery;transponder;position;frequency;polarisation;service_id;name;lock;favourites\r\n"
+        "TV;C;S;19.2E;11494;3;1;\"x;y\";0;\"1:4;3\"\r\n;;;;;;;;;\r\n";
     struct Case {
         std::string text;
         int iLine; // 0: reads
     };
     const Case cases[] = {
         {header + good + "\n" + "Radio,C,,346,,12,\"Two\nlines, \"\"quoted\"\"\",1,\r\n", 0},
-        {"\xEF\xBB\xBF" + header + "TV,T,,474000,,1,Caf\xC3\xA9,0,2", 0},
+        {earlierForm, 0},
         {"", 1},
         {"list,delivery\r\n" + good, 1},
         {header + good + "TV,S,19.2E,11494,H,28006,News,0\r\n", 3},
@@ -527,9 +534,7 @@ TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
         {header + good + "TV,C,,346,,1,x\"y,0,\r\n", 3},
         {header + good + "TV,C,,346,,1,\"x\"y,0,\r\n", 3},
         {header + good + "TV,C,,346,,1,\"x\n\ny,0,\r\n", 3},
-        {"\xEF\xBB\xBFlist;delivery;transponder;position;frequency;polarisation;service_id;name;lock;favourites\r\n"
-         "TV;C;S;19.2E;11494;3;1;\"x;y\";0;\"1:4;3\"\r\n;;;;;;;;;\r\n",
-         0},
+        {semicolonForm, 0},
         {current + "TV,S,T,,474000,,1,x,0,\r\nTV,T,,,,,1,ZZZZZZZZZZZZZZZZZZZZZZZZZZZZ,0,\r\n", 0},
         {"list;delivery,transponder,position,frequency,polarisation,service_id,name,lock,favourites\r\n", 1},
         {current + "TV,S,S,19.2E,11494,H,1,x,0\r\n", 2},
@@ -557,9 +562,9 @@ TEST(ReferenceListTest, MalformedRecordsAreReportedByTheirLine)
     EXPECT_EQ(list->aTables[0][0].ucFavBits, 0b101);
     // The earlier form takes the transponder kind from the delivery system;
     // the semicolon form reads as the comma form does.
-    const ChannelIdentity nine = ReadReferenceCsv(cases[1].text, error).value().aTables[0][0].identity;
+    const ChannelIdentity nine = ReadReferenceCsv(earlierForm, error).value().aTables[0][0].identity;
     EXPECT_EQ(std::pair(nine.kind, nine.ucTpKind), std::pair(IdentityKind::Terrestrial, uint8_t(kTpTerrestrial)));
-    const ReferenceChannel semicolon = ReadReferenceCsv(cases[22].text, error).value().aTables[0][0];
+    const ReferenceChannel semicolon = ReadReferenceCsv(semicolonForm, error).value().aTables[0][0];
     EXPECT_EQ(std::tuple(semicolon.Name(), semicolon.identity.ucPolarisation, semicolon.asFavPlace[0]),
               std::tuple("x;y", uint8_t(3), int16_t(3)));
 }

@@ -17,9 +17,9 @@ int LoadListOrReport(const std::string& path, ListLoad& load)
 {
     load = LoadTransponderList(PathArg(path));
     switch (load.result) {
-    case ListLoadResult::Ok: return kExitOk;
-    case ListLoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
-    case ListLoadResult::NotCorrect: return ReportNotCorrect(path, load.error.iLine, load.error.Text().toStdString());
+    case LoadResult::Ok: return kExitOk;
+    case LoadResult::CannotOpen: return ReportCannotOpen(path, load.strReason);
+    case LoadResult::NotCorrect: return ReportNotCorrect(path, load.error.iLine, load.error.Text().toStdString());
     }
     return kExitBadInput;
 }
