@@ -194,7 +194,7 @@ void CChannelParamDlg::BuildLayout()
 
 void CChannelParamDlg::FillSatelliteBox()
 {
-    const int satellites = std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites);
+    const int satellites = SatelliteCount(db);
     int number = 0;
     const auto add = [&](const QString& name) {
         pSatelliteBox->addItem(QStringLiteral("%1-%2").arg(++number).arg(name));
@@ -214,7 +214,7 @@ int CChannelParamDlg::SatelliteEntryOfChannel() const
 {
     if (pSatelliteBox->count() == 0)
         return -1;
-    const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
+    const int tps = TransponderCount(db);
     for (int t = 0; t < tps; ++t) {
         const TransponderRecord& tp = db.TransponderTable[size_t(t)];
         if (TpId(tp) != record.usTpId)
@@ -235,8 +235,8 @@ void CChannelParamDlg::FillTransponderBox(int entry)
 {
     pTransponderBox->clear();
     aTpIds.clear();
-    const int satellites = std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites);
-    const int tps = std::clamp<int>(db.header.sTpNumber, 0, kMaxTransponders);
+    const int satellites = SatelliteCount(db);
+    const int tps = TransponderCount(db);
     int selected = -1;
     for (int t = 0; t < tps && entry >= 0; ++t) {
         const TransponderRecord& tp = db.TransponderTable[size_t(t)];

@@ -94,7 +94,7 @@ std::string SatelliteCell(const Database& db, int tpSlot)
     if (TpKind(tp) != kTpSatellite)
         return kTpKindWords[TpKind(tp)];
     const int satellite = int(TpSatIndex(tp));
-    if (satellite >= std::clamp<int>(db.header.sSatNumber, 0, kMaxSatellites))
+    if (satellite >= SatelliteCount(db))
         return {};
     return std::string(FieldText(db.SatelliteTable[size_t(satellite)].acSatName));
 }
